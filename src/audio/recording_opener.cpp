@@ -1,0 +1,75 @@
+#include "audio/recording_opener.h"
+
+#include "audio/stereo_reduction.h"
+
+namespace velmora {
+
+bool isSupportedRate(uint32_t rate) { return rate == 11025 || rate == 22050 || rate == 44100; }
+
+ChoiceRequest stereoChoiceRequest() {
+  ChoiceRequest r;
+  r.title = "Open File";
+  r.prompt = "Attention: This file was recorded in stereo mode. How do you want to open it?\n\nStereo to Mono";
+  r.options = {"Only the Left Channel", "Only the Right Channel", "Mix Channels"};
+  r.initial = 0;
+  r.acceptText = "Open";
+  r.cancelText = "Cancel";
+  return r;
+}
+
+bool openNumberedRecording(SoundBuffer& buffer, const std::filesystem::path& path, int number, Interaction& ui) {
+  SoundBuffer loaded;
+  if (loadWave(loaded, path) != 0 || loaded.samples.empty()) {
+    showMessage(ui, 57647);
+    return false;
+  }
+  buffer.samples = std::move(loaded.samples);
+  buffer.format = std::move(loaded.format);
+  buffer.path = path;
+  buffer.recordingNumber = number;
+  buffer.wasStereo = false;
+  buffer.modified = false;
+  buffer.showAll();
+  return true;
+}
+
+bool openRecordingByPath(SoundBuffer& buffer, const std::filesystem::path& path, Interaction& ui) {
+  buffer.clear();
+  buffer.recordingNumber = kNoRecordingNumber;
+  buffer.path = path;
+  SoundBuffer loaded;
+  if (loadWave(loaded, path) != 0 || loaded.samples.empty()) return false;
+
+  if (!isSupportedRate(loaded.format.samplesPerSecond)) {
+    showMessage(ui, 57730);
+    return false;
+  }
+  if (loaded.format.bitsPerSample != 16) {
+    showMessage(ui, 57731);
+    return false;
+  }
+  bool wasStereo = false;
+  if (loaded.format.channels == 2) {
+    int choice = ui.chooseOption(stereoChoiceRequest());
+    if (choice < 0 || choice > 2) {
+      showMessage(ui, 57733);
+      return false;
+    }
+    loaded.samples = reduceStereo(loaded.samples, static_cast<StereoChoice>(choice));
+    loaded.format = monoFormatOf(loaded.format);
+    wasStereo = true;
+    if (loaded.samples.empty()) return false;
+  } else if (loaded.format.channels != 1) {
+    // More than two channels cannot be shown as one signal.
+    showMessage(ui, 57733);
+    return false;
+  }
+  buffer.samples = std::move(loaded.samples);
+  buffer.format = std::move(loaded.format);
+  buffer.wasStereo = wasStereo;
+  buffer.modified = false;
+  buffer.showAll();
+  return true;
+}
+
+}  // namespace velmora

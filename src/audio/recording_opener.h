@@ -1,0 +1,22 @@
+#pragma once
+// The two ways a recording enters the view's buffer:
+//  - a client's numbered recording (written by the program): loaded without format checks;
+//  - a file chosen by path: the rate (57730) and 16-bit (57731) checks, and a stereo file
+//    reduced to one channel after the user's choice (Cancel: 57733).
+// The caller has closed the previous recording first; a refused file leaves the buffer empty.
+#include <filesystem>
+
+#include "audio/sound_buffer.h"
+#include "core/interaction.h"
+
+namespace velmora {
+
+bool isSupportedRate(uint32_t rate);
+
+// The "Open File" stereo question as a choice request (options: left, right, mix).
+ChoiceRequest stereoChoiceRequest();
+
+bool openNumberedRecording(SoundBuffer& buffer, const std::filesystem::path& path, int number, Interaction& ui);
+bool openRecordingByPath(SoundBuffer& buffer, const std::filesystem::path& path, Interaction& ui);
+
+}  // namespace velmora

@@ -1,0 +1,189 @@
+#include "audio/wav_reader.h"
+
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <new>
+
+namespace velmora {
+
+namespace {
+
+// Random access to the file's bytes, so the same parser serves files and memory.
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  virtual uint64_t size() const = 0;
+  // Reads exactly n bytes at offset; false when the source ends first.
+  virtual bool readAt(uint64_t offset, void* dst, size_t n) = 0;
+};
+
+class MemorySource : public ByteSource {
+ public:
+  MemorySource(const uint8_t* bytes, size_t size) : bytes_(bytes), size_(size) {}
+  uint64_t size() const override { return size_; }
+  bool readAt(uint64_t offset, void* dst, size_t n) override {
+    if (offset > size_ || size_ - offset < n) return false;
+    if (n) std::memcpy(dst, bytes_ + offset, n);
+    return true;
+  }
+
+ private:
+  const uint8_t* bytes_;
+  size_t size_;
+};
+
+class FileSource : public ByteSource {
+ public:
+  explicit FileSource(const std::filesystem::path& path) : in_(path, std::ios::binary) {
+    if (in_) {
+      in_.seekg(0, std::ios::end);
+      auto end = in_.tellg();
+      size_ = end < 0 ? 0 : static_cast<uint64_t>(end);
+    }
+  }
+  bool ok() const { return static_cast<bool>(in_); }
+  uint64_t size() const override { return size_; }
+  bool readAt(uint64_t offset, void* dst, size_t n) override {
+    if (offset > size_ || size_ - offset < n) return false;
+    in_.clear();
+    in_.seekg(static_cast<std::streamoff>(offset));
+    in_.read(static_cast<char*>(dst), static_cast<std::streamsize>(n));
+    return static_cast<size_t>(in_.gcount()) == n;
+  }
+
+ private:
+  std::ifstream in_;
+  uint64_t size_ = 0;
+};
+
+uint16_t u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint32_t u32(const uint8_t* p) { return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+                                        (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24); }
+
+struct Chunk {
+  uint64_t dataOffset = 0;  // first byte after the 8-byte header
+  uint32_t size = 0;        // as stated in the file
+};
+
+// Walks the sub-chunks between `begin` and `end` for the first one with `id`.
+bool findChunk(ByteSource& src, uint64_t begin, uint64_t end, const char* id, Chunk& found) {
+  uint64_t pos = begin;
+  while (pos + 8 <= end) {
+    uint8_t header[8];
+    if (!src.readAt(pos, header, 8)) return false;
+    uint32_t size = u32(header + 4);
+    if (std::memcmp(header, id, 4) == 0) {
+      found = Chunk{pos + 8, size};
+      return true;
+    }
+    pos += 8 + static_cast<uint64_t>(size) + (size & 1);  // chunks are padded to even length
+  }
+  return false;
+}
+
+WavData parse(ByteSource& src) {
+  WavData out;
+  uint8_t riff[12];
+  if (!src.readAt(0, riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0) {
+    out.code = WavNotWave;
+    return out;
+  }
+  // The RIFF size may lie; the file's own length bounds every search.
+  uint64_t riffEnd = std::min<uint64_t>(src.size(), 8 + static_cast<uint64_t>(u32(riff + 4)));
+  if (riffEnd < 12) riffEnd = std::min<uint64_t>(src.size(), 12);
+  const uint64_t searchEnd = std::max(riffEnd, std::min<uint64_t>(src.size(), 12));
+
+  Chunk fmt;
+  if (!findChunk(src, 12, searchEnd, "fmt ", fmt) || fmt.size < 16 || fmt.dataOffset + fmt.size > src.size()) {
+    out.code = WavNotWave;
+    return out;
+  }
+  uint8_t rec[16];
+  if (!src.readAt(fmt.dataOffset, rec, 16)) {
+    out.code = WavFormatUnreadable;
+    return out;
+  }
+  WaveFormat& f = out.format;
+  f.formatTag = u16(rec);
+  f.channels = u16(rec + 2);
+  f.samplesPerSecond = u32(rec + 4);
+  f.averageBytesPerSecond = u32(rec + 8);
+  f.blockAlign = u16(rec + 12);
+  f.bitsPerSample = u16(rec + 14);
+  if (f.formatTag != kFormatPcm && fmt.size >= 18) {
+    uint8_t countBytes[2];
+    if (!src.readAt(fmt.dataOffset + 16, countBytes, 2)) {
+      out.code = WavFormatUnreadable;
+      return out;
+    }
+    uint16_t extraCount = u16(countBytes);
+    if (18u + extraCount > fmt.size) {
+      out.code = WavNotWave;
+      return out;
+    }
+    f.extra.resize(extraCount);
+    if (extraCount && !src.readAt(fmt.dataOffset + 18, f.extra.data(), extraCount)) {
+      out.code = WavNotWave;
+      return out;
+    }
+  }
+
+  Chunk data;
+  if (!findChunk(src, 12, searchEnd, "data", data)) {
+    out.code = WavDataTruncated;
+    return out;
+  }
+  if (data.dataOffset + data.size > src.size()) {
+    out.code = WavDataTruncated;
+    return out;
+  }
+  const size_t count = data.size / 2;  // an odd last byte is ignored
+  try {
+    out.samples.resize(count);
+  } catch (const std::bad_alloc&) {
+    out.samples.clear();
+    out.code = WavOutOfMemory;
+    return out;
+  }
+  // Read in blocks and convert from little-endian.
+  constexpr size_t kBlock = 1 << 16;
+  std::unique_ptr<uint8_t[]> block(new uint8_t[kBlock * 2]);
+  for (size_t done = 0; done < count;) {
+    size_t n = std::min(kBlock, count - done);
+    if (!src.readAt(data.dataOffset + done * 2, block.get(), n * 2)) {
+      out.samples.clear();
+      out.code = WavDataTruncated;
+      return out;
+    }
+    for (size_t i = 0; i < n; ++i) out.samples[done + i] = static_cast<int16_t>(u16(block.get() + 2 * i));
+    done += n;
+  }
+  out.code = WavOk;
+  return out;
+}
+
+}  // namespace
+
+WavData readWav(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    WavData out;
+    out.code = WavCannotOpen;
+    return out;
+  }
+  FileSource src(path);
+  if (!src.ok()) {
+    WavData out;
+    out.code = WavCannotOpen;
+    return out;
+  }
+  return parse(src);
+}
+
+WavData parseWav(const uint8_t* bytes, size_t size) {
+  MemorySource src(bytes, size);
+  return parse(src);
+}
+
+}  // namespace velmora

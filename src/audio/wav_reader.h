@@ -1,0 +1,31 @@
+#pragma once
+// Reading a RIFF WAVE file: the "fmt " record and the "data" chunk as 16-bit values.
+// Sizes in the file are never trusted: a chunk that claims more than the file holds is
+// answered with its code before anything of that size is allocated.
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "audio/wave_format.h"
+
+namespace velmora {
+
+enum WavReadCode : int {
+  WavOk = 0,
+  WavOutOfMemory = 57344,
+  WavCannotOpen = 57600,
+  WavNotWave = 57601,        // not RIFF WAVE, "fmt " shorter than 16 bytes, extra bytes missing
+  WavFormatUnreadable = 57602,
+  WavDataTruncated = 57603,  // "data" ends before its stated size
+};
+
+struct WavData {
+  int code = WavCannotOpen;
+  WaveFormat format;
+  std::vector<int16_t> samples;  // interleaved as stored; data size / 2 values
+};
+
+WavData readWav(const std::filesystem::path& path);
+WavData parseWav(const uint8_t* bytes, size_t size);
+
+}  // namespace velmora

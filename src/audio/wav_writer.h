@@ -1,0 +1,23 @@
+#pragma once
+// Writing a WAV file the way every recording, save and import is stored: RIFF "WAVE" with an
+// 18-byte "fmt " chunk (extra-byte count 0) and a "data" chunk, each padded to even length.
+// The file replaces its target atomically and keeps an existing recording's file time.
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+#include "audio/wave_format.h"
+#include "core/interaction.h"
+
+namespace velmora {
+
+// The complete file image.
+std::string wavFileBytes(const WaveFormat& format, const void* data, size_t byteCount);
+
+bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount);
+
+// As above; on failure shows message 210 with the path.
+bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount,
+                  Interaction& ui);
+
+}  // namespace velmora

@@ -1,0 +1,39 @@
+#include "platform/translation_catalog.h"
+
+#include <QDir>
+#include <QTranslator>
+
+#include "core/language.h"
+#include "core/string_table.h"
+#include "core/string_table_data.h"
+
+namespace velmora {
+
+bool applyLanguageCatalog(int language, const QString& programFolder) {
+  StringTable& table = StringTable::instance();
+  table.clearTranslations();
+  const LanguageInfo info = languageInfo(language);
+  if (info.catalog.empty()) return true;
+
+  QTranslator translator;
+  const QString name = QString::fromStdString(info.catalog);
+  const QStringList folders = {programFolder, programFolder + "/../share/velmora/translations", QDir::currentPath()};
+  bool loaded = false;
+  for (const QString& folder : folders) {
+    if (translator.load(name, folder)) {
+      loaded = true;
+      break;
+    }
+  }
+  if (!loaded) return false;
+
+  std::map<int, std::string> translated;
+  for (const StringEntry& e : englishStrings()) {
+    const QString t = translator.translate("Velmora", e.text);
+    if (!t.isEmpty()) translated.emplace(e.id, t.toStdString());
+  }
+  table.setTranslations(std::move(translated));
+  return true;
+}
+
+}  // namespace velmora
