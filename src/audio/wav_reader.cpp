@@ -89,10 +89,9 @@ WavData parse(ByteSource& src) {
     out.code = WavNotWave;
     return out;
   }
-  // The RIFF size may lie; the file's own length bounds every search.
-  uint64_t riffEnd = std::min<uint64_t>(src.size(), 8 + static_cast<uint64_t>(u32(riff + 4)));
-  if (riffEnd < 12) riffEnd = std::min<uint64_t>(src.size(), 12);
-  const uint64_t searchEnd = std::max(riffEnd, std::min<uint64_t>(src.size(), 12));
+  // The RIFF size is not trusted either way: recorders that crashed or streamed leave 0 or
+  // 0xFFFFFFFF there. Chunks are searched up to the end of the file.
+  const uint64_t searchEnd = src.size();
 
   Chunk fmt;
   if (!findChunk(src, 12, searchEnd, "fmt ", fmt) || fmt.size < 16 || fmt.dataOffset + fmt.size > src.size()) {

@@ -46,10 +46,12 @@ std::string formatText(std::string_view format, const std::vector<FormatArg>& ar
     // Widths and precisions are bounded so a hostile text cannot ask for huge output.
     size_t digits = 0;
     while (i < format.size() && isDigit(format[i]) && digits < 3) spec += format[i++], ++digits;
+    while (i < format.size() && isDigit(format[i])) ++i;
     if (i < format.size() && format[i] == '.') {
       spec += format[i++];
       digits = 0;
       while (i < format.size() && isDigit(format[i]) && digits < 2) spec += format[i++], ++digits;
+      while (i < format.size() && isDigit(format[i])) ++i;
     }
     while (i < format.size() && (format[i] == 'l' || format[i] == 'h')) ++i;  // length modifiers: ignored
     if (i >= format.size()) {
