@@ -23,12 +23,13 @@ std::optional<int32_t> readDateFile(const std::filesystem::path& dateFilePath) {
   std::string text;
   if (!readSmallFile(dateFilePath, text, 64)) return std::nullopt;
   if (text.size() <= 5) return std::nullopt;
-  int32_t value = 0;
+  // Only the low 32 bits count, as a signed value.
+  long long value = 0;
   const char* begin = text.data();
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(begin, end, value);
   if (ec != std::errc() || ptr == begin) return std::nullopt;
-  return value;
+  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<unsigned long long>(value)));
 }
 
 }  // namespace velmora
