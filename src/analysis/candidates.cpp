@@ -1,0 +1,158 @@
+#include "analysis/candidates.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace velmora::f0 {
+namespace {
+
+constexpr int kFineNeighbourhood = 7;  // lags correlated at the full rate around a candidate
+
+float meanOf(const float* x, int n) {
+  float sum = 0.0f;
+  for (int i = 0; i < n; ++i) sum += x[i];
+  return n > 0 ? sum / static_cast<float>(n) : 0.0f;
+}
+
+}  // namespace
+
+CandidateFinder::CandidateFinder(const CandidateSizes& sizes) : sizes_(sizes) {
+  coarse_.resize(static_cast<size_t>(std::max(sizes.dNlags, 0)));
+  peakVals_.reserve(static_cast<size_t>(sizes.nlags) + 2);
+  peakLags_.reserve(static_cast<size_t>(sizes.nlags) + 2);
+}
+
+void CandidateFinder::pickPeaks(const float* values, int count, float maxValue, int firstLag) {
+  peakVals_.clear();
+  peakLags_.clear();
+  const float clip = sizes_.candThresh * maxValue;
+  for (int j = 1; j < count - 2; ++j) {
+    const float v = values[j];
+    if (v > clip && v >= values[j - 1] && v >= values[j + 1]) {
+      peakVals_.push_back(v);
+      peakLags_.push_back(firstLag + j);
+    }
+  }
+}
+
+void CandidateFinder::prune() {
+  const auto keep = static_cast<size_t>(sizes_.nCands - 1);
+  if (peakVals_.size() < static_cast<size_t>(sizes_.nCands)) return;
+  // One bubble pass per kept position, carrying the largest remaining value forward.
+  for (size_t i = 0; i < keep; ++i) {
+    for (size_t j = peakVals_.size() - 1; j > i; --j) {
+      if (peakVals_[j] > peakVals_[j - 1]) {
+        std::swap(peakVals_[j], peakVals_[j - 1]);
+        std::swap(peakLags_[j], peakLags_[j - 1]);
+      }
+    }
+  }
+  peakVals_.resize(keep);
+  peakLags_.resize(keep);
+}
+
+float CandidateFinder::coarseCorrelation(const float* decimated) {
+  const int total = sizes_.dSize + sizes_.dStart + sizes_.dNlags;
+  scratch_.resize(static_cast<size_t>(total));
+  const float mean = meanOf(decimated, sizes_.dSize);
+  for (int i = 0; i < total; ++i) scratch_[static_cast<size_t>(i)] = decimated[i] - mean;
+  const float* x = scratch_.data();
+
+  float e0 = 0.0f;
+  for (int i = 0; i < sizes_.dSize; ++i) e0 += x[i] * x[i];
+  std::fill(coarse_.begin(), coarse_.end(), 0.0f);
+  if (!(e0 > 0.0f)) return 0.0f;
+
+  float energy = 0.0f;
+  for (int i = 0; i < sizes_.dSize; ++i) energy += x[sizes_.dStart + i] * x[sizes_.dStart + i];
+  float maxValue = 0.0f;
+  for (int k = 0; k < sizes_.dNlags; ++k) {
+    const int lag = sizes_.dStart + k;
+    energy = std::max(energy, 1.0f);
+    float sum = 0.0f;
+    for (int i = 0; i < sizes_.dSize; ++i) sum += x[i] * x[i + lag];
+    const float c = sum / std::sqrt(e0 * energy);
+    coarse_[static_cast<size_t>(k)] = c;
+    if (k == 0 || c > maxValue) maxValue = c;
+    energy += x[lag + sizes_.dSize] * x[lag + sizes_.dSize] - x[lag] * x[lag];
+  }
+  return maxValue;
+}
+
+float CandidateFinder::fineCorrelation(const float* full, std::vector<float>& correl) {
+  const int start = sizes_.start;
+  const int nlags = sizes_.nlags;
+  const int size = sizes_.size;
+  const int total = size + start + nlags;
+  scratch_.resize(static_cast<size_t>(total));
+  const float mean = meanOf(full, size);
+  for (int i = 0; i < total; ++i) scratch_[static_cast<size_t>(i)] = full[i] - mean;
+  const float* x = scratch_.data();
+
+  correl.assign(static_cast<size_t>(nlags), 0.0f);
+  double e0 = 0.0;
+  for (int i = 0; i < size; ++i) e0 += static_cast<double>(x[i]) * x[i];
+  if (!(e0 > 0.0)) return 0.0f;
+
+  const int span = std::min(kFineNeighbourhood, nlags);
+  float maxValue = 0.0f;
+  for (int lagCentre : coarseLags_) {
+    int j = lagCentre - kFineNeighbourhood / 2;
+    if (j < start) j = start;
+    if (j + span > start + nlags) j = start + nlags - span;
+    double energy = 0.0;
+    for (int i = 0; i < size; ++i) energy += static_cast<double>(x[j + i]) * x[j + i];
+    for (int lag = j; lag < j + span; ++lag) {
+      energy = std::max(energy, 1.0);
+      float sum = 0.0f;
+      for (int i = 0; i < size; ++i) sum += x[i] * x[i + lag];
+      const auto value = static_cast<float>(sum / std::sqrt(e0 * energy + 10000.0));
+      correl[static_cast<size_t>(lag - start)] = value;
+      if (value > maxValue) maxValue = value;
+      energy += static_cast<double>(x[lag + size]) * x[lag + size] - static_cast<double>(x[lag]) * x[lag];
+    }
+  }
+  return maxValue;
+}
+
+void CandidateFinder::find(const float* full, const float* decimated, std::vector<float>& correl,
+                           std::vector<Candidate>& cands) {
+  // Coarse search on the decimated signal.
+  const float coarseMax = coarseCorrelation(decimated);
+  pickPeaks(coarse_.data(), sizes_.dNlags, coarseMax, sizes_.dStart);
+  coarseLags_.clear();
+  for (size_t p = 0; p < peakLags_.size(); ++p) {
+    const int j = peakLags_[p] - sizes_.dStart;
+    const float ym = coarse_[static_cast<size_t>(j - 1)];
+    const float y0 = coarse_[static_cast<size_t>(j)];
+    const float yp = coarse_[static_cast<size_t>(j + 1)];
+    const float a = (yp - y0) + 0.5f * (ym - yp);
+    float xPeak = 0.0f;
+    float yPeak = y0;
+    if (std::fabs(a) > 0.000001f) {
+      xPeak = (ym - yp) / (4.0f * a);
+      yPeak = y0 - a * xPeak * xPeak;
+    }
+    const float shift = static_cast<float>(sizes_.decimate) * xPeak + 0.5f;
+    const int lag = sizes_.decimate * peakLags_[p] + static_cast<int>(shift);
+    peakLags_[p] = lag;
+    peakVals_[p] = yPeak * (1.0f - sizes_.lagWeightPerSample * static_cast<float>(lag));
+  }
+  prune();
+  coarseLags_.assign(peakLags_.begin(), peakLags_.end());
+
+  // Fine search at the full rate around the surviving lags.
+  const float fineMax = fineCorrelation(full, correl);
+  pickPeaks(correl.data(), sizes_.nlags, fineMax, sizes_.start);
+  prune();
+
+  cands.clear();
+  for (size_t p = 0; p < peakLags_.size(); ++p) {
+    const float weight = 1.0f - sizes_.lagWeightPerSample * static_cast<float>(peakLags_[p]);
+    cands.push_back(Candidate{peakLags_[p], 1.0f - weight * peakVals_[p], 0});
+  }
+  cands.push_back(Candidate{-1, fineMax + sizes_.voiceBias, 0});
+}
+
+}  // namespace velmora::f0

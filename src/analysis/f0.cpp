@@ -1,0 +1,238 @@
+// F0 tracker object: parameters, their checks, the derived sizes and the allocations.
+#include <algorithm>
+#include <cassert>
+#include <charconv>
+#include <cstdio>
+#include <new>
+
+#include "analysis/f0_object.h"
+#include "analysis/sigproc.h"
+
+namespace velmora::f0 {
+namespace {
+
+// Add a half and truncate toward zero (subtract for negatives).
+int roundHalfAway(double x) { return static_cast<int>(x >= 0.0 ? x + 0.5 : x - 0.5); }
+
+int paramIndex(std::string_view name) {
+  for (int i = 0; i < f0NumParams; ++i) {
+    if (kF0ParamNames[static_cast<size_t>(i)] == name) return i;
+  }
+  return -1;
+}
+
+// Like atof in the C locale: leading blanks, an optional sign, then as much of a number as
+// there is; 0 when there is none. Independent of whatever locale the host process set.
+float parseDecimal(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) ++i;
+  if (i < text.size() && text[i] == '+') ++i;
+  float value = 0.0f;
+  const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
+  return result.ec == std::errc() ? value : 0.0f;
+}
+
+bool checkParameters(F0Tracker& t, double sampFreq) {
+  bool ok = true;
+  const float candThresh = t.param(CandThresh);
+  if (candThresh < 0.01f || candThresh > 0.99f) {
+    std::fputs("F0: cand_thresh parameter must be between [0.01, 0.99].\n", stderr);
+    ok = false;
+  }
+  const float windDur = t.param(WindDur);
+  if (windDur < 0.0001f || windDur > 0.1f) {
+    std::fputs("F0: wind_dur parameter must be between [0.0001, 0.1].\n", stderr);
+    ok = false;
+  }
+  const float nCands = t.param(NCands);
+  if (nCands < 3.0f || nCands > 100.0f) {
+    std::fputs("F0: n_cands parameter must be between [3,100].\n", stderr);
+    ok = false;
+  }
+  const float minF0 = t.param(MinF0);
+  const float maxF0 = t.param(MaxF0);
+  if (!(maxF0 > minF0) || !(maxF0 < sampFreq / 2.0) || minF0 < sampFreq / 10000.0) {
+    std::fputs("F0: min(max)_f0 parameter inconsistent with record frequency\n", stderr);
+    ok = false;
+  }
+  float& frameStep = t.params[FrameStep];
+  const auto snapped = static_cast<float>(roundHalfAway(sampFreq * frameStep) / sampFreq);
+  if (snapped != frameStep) frameStep = snapped;
+  if (1.0 / sampFreq > frameStep || frameStep > 0.1f) {
+    std::fputs("F0: frame_step parameter must be between [1/sampFreq, 0.1]\n", stderr);
+    ok = false;
+  }
+  if (!ok) std::fputs("F0: invalid/inconsistent parameters -- exiting.\n", stderr);
+  return ok;
+}
+
+F0Sizes deriveSizes(const F0Tracker& t, double sampFreq) {
+  F0Sizes s;
+  const float frameStep = t.param(FrameStep);
+  s.step = roundHalfAway(frameStep * sampFreq);
+  s.size = roundHalfAway(sampFreq * t.param(WindDur));
+  s.start = roundHalfAway(sampFreq / t.param(MaxF0));
+  s.stop = roundHalfAway(sampFreq / t.param(MinF0));
+  s.nlags = s.stop - s.start + 1;
+  s.order = static_cast<int>(sampFreq / 1000.0 + 2.5);
+  if (s.order > kMaxLpcOrder) {
+    std::fprintf(stderr, "F0: Optimum order limited to %d\n", kMaxLpcOrder);
+    s.order = kMaxLpcOrder;
+  }
+  s.decimate = std::max(1, static_cast<int>(sampFreq / 2000.0));
+  s.dStart = std::max(1, s.start / s.decimate);
+  s.dStep = s.step / s.decimate;
+  s.dNlags = s.nlags / s.decimate + 1;
+  s.dSize = s.size / s.decimate + 1;
+  s.dLen = s.dSize + s.dStart + s.dNlags;
+  s.ind = std::max(s.size + s.stop + 1, s.dLen * s.decimate);
+  s.statWsize = static_cast<int>(sampFreq * 0.03);
+  s.agap = static_cast<int>(sampFreq * 0.02);
+  s.windStatLim = s.agap / s.step;
+  if (s.ind >= s.step) {
+    s.framesPerBuffer = static_cast<int>((0.2 * sampFreq - s.ind) / s.step) + 1;
+  } else {
+    s.framesPerBuffer = static_cast<int>(0.2 * sampFreq / s.step);
+  }
+  s.filterLength = s.decimate >= 2 ? (static_cast<int>(sampFreq * 0.005) | 1) : 0;
+  s.lookAhead = std::max(s.ind, (s.statWsize + s.agap) / 2) + s.filterLength / 2;
+  s.buffStep = s.framesPerBuffer * s.step;
+  s.buffSize = s.buffStep + s.lookAhead;
+  s.decimatedBufferSize = (s.framesPerBuffer - 1) * s.dStep + s.dLen;
+  s.ringSize = static_cast<int>(1.5 / frameStep);
+  s.historyMinimum = static_cast<int>(0.5 / frameStep);
+  s.outputLimit = static_cast<int>(1.0 / frameStep);
+  s.lagWeightPerSample = t.param(LagWeight) / static_cast<float>(s.stop);
+  s.frequencyWeight = t.param(FreqWeight) / static_cast<float>(s.step / sampFreq);
+  return s;
+}
+
+Frame* newRingFrame(F0Tracker& t) {
+  auto frame = std::make_unique<Frame>();
+  frame->correl.assign(static_cast<size_t>(t.sizes.nlags), 0.0f);
+  frame->cands.reserve(static_cast<size_t>(t.param(NCands)));
+  Frame* raw = frame.get();
+  t.frameStore.push_back(std::move(frame));
+  return raw;
+}
+
+// Allocation failures surface as bad_alloc; each stage reports with its own message.
+template <typename Stage>
+bool allocate(const char* failureMessage, Stage stage) {
+  try {
+    stage();
+    return true;
+  } catch (const std::bad_alloc&) {
+    std::fputs(failureMessage, stderr);
+    return false;
+  }
+}
+
+}  // namespace
+
+void F0TrackerDeleter::operator()(F0Tracker* tracker) const { delete tracker; }
+
+F0TrackerPtr f0New() { return F0TrackerPtr(new (std::nothrow) F0Tracker()); }
+
+int f0SetParam(F0Tracker& tracker, std::string_view text) {
+  const size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return 0;
+  const int index = paramIndex(text.substr(0, equals));
+  if (index < 0) return 0;
+  tracker.params[static_cast<size_t>(index)] = parseDecimal(text.substr(equals + 1));
+  return 1;
+}
+
+float f0GetParam(const F0Tracker& tracker, std::string_view name) {
+  const int index = paramIndex(name);
+  return index < 0 ? 0.0f : tracker.param(index);
+}
+
+int f0Init(F0Tracker& t, double sampFreq, int& buffSize, int& buffStep) {
+  assert(!t.initialised && "a tracker is initialised once");
+  if (t.initialised || !checkParameters(t, sampFreq)) return 0;
+  t.sampFreq = sampFreq;
+  t.sizes = deriveSizes(t, sampFreq);
+  const F0Sizes& s = t.sizes;
+  assert(s.start < s.stop);
+
+  const auto nCands = static_cast<int>(t.param(NCands));
+  const bool ok =
+      allocate("windstat malloc failed\n",
+               [&] {
+                 t.stationarity.emplace(StationaritySizes{s.step, s.statWsize, s.agap, s.order, s.windStatLim});
+               }) &&
+      allocate("Error allocating memory for stat buffer\n",
+               [&] { t.stat.reserve(static_cast<size_t>(s.framesPerBuffer)); }) &&
+      allocate("Can't allocate memory for dowsampled signal\n",
+               [&] { t.filtered.assign(static_cast<size_t>(s.decimatedBufferSize), 0.0f); }) &&
+      allocate("Error allocating frame",
+               [&] {
+                 Frame* head = newRingFrame(t);
+                 Frame* tail = head;
+                 for (int i = 1; i < s.ringSize; ++i) {
+                   Frame* f = newRingFrame(t);
+                   tail->next = f;
+                   f->prev = tail;
+                   tail = f;
+                 }
+                 tail->next = head;
+                 head->prev = tail;
+                 t.current = head;  // holds no candidates: the first frame's predecessor
+                 t.oldestUnreleased = head->next;
+               }) &&
+      allocate("can't allocate pathcands\n", [&] { t.pathcands.reserve(static_cast<size_t>(nCands)); }) &&
+      allocate("Error allocating output buffer\n", [&] { t.output.reserve(static_cast<size_t>(s.ringSize)); }) &&
+      allocate("peakVals malloc failed\n", [&] {
+        t.finder.emplace(CandidateSizes{s.start, s.nlags, s.size, s.decimate, s.dStart, s.dNlags, s.dSize,
+                                        t.param(CandThresh), s.lagWeightPerSample, t.param(VoiceBias), nCands});
+      });
+  if (!ok) return 0;
+  if (s.decimate >= 2) {
+    t.decimator.emplace();
+    if (!t.decimator->design(sampFreq, s.decimate)) {
+      std::fputs("Error computing downsampling filter\n", stderr);
+      return 0;
+    }
+  }
+  t.initialised = true;
+  buffSize = s.buffSize;
+  buffStep = s.buffStep;
+  return 1;
+}
+
+bool enlargeRing(F0Tracker& t) {
+  ++t.ringEnlargements;
+  if (t.ringEnlargements > kMaxRingEnlargements) {
+    std::fprintf(stderr, "F0: too many requests (%d) for space allocation\n %s", t.ringEnlargements,
+                 "There may be a problem in finding converged path\n");
+    return false;
+  }
+  return allocate("Error allocating frame", [&] {
+    Frame* after = t.current;
+    Frame* following = after->next;
+    for (int i = 0; i < t.sizes.ringSize; ++i) {
+      Frame* f = newRingFrame(t);
+      f->prev = after;
+      after->next = f;
+      after = f;
+    }
+    after->next = following;
+    following->prev = after;
+  });
+}
+
+int f0NumOutput(const F0Tracker& tracker) { return tracker.nOutput; }
+
+float f0Output(const F0Tracker& tracker, int idx) {
+  assert(idx >= 0 && idx < tracker.nOutput);
+  if (idx < 0 || idx >= tracker.nOutput) return 0.0f;
+  // Traced back newest first; handed out oldest first.
+  return tracker.output[static_cast<size_t>(tracker.nOutput - 1 - idx)];
+}
+
+void f0Destroy(F0TrackerPtr& tracker) { tracker.reset(); }
+
+const F0Sizes& f0DerivedSizes(const F0Tracker& tracker) { return tracker.sizes; }
+
+}  // namespace velmora::f0

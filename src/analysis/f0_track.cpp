@@ -1,0 +1,47 @@
+#include "analysis/f0_track.h"
+
+#include "analysis/compute_f0.h"
+
+namespace velmora {
+
+std::vector<size_t> f0PieceLengths(size_t n, int sampFreq) {
+  std::vector<size_t> pieces;
+  if (n == 0 || sampFreq <= 0) return pieces;
+  const float x = static_cast<float>(n) / static_cast<float>(sampFreq) / static_cast<float>(kF0PieceSeconds);
+  const size_t pieceSamples = static_cast<size_t>(sampFreq) * kF0PieceSeconds;
+  size_t done = 0;
+  for (size_t j = 0; done < n; ++j) {
+    if (x - static_cast<float>(j) < 2.0f || n - done <= pieceSamples) {
+      pieces.push_back(n - done);
+      break;
+    }
+    pieces.push_back(pieceSamples);
+    done += pieceSamples;
+  }
+  return pieces;
+}
+
+void F0Track::clear() {
+  values_.clear();
+  values_.shrink_to_fit();
+  valid_ = false;
+}
+
+void F0Track::compute(const int16_t* samples, size_t n, int sampFreq) {
+  values_.clear();
+  std::vector<float> piece;
+  std::vector<float> pieceValues;
+  size_t offset = 0;
+  for (size_t length : f0PieceLengths(n, sampFreq)) {
+    piece.resize(length);
+    for (size_t i = 0; i < length; ++i) piece[i] = static_cast<float>(samples[offset + i]);
+    offset += length;
+    // Each piece has its own tracker: nothing carries over a piece boundary.
+    if (computeF0(piece.data(), length, sampFreq, kF0TrackMinHz, kF0TrackMaxHz, kF0FramesPerSecond, pieceValues)) {
+      values_.insert(values_.end(), pieceValues.begin(), pieceValues.end());
+    }
+  }
+  valid_ = true;
+}
+
+}  // namespace velmora

@@ -1,0 +1,39 @@
+#pragma once
+// The recording's F0 track: one value per 1/90 s from the start of the recording, F0 in Hz
+// or 0 where unvoiced. compute() tracks the signal in independent pieces of 10 seconds (the
+// last one 10 to 20 seconds long) so memory stays bounded whatever the recording's length:
+//   1. split (f0PieceLengths);
+//   2. per piece: convert its 16-bit samples to floats, computeF0 with a fresh tracker
+//      (min 60 Hz, max 1400 Hz, 90 frames per second);
+//   3. concatenate; a piece whose tracking fails contributes nothing.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace velmora {
+
+inline constexpr int kF0FramesPerSecond = 90;
+inline constexpr int kF0TrackMinHz = 60;
+inline constexpr int kF0TrackMaxHz = 1400;
+inline constexpr int kF0PieceSeconds = 10;
+
+// Sample counts of the pieces: 10 s each, except that once fewer than 20 s remain (measured
+// as x - j < 2 with x = n / sampFreq / 10 in single precision) the rest is the last piece.
+std::vector<size_t> f0PieceLengths(size_t n, int sampFreq);
+
+class F0Track {
+ public:
+  void compute(const int16_t* samples, size_t n, int sampFreq);
+  void invalidate() { valid_ = false; }
+  void clear();
+
+  bool valid() const { return valid_; }
+  size_t count() const { return values_.size(); }
+  const std::vector<float>& values() const { return values_; }
+
+ private:
+  std::vector<float> values_;
+  bool valid_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,104 @@
+#include "analysis/sigproc.h"
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+namespace velmora::f0 {
+namespace {
+
+// Windows kept between calls; one per thread so two trackers on two threads cannot clash.
+thread_local std::vector<float> rmsWindow;
+thread_local std::vector<float> lpcWindow;
+thread_local std::vector<float> lpcScratch;
+
+}  // namespace
+
+bool makeWindow(std::vector<float>& out, size_t n, int type) {
+  if (type != HammingWindow && type != HanningWindow) {
+    std::fprintf(stderr, "Unknown window type (%d)\n", type);
+    return false;
+  }
+  const float a = type == HammingWindow ? 0.54f : 0.5f;
+  const float b = 1.0f - a;
+  const float arg = 2.0f * std::numbers::pi_v<float> / static_cast<float>(n);
+  out.resize(n);
+  for (size_t i = 0; i < n; ++i) out[i] = a - b * std::cos(arg * static_cast<float>(i));
+  return true;
+}
+
+float windowedRms(const float* x, size_t n) {
+  if (n == 0) return 0.0f;
+  if (rmsWindow.size() != n) makeWindow(rmsWindow, n, HanningWindow);
+  float sum = 0.0f;
+  for (size_t i = 0; i < n; ++i) {
+    const float v = x[i] * rmsWindow[i];
+    sum += v * v;
+  }
+  return std::sqrt(sum / static_cast<float>(n));
+}
+
+bool lpc(const float* x, size_t n, int order, float preEmphasis, float stabilisationDb, LpcResult& out) {
+  if (order < 1 || order > kMaxLpcOrder || n < 2) {
+    std::fprintf(stderr, "Illegal LPC order or window length (%d, %zu)\n", order, n);
+    return false;
+  }
+  const size_t len = n - 1;
+  if (lpcWindow.size() != len) makeWindow(lpcWindow, len, HanningWindow);
+  lpcScratch.resize(len);
+  for (size_t i = 0; i < len; ++i) lpcScratch[i] = (x[i + 1] - preEmphasis * x[i]) * lpcWindow[i];
+
+  const auto p = static_cast<size_t>(order);
+  std::vector<float>& r = out.autocorrelation;
+  r.assign(p + 1, 0.0f);
+  float energy = 0.0f;
+  for (size_t i = 0; i < len; ++i) energy += lpcScratch[i] * lpcScratch[i];
+  // A silent window has no spectrum to speak of: treat it as white (r = 1, 0, 0, ...) so the
+  // recursion below never divides by zero.
+  r[0] = 1.0f;
+  if (energy > 0.0f) {
+    for (size_t k = 1; k <= p; ++k) {
+      float sum = 0.0f;
+      for (size_t i = 0; i + k < len; ++i) sum += lpcScratch[i] * lpcScratch[i + k];
+      r[k] = sum / energy;
+    }
+  }
+  if (stabilisationDb > 1.0f) {
+    const float scale = 1.0f / (1.0f + std::pow(10.0f, -stabilisationDb / 20.0f));
+    for (size_t k = 1; k <= p; ++k) r[k] *= scale;
+  }
+
+  // Levinson-Durbin.
+  std::vector<float>& a = out.coefficients;
+  a.assign(p, 0.0f);
+  out.reflection.assign(p, 0.0f);
+  std::vector<float> previous(p, 0.0f);
+  float e = r[0];
+  for (size_t i = 0; i < p && e > 0.0f; ++i) {
+    float acc = r[i + 1];
+    for (size_t j = 0; j < i; ++j) acc += a[j] * r[i - j];
+    const float k = -acc / e;
+    out.reflection[i] = k;
+    previous.assign(a.begin(), a.end());
+    for (size_t j = 0; j < i; ++j) a[j] = previous[j] + k * previous[i - 1 - j];
+    a[i] = k;
+    e *= 1.0f - k * k;
+  }
+  out.residualEnergy = e;
+  return true;
+}
+
+float itakuraDistance(const std::vector<float>& a, const std::vector<float>& r, float g) {
+  const size_t order = a.size();
+  float b0 = 1.0f;
+  for (float v : a) b0 += v * v;
+  float sum = b0;
+  for (size_t k = 1; k <= order; ++k) {
+    float bk = a[k - 1];
+    for (size_t i = 0; i + k < order; ++i) bk += a[i] * a[i + k];
+    sum += r[k] * 2.0f * bk;
+  }
+  return sum / g;
+}
+
+}  // namespace velmora::f0

@@ -1,0 +1,39 @@
+#pragma once
+// Small signal-processing helpers of the F0 tracker: analysis windows, the Hanning-windowed
+// RMS, LPC by the autocorrelation method (pre-emphasis, Hanning window, normalised and
+// stabilised autocorrelation, Levinson-Durbin) and the Itakura distance between a predictor
+// and an autocorrelation. Everything is single precision.
+//
+// The windowed-RMS and LPC helpers keep their window and scratch space between calls (rebuilt
+// when the length changes), so they are not re-entrant: the tracker runs on one thread.
+#include <cstddef>
+#include <vector>
+
+namespace velmora::f0 {
+
+inline constexpr int kMaxLpcOrder = 50;  // BIGSORD
+enum WindowType : int { HammingWindow = 0, HanningWindow = 1 };
+
+// Fills out[0..n) with the window of the given type; false (and a message) for an unknown type.
+bool makeWindow(std::vector<float>& out, size_t n, int type);
+
+// sqrt(sum((x[i] * w[i])^2) / n) with the Hanning window of length n.
+float windowedRms(const float* x, size_t n);
+
+struct LpcResult {
+  std::vector<float> coefficients;  // a[0..order): A(z) = 1 + sum a[i] z^-(i+1)
+  std::vector<float> reflection;    // order values
+  std::vector<float> autocorrelation;  // order + 1 values, r[0] = 1, stabilised
+  float residualEnergy = 1.0f;      // normalised prediction error (r[0] = 1)
+};
+
+// LPC of the first n samples of x, analysing (x[i+1] - preEmphasis * x[i]) * w[i] for
+// i < n - 1 with a Hanning window of length n - 1. Stabilisation above 1 dB scales
+// r[1..order] by 1 / (1 + 10^(-dB/20)). False (with a message) for an order outside 1..50.
+bool lpc(const float* x, size_t n, int order, float preEmphasis, float stabilisationDb, LpcResult& out);
+
+// (b0 + sum_{k=1..order} r[k] * bk) / g with b0 = 1 + sum a[i]^2 and
+// bk = 2 * (a[k-1] + sum_{i=0}^{order-k-1} a[i] * a[i+k]).
+float itakuraDistance(const std::vector<float>& a, const std::vector<float>& r, float g);
+
+}  // namespace velmora::f0
