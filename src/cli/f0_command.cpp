@@ -1,0 +1,75 @@
+// velmora-cli f0 FILE.wav: the recording's F0 track as the view computes it (10-second
+// pieces, 60..1400 Hz, 90 values per second), one "time,f0" line per value. Stereo files are
+// mixed to one channel; any rate the tracker accepts is analysed as it is.
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <utility>
+
+#include "analysis/f0_track.h"
+#include "audio/stereo_reduction.h"
+#include "audio/wav_reader.h"
+#include "cli/command_registry.h"
+#include "cli/read_error.h"
+
+namespace velmora::cli {
+namespace {
+
+constexpr unsigned kLowestTrackedRate = 4000;
+
+// Fixed decimals with '.' whatever the environment's locale says.
+void appendFixed(std::string& line, double value, int decimals) {
+  char text[64];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  line.append(text, result.ptr);
+}
+
+int runF0(const std::vector<std::string>& args) {
+  if (args.size() != 1) {
+    std::cerr << "usage: velmora-cli f0 FILE.wav\n";
+    return 1;
+  }
+  WavData wav = readWav(args[0]);
+  if (wav.code != WavOk) return reportReadError(wav.code);
+  const WaveFormat& format = wav.format;
+  if (format.formatTag != kFormatPcm || format.bitsPerSample != 16 || format.channels < 1 || format.channels > 2) {
+    std::cerr << "error: only 16-bit PCM files with one or two channels can be analysed\n";
+    return 2;
+  }
+  if (format.samplesPerSecond < kLowestTrackedRate) {
+    std::cerr << "error: the sample rate " << format.samplesPerSecond << " Hz is too low for F0 analysis\n";
+    return 2;
+  }
+  std::vector<int16_t> mono;
+  if (format.channels == 2) {
+    mono = reduceStereo(wav.samples, StereoChoice::Mix);
+  } else {
+    mono = std::move(wav.samples);
+  }
+  wav.samples = {};  // keep only one copy of the recording
+
+  F0Track track;
+  track.compute(mono.data(), mono.size(), static_cast<int>(format.samplesPerSecond));
+  mono = {};
+
+  std::string out = "time,f0\n";
+  out.reserve(out.size() + track.count() * 24);
+  for (size_t i = 0; i < track.count(); ++i) {
+    appendFixed(out, static_cast<double>(i) / kF0FramesPerSecond, 6);
+    out += ',';
+    appendFixed(out, track.values()[i], 2);
+    out += '\n';
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  if (std::fflush(stdout) != 0) {
+    std::cerr << "error: cannot write the F0 values\n";
+    return 2;
+  }
+  return 0;
+}
+
+const CommandRegistrar reg("f0", "f0 FILE.wav               F0 track as time,f0 lines (90 per second)", runF0);
+
+}  // namespace
+}  // namespace velmora::cli
