@@ -249,12 +249,8 @@ void SoundRecorder::waveInData(WaveHeader* header) {
     observer_->takeBufferReturned(b);
   }
   header->user = paused_ ? kCapturedWhilePaused : 0;
-  bufferDone(header);  // frees the header
-  if (stopRequested_) {
-    finishIfDrained();
-    return;
-  }
-  if (paused_) return;  // the device runs dry while paused
+  bufferDone(header);  // frees the header; the last one back after a stop ends the take
+  if (stopRequested_ || paused_) return;  // the device runs dry while paused
   queueFreshBuffer();
   // An empty buffer comes back after a reset: capture has stopped and must be started again.
   if (bytes == 0) device_.start();
@@ -282,7 +278,7 @@ void SoundRecorder::bufferDone(WaveHeader* header) {
   } else {
     freeSlot(slot);
   }
-  if (stopRequested_ && buffersInUse() == 0 && device_.isOpen()) finishIfDrained();
+  finishIfDrained();
 }
 
 // Once a stop was requested and every buffer is back, the take's WAV is written (buffers
