@@ -1,0 +1,25 @@
+#pragma once
+// Bringing a recording to the formant tracker's 10 kHz analysis rate.
+//
+// Stages (only for rates above 10 kHz):
+//   1. up-sampling factor u: 4 below 20 kHz, 3 below 30 kHz, 2 below 40 kHz, else 1;
+//   2. each input sample followed by u - 1 zeros, all through a 4th-order Butterworth
+//      low-pass at 4750 Hz designed for the rate u * rate;
+//   3. linear interpolation of that signal at the 10 kHz instants, truncated toward zero.
+// The output holds truncate(n * 10000 / rate) samples.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace velmora::formant {
+
+constexpr int kAnalysisRateHz = 10000;
+constexpr double kAntiAliasCutoffHz = 4750.0;
+constexpr int kAntiAliasOrder = 4;
+
+int upsamplingFactor(int rateHz);
+
+// Rates of 10 kHz and below are returned unchanged.
+std::vector<int16_t> resampleToAnalysisRate(const int16_t* samples, size_t n, int rateHz);
+
+}  // namespace velmora::formant
