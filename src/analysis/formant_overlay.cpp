@@ -32,7 +32,7 @@ void addFrameDots(const FormantFrame& frame, int x, const PaneGeometry& pane, do
 
 bool voicedAt(const std::vector<float>* f0Values, long long index) {
   if (f0Values == nullptr) return true;
-  // An index past the F0 track (a shorter track) has no F0 to show: treat it as unvoiced.
+  // Rounding can land just past the F0 values; with no value there, nothing is voiced.
   if (index < 0 || index >= static_cast<long long>(f0Values->size())) return false;
   return (*f0Values)[static_cast<size_t>(index)] != 0.0f;
 }

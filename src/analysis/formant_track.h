@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/lpc_analysis.h"
@@ -46,6 +47,13 @@ class FormantTrack {
   // Returns the number of frames, or -1 when memory ran out (errorText() then says "ERROR").
   // Rates below 10 kHz give no frames: the tracker's frequencies assume at least that rate.
   int compute(const int16_t* samples, size_t n, int sampleRateHz);
+
+  // Takes frames computed elsewhere (a stored track, a test's pattern) as the valid track.
+  void assign(std::vector<FormantFrame> frames) {
+    frames_ = std::move(frames);
+    errorText_.clear();
+    valid_ = true;
+  }
 
   void invalidate() { valid_ = false; }
   bool valid() const { return valid_; }
