@@ -5,6 +5,15 @@
 
 namespace velmora {
 
+std::vector<int> frequencyLimitsForRate(int rateHz) {
+  switch (rateHz) {
+    case 11025: return {2756, 3675, 5512};
+    case 22050: return {2756, 5512, 7350, 11025};
+    case 44100: return {2756, 5512, 7350, 11025, 14700, 22050};
+    default: return {};
+  }
+}
+
 int liveSizeForRate(int rateHz) {
   switch (rateHz) {
     case 11025: return 1024;

@@ -42,6 +42,12 @@ inline constexpr int kSpectrogramDefaultRateHz = 11025;
 inline constexpr float kSpectrogramDefaultBandwidthHz = 10.0f;
 inline constexpr float kSpectrogramDefaultZoom = 0.5f;  // replaced by the bar's first limit
 
+// The "Limit" list of a rate in Hz (2756, 3675, 5512 at 11025 Hz; 2756, 5512, 7350, 11025 at
+// 22050 Hz; 2756, 5512, 7350, 11025, 14700, 22050 at 44100 Hz); empty for other rates.
+// The control bar selects entry kDefaultLimitIndex at start.
+std::vector<int> frequencyLimitsForRate(int rateHz);
+inline constexpr int kDefaultLimitIndex = 1;
+
 // FFT size and ring length of live columns for a rate (1024, 2048, 4096; else 0 = keep).
 int liveSizeForRate(int rateHz);
 

@@ -1,0 +1,85 @@
+// velmora-cli ltas FILE.wav [--fft 512] [--rect]
+// The long-term average spectrum of the whole file as the power-spectrum view computes it:
+// a "frequency,level" header, then one line per bin 0 .. N/2 - 1 with the bin's frequency
+// in Hz (one decimal) and its level in dB (two decimals). --rect turns the Hamming window
+// off. Stereo files are mixed to one channel.
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "analysis/power_spectrum.h"
+#include "audio/stereo_reduction.h"
+#include "audio/wav_reader.h"
+#include "cli/command_registry.h"
+#include "cli/read_error.h"
+
+namespace velmora::cli {
+namespace {
+
+// Fixed decimals with '.' whatever the environment's locale says.
+void appendFixed(std::string& line, double value, int decimals) {
+  char text[64];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  line.append(text, result.ptr);
+}
+
+int usage() {
+  std::cerr << "usage: velmora-cli ltas FILE.wav [--fft 256|512|1024|2048] [--rect]\n";
+  return 1;
+}
+
+int runLtas(const std::vector<std::string>& args) {
+  std::string input;
+  int fftSize = kPowerSpectrumDefaultFftSize;
+  bool rectangular = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--rect") {
+      rectangular = true;
+    } else if (args[i] == "--fft") {
+      if (i + 1 >= args.size()) return usage();
+      const std::string& v = args[++i];
+      const auto r = std::from_chars(v.data(), v.data() + v.size(), fftSize);
+      if (r.ec != std::errc() || r.ptr != v.data() + v.size()) return usage();
+    } else if (args[i].rfind("--", 0) == 0 || !input.empty()) {
+      return usage();
+    } else {
+      input = args[i];
+    }
+  }
+  if (input.empty()) return usage();
+  PowerSpectrum spectrum;
+  if (!spectrum.setFftSize(fftSize)) {
+    std::cerr << "error: the FFT size must be a power of two from 4 to " << kPowerSpectrumMaxFftSize << "\n";
+    return 1;
+  }
+  spectrum.setWindowOn(!rectangular);
+
+  WavData wav = readWav(input);
+  if (wav.code != WavOk) return reportReadError(wav.code);
+  const WaveFormat& format = wav.format;
+  if (format.formatTag != kFormatPcm || format.bitsPerSample != 16 || format.channels < 1 || format.channels > 2 ||
+      format.samplesPerSecond == 0) {
+    std::cerr << "error: only 16-bit PCM files with one or two channels can be analysed\n";
+    return 2;
+  }
+  const std::vector<int16_t> mono = format.channels == 2 ? reduceStereo(wav.samples, StereoChoice::Mix) : wav.samples;
+  const int bins = spectrum.compute(mono.data(), static_cast<int64_t>(mono.size()));
+
+  const double rate = format.samplesPerSecond;
+  std::string out = "frequency,level\n";
+  for (int b = 0; b < bins; ++b) {
+    appendFixed(out, b * rate / fftSize, 1);
+    out += ',';
+    appendFixed(out, spectrum.current()[b], 2);
+    out += '\n';
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : 3;
+}
+
+const CommandRegistrar reg("ltas", "ltas FILE [--fft N] [--rect]  long-term average spectrum, frequency,level per bin",
+                           runLtas);
+
+}  // namespace
+}  // namespace velmora::cli
