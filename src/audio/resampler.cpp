@@ -1,0 +1,129 @@
+#include "audio/resampler.h"
+
+#include "audio/resampler_block_pass.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <new>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+// The forward pass runs at least this many steps past the last input sample so the filter's
+// tail is kept; longer when the slowest pole needs it.
+constexpr size_t kMinTailSteps = 1024;
+// The tail is long enough for the slowest pole to decay by this much (140 dB).
+constexpr double kTailDecay = 1e-7;
+struct PlannedStage {
+  ResampleStage stage;
+  StageFilter filter;
+  size_t tailSteps = kMinTailSteps;
+};
+
+size_t tailStepsFor(const StageFilter& filter) {
+  const double r = filter.slowestPoleRadius;
+  if (!(r > 0.0) || r >= 1.0) return kMinTailSteps;
+  // Repeated cascades decay a little slower than one pole alone: allow for it.
+  const double steps = filter.repeats * std::log(kTailDecay) / std::log(r);
+  return std::max(kMinTailSteps, static_cast<size_t>(std::ceil(steps)));
+}
+
+// One stage: forward pass, backward pass, gain. `signal` is replaced by the stage's output.
+bool runStage(const PlannedStage& planned, std::vector<double>& signal, ProgressMeter& progress) {
+  const size_t up = static_cast<size_t>(planned.stage.up);
+  const size_t down = static_cast<size_t>(planned.stage.down);
+  const size_t n = signal.size();
+  const size_t outputCount = n * up / down;
+  const size_t forwardSteps = n * up + planned.tailSteps;
+  const size_t keptCount = (forwardSteps + down - 1) / down;
+
+  std::vector<double> kept(keptCount);
+  const BlockFilterPass forward(planned.filter.sections, planned.stage.up, planned.stage.down);
+  if (!forward.run(signal.data(), n, kept.data(), keptCount, forwardSteps, progress)) return false;
+  std::vector<double>().swap(signal);
+
+  // Backward in time over the kept values: reversing, filtering forward and reversing again.
+  std::reverse(kept.begin(), kept.end());
+  std::vector<double> output(keptCount);
+  const size_t backwardSteps = keptCount == 0 ? 0 : (keptCount - 1) * down + 1;
+  const BlockFilterPass backward(planned.filter.sections, planned.stage.down, planned.stage.down);
+  if (!backward.run(kept.data(), keptCount, output.data(), keptCount, backwardSteps, progress)) return false;
+  std::reverse(output.begin(), output.end());
+  output.resize(outputCount);
+
+  const double gain = static_cast<double>(up) * static_cast<double>(down);
+  for (double& v : output) v *= gain;
+  signal = std::move(output);
+  return true;
+}
+
+ResampleResult failure(ResampleError error) {
+  ResampleResult r;
+  r.error = error;
+  return r;
+}
+
+}  // namespace
+
+ResampleResult resample(const std::vector<double>& input, uint32_t sourceRateHz, uint32_t targetRateHz,
+                        const ResampleOptions& options) {
+  if (sourceRateHz == 0 || targetRateHz == 0) return failure(ResampleError::NoSimpleFactors);
+  const auto ratio = approximateRatio(static_cast<double>(targetRateHz) / sourceRateHz);
+  if (!ratio) return failure(ResampleError::NoSimpleFactors);
+
+  const std::vector<ResampleStage> stages = planStages(*ratio);
+  StageFilterDesign design = options.design;
+  if (!stages.empty()) design.passbandRippleDb /= 2.0 * static_cast<double>(stages.size());
+
+  ResampleResult result;
+  std::vector<PlannedStage> plan;
+  double totalSteps = 0;
+  double length = static_cast<double>(input.size());
+  for (const ResampleStage& stage : stages) {
+    if (stage.factor() > kMaxStageFactor) return failure(ResampleError::FilterTooDifficult);
+    PlannedStage planned{stage, designStageFilter(stage.cutoffFraction(), design), kMinTailSteps};
+    if (planned.filter.error == StageFilterError::TooDifficult) return failure(ResampleError::FilterTooDifficult);
+    if (planned.filter.error == StageFilterError::LimitCycles) {
+      // Such a filter could ring on forever; the conversion stops here and the program goes on.
+      std::fputs(stageFilterErrorText(StageFilterError::LimitCycles).c_str(), stderr);
+      return failure(ResampleError::LimitCycles);
+    }
+    planned.tailSteps = tailStepsFor(planned.filter);
+    const double forward = length * stage.up + planned.tailSteps;
+    totalSteps += 2.0 * forward;
+    length = std::floor(length * stage.up / stage.down);
+    result.stages.push_back({stage, planned.filter.order(), planned.filter.achievedAttenuationDb});
+    plan.push_back(std::move(planned));
+  }
+
+  ProgressMeter progress(options.progress, totalSteps);
+  if (!progress.start()) return failure(ResampleError::Cancelled);
+  try {
+    std::vector<double> signal = input;
+    for (const PlannedStage& planned : plan) {
+      if (!runStage(planned, signal, progress)) return failure(ResampleError::Cancelled);
+    }
+    result.samples = std::move(signal);
+  } catch (const std::bad_alloc&) {
+    return failure(ResampleError::OutOfMemory);
+  }
+  progress.finish();
+  return result;
+}
+
+std::string resampleErrorText(ResampleError error) {
+  switch (error) {
+    case ResampleError::None: return {};
+    case ResampleError::NoSimpleFactors: return "No simple factors for ratio";
+    case ResampleError::FilterTooDifficult: return stageFilterErrorText(StageFilterError::TooDifficult);
+    case ResampleError::LimitCycles: return stageFilterErrorText(StageFilterError::LimitCycles);
+    case ResampleError::OutOfMemory: return "cannot allocate space for interpolated data";
+    case ResampleError::Cancelled: return {};
+  }
+  return {};
+}
+
+}  // namespace velmora

@@ -1,0 +1,66 @@
+#pragma once
+// Rational sample-rate conversion, multistage, with elliptic low-pass filters run forward and
+// backward so the result has no phase shift.
+//
+// resample(input, sourceRate, targetRate):
+//   1. plan: ratio L / M, prime factors, stages (resampler_plan.h); every stage factor <= 41;
+//   2. design every stage's filter (stage_filter.h) before any sample is filtered, so a
+//      design failure costs nothing; each pass gets ripple / (2 x stages);
+//   3. for each stage in order:
+//        forward pass at the up-sampled rate: one input sample every L steps, zeros between,
+//        through all sections, every M-th result kept (length n L / M plus the filter's tail);
+//        backward pass over the kept values from the last to the first with cleared state,
+//        one value every M steps and zeros between, every M-th result kept;
+//        scaled by L x M for the energy that the zero stuffing spreads
+//        (both passes are computed a block at a time, resampler_block_pass.h);
+//   4. the output has floor(n L / M) samples.
+// Progress is reported in steps 0 .. 101 over the whole conversion; the callback returns
+// false to cancel. Errors come back as values; nothing is shown or written here except the
+// limit-cycle line on standard error.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "audio/resampler_plan.h"
+#include "audio/resampler_progress.h"
+#include "audio/stage_filter.h"
+
+namespace velmora {
+
+enum class ResampleError {
+  None,
+  NoSimpleFactors,     // the ratio has no denominator below 1000
+  FilterTooDifficult,  // a stage factor beyond 41
+  LimitCycles,         // a stage filter would sustain limit cycles
+  OutOfMemory,         // no room for the interpolated data
+  Cancelled,
+};
+
+struct ResampleOptions {
+  // The ripple is that of the whole conversion: it is shared among the stages' forward and
+  // backward passes, whose ripples would otherwise add up where they line up.
+  StageFilterDesign design;
+  ResampleProgress progress;
+};
+
+struct StageReport {
+  ResampleStage stage;
+  int filterOrder = 0;
+  double attenuationDb = 0;
+};
+
+struct ResampleResult {
+  ResampleError error = ResampleError::None;
+  std::vector<double> samples;
+  std::vector<StageReport> stages;
+  bool ok() const { return error == ResampleError::None; }
+};
+
+ResampleResult resample(const std::vector<double>& input, uint32_t sourceRateHz, uint32_t targetRateHz,
+                        const ResampleOptions& options = {});
+
+// The conversion's own text for an error ("No simple factors for ratio", ...); empty for
+// None and Cancelled.
+std::string resampleErrorText(ResampleError error);
+
+}  // namespace velmora

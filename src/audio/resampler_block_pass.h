@@ -1,0 +1,55 @@
+#pragma once
+// One filter pass of a resampling stage, computed a block at a time.
+//
+// At the up-sampled rate the cascade takes one value every `feedEvery` steps (zeros between)
+// and one result is kept every `storeEvery` steps. Over a block of P steps (a multiple of
+// both) that is a fixed linear map from (state, P / feedEvery inputs) to (state,
+// P / storeEvery results), so one matrix-vector product per block replaces P single steps of
+// the cascade: the same filter, far fewer operations, and no step waits for the one before.
+//
+// Calling sequence: construct with the sections and the two spacings (the block matrix is
+// built by running the cascade on unit inputs), then run() once per signal.
+#include <cstddef>
+#include <vector>
+
+#include "audio/resampler_progress.h"
+#include "audio/stage_filter.h"
+
+namespace velmora {
+
+class BlockFilterPass {
+ public:
+  BlockFilterPass(const std::vector<Biquad>& sections, int feedEvery, int storeEvery);
+
+  // Runs at least `steps` steps from cleared state. Step t feeds src[t / feedEvery] when t is a
+  // multiple of feedEvery (zero past the end of src); results of every storeEvery-th step go to
+  // dst, at most dstCount of them. False when cancelled.
+  bool run(const double* src, size_t srcCount, double* dst, size_t dstCount, size_t steps,
+           ProgressMeter& progress) const;
+
+  size_t blockSteps() const { return blockSteps_; }
+
+ private:
+  size_t stateSize_ = 0;
+  size_t inputsPerBlock_ = 0;
+  size_t outputsPerBlock_ = 0;
+  size_t blockSteps_ = 0;
+  size_t columnsPadded_ = 0;  // state + inputs, rounded up for the vector width
+  // Rows (next state, then the block's results), each columnsPadded_ long.
+  std::vector<double> matrix_;
+};
+
+// The cascade run one step at a time: the plain form of the same pass, used to build the
+// block matrix and to check it.
+class CascadeState {
+ public:
+  explicit CascadeState(const std::vector<Biquad>& sections);
+  double step(double x);
+  std::vector<double>& state() { return state_; }  // w1, w2 of each section in turn
+
+ private:
+  const std::vector<Biquad>& sections_;
+  std::vector<double> state_;
+};
+
+}  // namespace velmora

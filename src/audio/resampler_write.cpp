@@ -1,0 +1,83 @@
+#include "audio/resampler_write.h"
+
+#include <cmath>
+#include <new>
+#include <string>
+
+#include "audio/wav_writer.h"
+#include "audio/wave_format.h"
+
+namespace velmora {
+
+namespace {
+constexpr int kOutOfMemoryMessage = 57738;  // "Error allocating Memory!"
+const char* const kOutputBufferText = "Error Allocating Buffer";
+
+void showText(Interaction& ui, const std::string& text) {
+  ui.showMessage(Message{0, text, {}, MessageIcon::Error});
+}
+}  // namespace
+
+int16_t toPcm16(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= kMaxSampleValue) return static_cast<int16_t>(kMaxSampleValue);
+  if (value <= -kMaxSampleValue) return static_cast<int16_t>(-kMaxSampleValue);
+  return static_cast<int16_t>(value);  // conversion truncates toward zero
+}
+
+Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+                             const ResampleOptions& options) {
+  Pcm16Conversion conversion;
+  try {
+    const std::vector<double> reals(samples.begin(), samples.end());
+    ResampleResult resampled = resample(reals, sourceRateHz, targetRateHz, options);
+    conversion.stages = resampled.stages;
+    if (!resampled.ok()) {
+      conversion.error = resampled.error;
+      return conversion;
+    }
+    conversion.samples.resize(resampled.samples.size());
+    for (size_t i = 0; i < resampled.samples.size(); ++i) conversion.samples[i] = toPcm16(resampled.samples[i]);
+  } catch (const std::bad_alloc&) {
+    conversion.error = ResampleError::OutOfMemory;
+    conversion.samples.clear();
+  }
+  return conversion;
+}
+
+WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+                              const std::filesystem::path& targetPath, Interaction& ui,
+                              const ResampleOptions& options) {
+  std::vector<double> reals;
+  try {
+    reals.assign(samples.begin(), samples.end());
+  } catch (const std::bad_alloc&) {
+    showMessage(ui, kOutOfMemoryMessage);
+    return WriteOutcome::Failed;
+  }
+
+  ResampleResult resampled = resample(reals, sourceRateHz, targetRateHz, options);
+  std::vector<double>().swap(reals);
+  switch (resampled.error) {
+    case ResampleError::None: break;
+    case ResampleError::Cancelled: return WriteOutcome::Cancelled;
+    case ResampleError::LimitCycles: return WriteOutcome::Failed;  // said on standard error
+    default: showText(ui, resampleErrorText(resampled.error)); return WriteOutcome::Failed;
+  }
+
+  std::vector<int16_t> output;
+  try {
+    output.resize(resampled.samples.size());
+  } catch (const std::bad_alloc&) {
+    showText(ui, kOutputBufferText);
+    return WriteOutcome::Failed;
+  }
+  for (size_t i = 0; i < output.size(); ++i) output[i] = toPcm16(resampled.samples[i]);
+
+  const WaveFormat format = WaveFormat::pcm(targetRateHz);
+  if (!writeWavFile(targetPath, format, output.data(), output.size() * sizeof(int16_t), ui))
+    return WriteOutcome::Failed;
+  return WriteOutcome::Written;
+}
+
+}  // namespace velmora

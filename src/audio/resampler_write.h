@@ -1,0 +1,42 @@
+#pragma once
+// From 16-bit samples at one rate to a 16-bit mono WAV file at another.
+//
+// resampleAndWrite(samples, sourceRate, targetRate, path):
+//   1. the samples as reals (no room: message 57738);
+//   2. resample (resampler.h); its failures are shown with the conversion's own text, except
+//      the limit-cycle case (its line went to standard error) and a cancel (nothing shown);
+//   3. back to 16 bits: clamped to -32767 .. 32767 and truncated toward zero;
+//   4. written atomically as 16-bit mono PCM at the target rate (failure: message 210).
+// Nothing is written unless every step succeeded.
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "audio/resampler.h"
+#include "core/interaction.h"
+
+namespace velmora {
+
+inline constexpr double kMaxSampleValue = 32767.0;
+
+// Clamped to -32767 .. 32767 (never -32768), truncated toward zero.
+int16_t toPcm16(double value);
+
+struct Pcm16Conversion {
+  ResampleError error = ResampleError::None;
+  std::vector<int16_t> samples;
+  std::vector<StageReport> stages;
+  bool ok() const { return error == ResampleError::None; }
+};
+
+// Steps 1 to 3. Nothing is shown; the limit-cycle line goes to standard error.
+Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+                             const ResampleOptions& options = {});
+
+enum class WriteOutcome { Written, Cancelled, Failed };
+
+WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+                              const std::filesystem::path& targetPath, Interaction& ui,
+                              const ResampleOptions& options = {});
+
+}  // namespace velmora

@@ -1,0 +1,115 @@
+// velmora-cli convert IN.wav OUT.wav --rate 11025|22050|44100 [--channel left|right|mix]:
+// the import's conversion without a client: a 16-bit WAV file to 16-bit mono at one of the
+// three recording rates. The stages used are listed on standard error.
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "audio/resampler_write.h"
+#include "audio/stereo_reduction.h"
+#include "audio/wav_reader.h"
+#include "audio/wav_writer.h"
+#include "cli/command_registry.h"
+#include "cli/read_error.h"
+
+namespace velmora::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: velmora-cli convert IN.wav OUT.wav --rate 11025|22050|44100 [--channel left|right|mix]\n";
+
+struct ConvertArgs {
+  std::string input;
+  std::string output;
+  uint32_t rateHz = 0;
+  StereoChoice channel = StereoChoice::Mix;
+};
+
+std::optional<StereoChoice> parseChannel(const std::string& text) {
+  if (text == "left") return StereoChoice::Left;
+  if (text == "right") return StereoChoice::Right;
+  if (text == "mix") return StereoChoice::Mix;
+  return std::nullopt;
+}
+
+std::optional<ConvertArgs> parseArgs(const std::vector<std::string>& args) {
+  ConvertArgs parsed;
+  std::vector<std::string> files;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--rate" && i + 1 < args.size()) {
+      const std::string& v = args[++i];
+      if (v == "11025" || v == "22050" || v == "44100") parsed.rateHz = static_cast<uint32_t>(std::stoul(v));
+      else return std::nullopt;
+    } else if (args[i] == "--channel" && i + 1 < args.size()) {
+      auto channel = parseChannel(args[++i]);
+      if (!channel) return std::nullopt;
+      parsed.channel = *channel;
+    } else if (!args[i].empty() && args[i][0] != '-') {
+      files.push_back(args[i]);
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (files.size() != 2 || parsed.rateHz == 0) return std::nullopt;
+  parsed.input = files[0];
+  parsed.output = files[1];
+  return parsed;
+}
+
+void printStages(const std::vector<StageReport>& stages) {
+  for (size_t i = 0; i < stages.size(); ++i) {
+    const StageReport& s = stages[i];
+    std::fprintf(stderr, "stage %zu: L=%d M=%d order=%d attenuation=%.1f dB\n", i + 1, s.stage.up, s.stage.down,
+                 s.filterOrder, s.attenuationDb);
+  }
+}
+
+int runConvert(const std::vector<std::string>& args) {
+  const auto parsed = parseArgs(args);
+  if (!parsed) {
+    std::cerr << kUsage;
+    return 1;
+  }
+  WavData wav = readWav(parsed->input);
+  if (wav.code != WavOk) return reportReadError(wav.code);
+  const WaveFormat& f = wav.format;
+  if (f.bitsPerSample != 16) {
+    std::fprintf(stderr, "error: the file has %u-bit samples; only 16-bit files can be converted\n",
+                 f.bitsPerSample);
+    return 2;
+  }
+  if (f.channels < 1 || f.channels > 2 || f.samplesPerSecond == 0) {
+    std::fprintf(stderr, "error: %u channels at %u Hz cannot be converted\n", f.channels, f.samplesPerSecond);
+    return 2;
+  }
+
+  std::vector<int16_t> mono = f.channels == 2 ? reduceStereo(wav.samples, parsed->channel) : std::move(wav.samples);
+  std::vector<int16_t> output;
+  if (f.samplesPerSecond == parsed->rateHz) {
+    std::fprintf(stderr, "same rate: no resampling\n");
+    output = std::move(mono);
+  } else {
+    Pcm16Conversion conversion = convertPcm16(mono, f.samplesPerSecond, parsed->rateHz);
+    printStages(conversion.stages);
+    if (!conversion.ok()) {
+      // The limit-cycle line is already on standard error.
+      if (conversion.error != ResampleError::LimitCycles)
+        std::fprintf(stderr, "error: %s\n", resampleErrorText(conversion.error).c_str());
+      return 3;
+    }
+    output = std::move(conversion.samples);
+  }
+  if (!writeWavFile(parsed->output, WaveFormat::pcm(parsed->rateHz), output.data(), output.size() * sizeof(int16_t))) {
+    std::fprintf(stderr, "error: %s cannot be written\n", parsed->output.c_str());
+    return 4;
+  }
+  return 0;
+}
+
+const CommandRegistrar reg("convert",
+                           "convert IN OUT --rate R [--channel C]  16-bit WAV to mono at 11025, 22050 or 44100 Hz",
+                           runConvert);
+
+}  // namespace
+}  // namespace velmora::cli
