@@ -21,6 +21,7 @@ struct PlannedStage {
   ResampleStage stage;
   StageFilter filter;
   size_t tailSteps = kMinTailSteps;
+  size_t outputCount = 0;
 };
 
 size_t tailStepsFor(const StageFilter& filter) {
@@ -36,10 +37,10 @@ bool runStage(const PlannedStage& planned, std::vector<double>& signal, Progress
   const size_t up = static_cast<size_t>(planned.stage.up);
   const size_t down = static_cast<size_t>(planned.stage.down);
   const size_t n = signal.size();
-  const size_t outputCount = n * up / down;
   const size_t forwardSteps = n * up + planned.tailSteps;
   const size_t keptCount = (forwardSteps + down - 1) / down;
 
+  const size_t outputCount = std::min(planned.outputCount, keptCount);
   std::vector<double> kept(keptCount);
   const BlockFilterPass forward(planned.filter.sections, planned.stage.up, planned.stage.down);
   if (!forward.run(signal.data(), n, kept.data(), keptCount, forwardSteps, progress)) return false;
@@ -81,10 +82,16 @@ ResampleResult resample(const std::vector<double>& input, uint32_t sourceRateHz,
   ResampleResult result;
   std::vector<PlannedStage> plan;
   double totalSteps = 0;
-  double length = static_cast<double>(input.size());
+  // Stages before the last keep their partial last sample (n L / M rounded up), so the
+  // result has exactly floor(n L / M) samples for the whole ratio.
+  size_t length = input.size();
+  const size_t finalCount =
+      static_cast<size_t>(static_cast<unsigned long long>(input.size()) * ratio->up / ratio->down);
   for (const ResampleStage& stage : stages) {
     if (stage.factor() > kMaxStageFactor) return failure(ResampleError::FilterTooDifficult);
-    PlannedStage planned{stage, designStageFilter(stage.cutoffFraction(), design), kMinTailSteps};
+    PlannedStage planned;
+    planned.stage = stage;
+    planned.filter = designStageFilter(stage.cutoffFraction(), design);
     if (planned.filter.error == StageFilterError::TooDifficult) return failure(ResampleError::FilterTooDifficult);
     if (planned.filter.error == StageFilterError::LimitCycles) {
       // Such a filter could ring on forever; the conversion stops here and the program goes on.
@@ -92,9 +99,10 @@ ResampleResult resample(const std::vector<double>& input, uint32_t sourceRateHz,
       return failure(ResampleError::LimitCycles);
     }
     planned.tailSteps = tailStepsFor(planned.filter);
-    const double forward = length * stage.up + planned.tailSteps;
-    totalSteps += 2.0 * forward;
-    length = std::floor(length * stage.up / stage.down);
+    totalSteps += 2.0 * static_cast<double>(length * stage.up + planned.tailSteps);
+    const bool last = plan.size() + 1 == stages.size();
+    length = last ? finalCount : (length * stage.up + stage.down - 1) / stage.down;
+    planned.outputCount = length;
     result.stages.push_back({stage, planned.filter.order(), planned.filter.achievedAttenuationDb});
     plan.push_back(std::move(planned));
   }
