@@ -1,0 +1,157 @@
+#include "audio/import_pipeline.h"
+
+#include <fstream>
+#include <new>
+#include <vector>
+
+#include "audio/date_file.h"
+#include "audio/recording_opener.h"
+#include "audio/resampler_write.h"
+#include "audio/wav_reader.h"
+#include "audio/wav_writer.h"
+#include "clients/client_folders.h"
+#include "clients/recording_names.h"
+#include "core/atomic_file.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kCannotOpenMessage = 57733;     // "The file can´t be opened!"
+constexpr int kImportedMessage = 57734;       // "File Imported Successfully!"
+constexpr int kNot16BitsMessage = 57736;      // "The File to be Imported should be 16 Bits! ..."
+constexpr int kImportFailedMessage = 57737;   // "Error Importing File!"
+constexpr int kOutOfMemoryMessage = 57738;    // "Error allocating Memory!"
+constexpr uint16_t kFormatExtensible = 0xFFFE;
+constexpr size_t kCopyChunkBytes = 1 << 16;
+
+ImportResult failed() { return ImportResult{}; }
+
+ImportResult cancelled() {
+  ImportResult r;
+  r.status = ImportStatus::Cancelled;
+  return r;
+}
+
+// The source file's bytes, unchanged, into the target (replacing any file of that name).
+bool copyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& target) {
+  std::ifstream in(source, std::ios::binary);
+  if (!in) return false;
+  AtomicFileWriter out(target);
+  if (!out.open()) return false;
+  std::vector<char> chunk(kCopyChunkBytes);
+  while (in) {
+    in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+    const std::streamsize got = in.gcount();
+    if (got <= 0) break;
+    if (!out.write(chunk.data(), static_cast<size_t>(got))) return false;
+  }
+  if (in.bad()) return false;
+  return out.commit();
+}
+
+// Date file and the closing message; the recording itself is in place.
+ImportResult finish(const ImportRequest& request, Interaction& ui, int number, uint32_t rateHz) {
+  ImportResult r;
+  r.status = ImportStatus::Imported;
+  r.recordingNumber = number;
+  r.sampleRateHz = rateHz;
+  r.wavPath = recordingPath(request.workingFolder, request.clientCode, number, prefixForRate(rateHz));
+  r.relativePath = recordingPath({}, request.clientCode, number, prefixForRate(rateHz));
+  r.dateWritten = writeDateFile(r.wavPath, ui);  // shows 57661 when it fails
+  if (r.dateWritten) showMessage(ui, kImportedMessage);
+  return r;
+}
+
+}  // namespace
+
+ConversionChoice defaultConversionChoice(const ConversionOffer& offer) {
+  ConversionChoice choice;
+  if (offer.sourceRateHz == kImportRatesHz[2]) choice.rateIndex = 2;
+  else if (offer.sourceRateHz == kImportRatesHz[1]) choice.rateIndex = 1;
+  else choice.rateIndex = 0;
+  if (offer.sourceChannels == 2) choice.channel = StereoChoice::Mix;
+  return choice;
+}
+
+std::optional<std::filesystem::path> chooseImportSource(Interaction& ui, const std::filesystem::path& startFolder) {
+  FileRequest request;
+  request.startFolder = startFolder;
+  request.filter = "Sound File (*.wav)|*.wav|";
+  request.defaultExtension = "wav";
+  request.confirmOverwrite = false;
+  return ui.chooseOpenFile(request);
+}
+
+ImportResult importRecording(const ImportRequest& request, Interaction& ui) {
+  WavData source = readWav(request.sourcePath);
+  if (source.code != WavOk) {
+    showMessage(ui, kCannotOpenMessage);
+    return failed();
+  }
+  const WaveFormat& format = source.format;
+  if (format.bitsPerSample != 16) {
+    showMessage(ui, kNot16BitsMessage);
+    return failed();
+  }
+  // What the stereo reduction and the converter cannot take: no channels or more than two,
+  // no rate, a compressed format, or no sound at all (an empty recording could not be
+  // opened afterwards).
+  const bool pcm = format.formatTag == kFormatPcm || format.formatTag == kFormatExtensible;
+  if (!pcm || format.channels < 1 || format.channels > 2 || format.samplesPerSecond == 0 ||
+      source.samples.size() < format.channels) {
+    showMessage(ui, kCannotOpenMessage);
+    return failed();
+  }
+
+  const int number = nextRecordingNumber(ui, request.workingFolder, request.clientCode);
+  if (number < 0) return failed();
+
+  if (format.channels == 1 && isSupportedRate(format.samplesPerSecond)) {
+    const auto target =
+        recordingPath(request.workingFolder, request.clientCode, number, prefixForRate(format.samplesPerSecond));
+    if (!copyFileAtomically(request.sourcePath, target)) {
+      showMessage(ui, kImportFailedMessage);
+      return failed();
+    }
+    return finish(request, ui, number, format.samplesPerSecond);
+  }
+
+  const ConversionOffer offer{request.sourcePath.filename().string(), format.samplesPerSecond, format.channels};
+  std::optional<ConversionChoice> choice;
+  if (request.askConversion) choice = request.askConversion(offer);
+  if (!choice || choice->rateIndex < 0 || choice->rateIndex > 2) return cancelled();
+  const uint32_t targetRate = kImportRatesHz[choice->rateIndex];
+  const auto target = recordingPath(request.workingFolder, request.clientCode, number, prefixForRate(targetRate));
+
+  std::vector<int16_t> mono;
+  try {
+    if (format.channels == 2) mono = reduceStereo(source.samples, choice->channel.value_or(StereoChoice::Mix));
+    else mono = std::move(source.samples);
+  } catch (const std::bad_alloc&) {
+    showMessage(ui, kOutOfMemoryMessage);
+    showMessage(ui, kImportFailedMessage);
+    return failed();
+  }
+
+  if (format.samplesPerSecond == targetRate) {
+    if (!writeWavFile(target, WaveFormat::pcm(targetRate), mono.data(), mono.size() * sizeof(int16_t), ui)) {
+      showMessage(ui, kImportFailedMessage);
+      return failed();
+    }
+    return finish(request, ui, number, targetRate);
+  }
+
+  ResampleOptions options;
+  options.design = request.filterDesign;
+  options.progress = request.progress;
+  switch (resampleAndWrite(mono, format.samplesPerSecond, targetRate, target, ui, options)) {
+    case WriteOutcome::Written: return finish(request, ui, number, targetRate);
+    case WriteOutcome::Cancelled: return cancelled();
+    case WriteOutcome::Failed: break;
+  }
+  showMessage(ui, kImportFailedMessage);
+  return failed();
+}
+
+}  // namespace velmora
