@@ -1,0 +1,175 @@
+#include "platform/qt_wave_in.h"
+
+#include <QMediaDevices>
+#include <algorithm>
+
+#include "platform/qt_wave_wait.h"
+
+namespace velmora {
+
+namespace {
+constexpr int kPollIntervalMs = 10;
+// The source hands over captured sound in pieces of about this length: short enough that a
+// buffer returns soon after it is full.
+constexpr int kSourceChunkMs = 20;
+constexpr size_t kScratchBytes = 8192;
+}  // namespace
+
+QtWaveIn::QtWaveIn(QObject* parent) : QObject(parent), scratch_(kScratchBytes) {
+  poll_.setInterval(kPollIntervalMs);
+  poll_.setTimerType(Qt::PreciseTimer);
+  connect(&poll_, &QTimer::timeout, this, &QtWaveIn::pullCaptured);
+}
+
+QtWaveIn::~QtWaveIn() { stopSource(); }
+
+WaveResult QtWaveIn::fail(WaveResult result, std::string text) {
+  lastError_ = result;
+  lastErrorText_ = std::move(text);
+  return result;
+}
+
+std::string QtWaveIn::errorText(WaveResult result) const {
+  if (result == lastError_ && !lastErrorText_.empty()) return lastErrorText_;
+  return waveResultText(result);
+}
+
+WaveResult QtWaveIn::open(const WaveFormat& format, WaveInListener* listener) {
+  if (open_) return fail(WaveResult::Allocated, "The sound input is already open.");
+  const QAudioDevice device = QMediaDevices::defaultAudioInput();
+  if (device.isNull())
+    return fail(WaveResult::BadDevice, "No sound input was found. Check that a microphone is connected and "
+                                       "that the sound server is running.");
+  const QAudioFormat qtFormat = toQtAudioFormat(format);
+  if (!device.isFormatSupported(qtFormat))
+    return fail(WaveResult::BadFormat, "The sound input \"" + device.description().toStdString() +
+                                           "\" cannot record in this format.");
+  source_ = std::make_unique<QAudioSource>(device, qtFormat);
+  const int chunkBytes = qtFormat.bytesForDuration(kSourceChunkMs * 1000);
+  source_->setBufferSize(std::max(chunkBytes & ~1, 64));
+  listener_ = listener;
+  open_ = true;
+  started_ = false;
+  post(Notice::Opened);
+  return WaveResult::Ok;
+}
+
+WaveResult QtWaveIn::prepare(WaveHeader* header) {
+  if (!header || !header->data) return WaveResult::Error;
+  header->flags = (header->flags | HeaderPrepared) & ~HeaderDone;
+  return WaveResult::Ok;
+}
+
+WaveResult QtWaveIn::unprepare(WaveHeader* header) {
+  if (header->flags & HeaderInQueue) return WaveResult::StillPlaying;
+  header->flags &= ~HeaderPrepared;
+  return WaveResult::Ok;
+}
+
+WaveResult QtWaveIn::add(WaveHeader* header) {
+  if (!open_) return WaveResult::InvalidHandle;
+  if (!(header->flags & HeaderPrepared)) return WaveResult::Unprepared;
+  header->flags = (header->flags | HeaderInQueue) & ~HeaderDone;
+  header->bytesRecorded = 0;
+  queue_.push_back(header);
+  return WaveResult::Ok;
+}
+
+WaveResult QtWaveIn::start() {
+  if (!open_) return WaveResult::InvalidHandle;
+  if (started_) return WaveResult::Ok;
+  io_ = source_->start();
+  if (!io_ || source_->error() != QAudio::NoError) {
+    source_->stop();
+    io_ = nullptr;
+    return fail(WaveResult::HandleBusy, "The sound input could not be started; another program may be using it.");
+  }
+  connect(io_, &QIODevice::readyRead, this, &QtWaveIn::pullCaptured);
+  started_ = true;
+  poll_.start();
+  return WaveResult::Ok;
+}
+
+// Moves everything captured so far into the queued buffers; a full one goes back.
+void QtWaveIn::pullCaptured() {
+  if (!started_ || !io_) return;
+  for (;;) {
+    if (queue_.empty()) {
+      // Running dry: what is captured now has nowhere to go.
+      if (io_->read(scratch_.data(), static_cast<qint64>(scratch_.size())) <= 0) return;
+      continue;
+    }
+    WaveHeader* h = queue_.front();
+    const qint64 room = h->bufferBytes - h->bytesRecorded;
+    const qint64 got = room > 0 ? io_->read(h->data + h->bytesRecorded, room) : 0;
+    if (got > 0) h->bytesRecorded += static_cast<uint32_t>(got);
+    if (h->bytesRecorded >= h->bufferBytes) {
+      returnFront();
+      continue;
+    }
+    if (got <= 0) return;
+  }
+}
+
+void QtWaveIn::returnFront() {
+  WaveHeader* h = queue_.front();
+  queue_.pop_front();
+  h->flags = (h->flags | HeaderDone) & ~HeaderInQueue;
+  post(Notice::Data, h);
+}
+
+void QtWaveIn::stopSource() {
+  poll_.stop();
+  if (io_) disconnect(io_, nullptr, this, nullptr);
+  io_ = nullptr;
+  if (source_) source_->stop();
+  started_ = false;
+}
+
+WaveResult QtWaveIn::reset() {
+  if (!open_) return WaveResult::InvalidHandle;
+  pullCaptured();  // what was captured up to now belongs to the take
+  stopSource();
+  while (!queue_.empty()) returnFront();
+  return WaveResult::Ok;
+}
+
+WaveResult QtWaveIn::close() {
+  if (!open_) return WaveResult::InvalidHandle;
+  if (!queue_.empty()) return WaveResult::StillPlaying;
+  stopSource();
+  source_.reset();
+  open_ = false;
+  post(Notice::Closed);
+  return WaveResult::Ok;
+}
+
+void QtWaveIn::forget(WaveInListener* listener) {
+  if (listener != listener_) return;
+  outbox_.clear();
+  listener_ = nullptr;
+}
+
+void QtWaveIn::post(Notice notice, WaveHeader* header) {
+  outbox_.push_back({notice, header});
+  // One queued call per notification keeps them in order and lets a listener that waits
+  // inside a notification still receive the ones after it.
+  QMetaObject::invokeMethod(this, &QtWaveIn::deliverOne, Qt::QueuedConnection);
+}
+
+void QtWaveIn::deliverOne() {
+  if (outbox_.empty() || !listener_) return;
+  const Pending p = outbox_.front();
+  outbox_.pop_front();
+  switch (p.notice) {
+    case Notice::Opened: listener_->waveInOpened(); break;
+    case Notice::Data: listener_->waveInData(p.header); break;
+    case Notice::Closed: listener_->waveInClosed(); break;
+  }
+}
+
+bool QtWaveIn::waitUntil(const std::function<bool()>& done) {
+  return runQtEventsUntil(done, [this] { return !outbox_.empty() || (started_ && !queue_.empty()); });
+}
+
+}  // namespace velmora

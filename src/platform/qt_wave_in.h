@@ -1,0 +1,63 @@
+#pragma once
+// The wave-input device on Qt Multimedia: the default input of the sound server through a
+// QAudioSource in push mode. Captured bytes are pulled on the UI thread (on readyRead and a
+// 10 ms poll) into the queued buffers front to back; a full buffer is handed back through a
+// queued call, so the recorder sees it from the event loop, in order. Nothing queued: the
+// capture is dropped. See audio/wave_in_device.h for the calling sequence.
+#include <QAudioSource>
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "audio/wave_in_device.h"
+
+namespace velmora {
+
+class QtWaveIn : public QObject, public WaveInDevice {
+  Q_OBJECT
+
+ public:
+  explicit QtWaveIn(QObject* parent = nullptr);
+  ~QtWaveIn() override;
+
+  WaveResult open(const WaveFormat& format, WaveInListener* listener) override;
+  WaveResult prepare(WaveHeader* header) override;
+  WaveResult unprepare(WaveHeader* header) override;
+  WaveResult add(WaveHeader* header) override;
+  WaveResult start() override;
+  WaveResult reset() override;
+  WaveResult close() override;
+  bool isOpen() const override { return open_; }
+  void forget(WaveInListener* listener) override;
+  std::string errorText(WaveResult result) const override;
+  bool waitUntil(const std::function<bool()>& done) override;
+
+ private:
+  enum class Notice { Opened, Data, Closed };
+  struct Pending {
+    Notice notice;
+    WaveHeader* header;
+  };
+  void post(Notice notice, WaveHeader* header = nullptr);
+  void deliverOne();
+  void pullCaptured();
+  void returnFront();
+  void stopSource();
+  WaveResult fail(WaveResult result, std::string text);
+
+  std::unique_ptr<QAudioSource> source_;
+  QIODevice* io_ = nullptr;
+  QTimer poll_;
+  std::deque<WaveHeader*> queue_;
+  std::deque<Pending> outbox_;
+  WaveInListener* listener_ = nullptr;
+  bool open_ = false;
+  bool started_ = false;
+  std::vector<char> scratch_;
+  WaveResult lastError_ = WaveResult::Ok;
+  std::string lastErrorText_;
+};
+
+}  // namespace velmora
