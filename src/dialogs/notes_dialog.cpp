@@ -1,0 +1,55 @@
+#include "dialogs/notes_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/limited_text_edit.h"
+#include "notes/notes_file.h"
+
+namespace velmora {
+
+NotesDialog::NotesDialog(Interaction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+  setWindowTitle("Notes...");
+  auto* layout = new QVBoxLayout(this);
+  auto* group = new QGroupBox("Notes:", this);
+  auto* groupLayout = new QVBoxLayout(group);
+  editor_ = new LimitedTextEdit(group);
+  editor_->setObjectName("notesEdit");
+  editor_->setTabChangesFocus(true);
+  groupLayout->addWidget(editor_);
+  layout->addWidget(group);
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* close = buttons->addButton("Close", QDialogButtonBox::AcceptRole);
+  close->setDefault(false);
+  close->setAutoDefault(false);  // Enter starts a new line in the notes
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  layout->addWidget(buttons);
+  resize(460, 320);
+}
+
+void NotesDialog::setPath(const std::filesystem::path& recordingPath) {
+  notesPath_ = notesPathFor(recordingPath);
+  loaded_ = false;
+  load();
+}
+
+void NotesDialog::load() {
+  const auto text = loadNotes(notesPath_);
+  editor_->setTextWithLimit(text ? QString::fromStdString(*text) : QString(), static_cast<int>(kNotesTypingLimitCharacters));
+  loaded_ = true;
+}
+
+void NotesDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  editor_->setFocus();
+  editor_->moveCursor(QTextCursor::Start);
+}
+
+void NotesDialog::accept() {
+  if (loaded_) saveNotes(notesPath_, editor_->toPlainText().toStdString(), ui_);
+  QDialog::accept();
+}
+
+}  // namespace velmora
