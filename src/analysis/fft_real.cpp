@@ -21,11 +21,13 @@ RealFft::RealFft(size_t n) : size_(n), half_(n / 2), re_(n / 2), im_(n / 2), spl
 
 void RealFft::forward(const float* input, float* output) {
   const size_t m = size_ / 2;
+  // Gathering the pairs already does the reordering of the half-size transform.
+  const uint32_t* reversed = half_.bitReverseTable().data();
   for (size_t k = 0; k < m; ++k) {
-    re_[k] = input[2 * k];
-    im_[k] = input[2 * k + 1];
+    re_[k] = input[2 * reversed[k]];
+    im_[k] = input[2 * reversed[k] + 1];
   }
-  half_.forward(re_.data(), im_.data());
+  half_.forwardFromBitReversed(re_.data(), im_.data());
 
   // Z = FFT of z[n] = x[2n] + i x[2n+1]. With E[k] = (Z[k] + conj Z[m-k]) / 2 (even samples)
   // and O[k] = (Z[k] - conj Z[m-k]) / 2i (odd samples): X[k] = E[k] + w^k O[k] and
