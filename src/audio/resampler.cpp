@@ -69,7 +69,7 @@ ResampleResult failure(ResampleError error) {
 
 }  // namespace
 
-ResampleResult resample(const std::vector<double>& input, uint32_t sourceRateHz, uint32_t targetRateHz,
+ResampleResult resample(std::vector<double> input, uint32_t sourceRateHz, uint32_t targetRateHz,
                         const ResampleOptions& options) {
   if (sourceRateHz == 0 || targetRateHz == 0) return failure(ResampleError::NoSimpleFactors);
   const auto ratio = approximateRatio(static_cast<double>(targetRateHz) / sourceRateHz);
@@ -110,7 +110,7 @@ ResampleResult resample(const std::vector<double>& input, uint32_t sourceRateHz,
   ProgressMeter progress(options.progress, totalSteps);
   if (!progress.start()) return failure(ResampleError::Cancelled);
   try {
-    std::vector<double> signal = input;
+    std::vector<double> signal = std::move(input);
     for (const PlannedStage& planned : plan) {
       if (!runStage(planned, signal, progress)) return failure(ResampleError::Cancelled);
     }

@@ -56,7 +56,8 @@ struct ResampleResult {
   bool ok() const { return error == ResampleError::None; }
 };
 
-ResampleResult resample(const std::vector<double>& input, uint32_t sourceRateHz, uint32_t targetRateHz,
+// The input is taken by value: move it in when it is no longer needed, to spare its memory.
+ResampleResult resample(std::vector<double> input, uint32_t sourceRateHz, uint32_t targetRateHz,
                         const ResampleOptions& options = {});
 
 // The conversion's own text for an error ("No simple factors for ratio", ...); empty for

@@ -83,11 +83,19 @@ std::vector<ResampleStage> planStages(const RateRatio& ratio) {
       pendingUp = 1;
     }
   }
-  // Down factors left over become stages of their own, the first carrying any up product
-  // still pending.
+  // Down factors left over at the end: the first carries any up product still pending;
+  // each joins the last stage while that stage stays within one filter's reach, else starts
+  // a stage of its own. Joining spares a pass at a high intermediate rate and the memory of
+  // its samples (48000 -> 44100 ends with 7/10 instead of 7/2 then 1/5).
   for (; nextDown < downs.size(); ++nextDown) {
-    if (downs[nextDown] == 1) continue;
-    stages.push_back({static_cast<int>(pendingUp), downs[nextDown]});
+    const int down = downs[nextDown];
+    if (down == 1) continue;
+    if (pendingUp == 1 && !stages.empty() &&
+        static_cast<long long>(stages.back().down) * down <= kLargestStageFactor) {
+      stages.back().down *= down;
+      continue;
+    }
+    stages.push_back({static_cast<int>(pendingUp), down});
     pendingUp = 1;
   }
   // Up factors that never met a down factor (pure up-sampling, or the end of the chain):

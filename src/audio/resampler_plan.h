@@ -3,9 +3,10 @@
 //   1. approximateRatio: the target / source ratio as L / M with the smallest denominator
 //      M below 1000 that is within 0.000001 of it;
 //   2. primeFactors: L and M split into primes from the table of the 175 primes 2 .. 1039;
-//   3. planStages: the factors grouped into stages (up factor L, down factor M) such that the
-//      rate never drops below the source rate before the last down factors, and every stage's
-//      factor stays small enough for its elliptic filter.
+//   3. planStages: the factors grouped into stages (up factor L, down factor M), up and down
+//      factors in ascending order with one running ratio for the chain: down factors join a
+//      stage only while the rate stays at or above the source rate; the down factors left at
+//      the end join the last stage while its factor stays at 41 or less.
 // The resampler then runs the stages in order (resampler.h).
 #include <optional>
 #include <vector>

@@ -29,8 +29,8 @@ Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourc
                              const ResampleOptions& options) {
   Pcm16Conversion conversion;
   try {
-    const std::vector<double> reals(samples.begin(), samples.end());
-    ResampleResult resampled = resample(reals, sourceRateHz, targetRateHz, options);
+    std::vector<double> reals(samples.begin(), samples.end());
+    ResampleResult resampled = resample(std::move(reals), sourceRateHz, targetRateHz, options);
     conversion.stages = resampled.stages;
     if (!resampled.ok()) {
       conversion.error = resampled.error;
@@ -56,8 +56,7 @@ WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sour
     return WriteOutcome::Failed;
   }
 
-  ResampleResult resampled = resample(reals, sourceRateHz, targetRateHz, options);
-  std::vector<double>().swap(reals);
+  ResampleResult resampled = resample(std::move(reals), sourceRateHz, targetRateHz, options);
   switch (resampled.error) {
     case ResampleError::None: break;
     case ResampleError::Cancelled: return WriteOutcome::Cancelled;

@@ -127,10 +127,25 @@ TEST(StagePlan, SameRateNeedsNoStageAndPureUpsamplingIsGrouped) {
     product *= s.up;
   }
   EXPECT_EQ(product, 128);
-  // Pure decimation: one stage per down factor.
+  // Pure decimation: down factors grouped while a stage stays within 41.
   const auto quarter = planStages({1, 4});
-  ASSERT_EQ(quarter.size(), 2u);
-  EXPECT_EQ(quarter[0].down * quarter[1].down, 4);
+  ASSERT_EQ(quarter.size(), 1u);
+  EXPECT_EQ(quarter[0].down, 4);
+  long long down = 1;
+  for (const auto& s : planStages({1, 128})) {
+    EXPECT_LE(s.factor(), 41);
+    EXPECT_EQ(s.up, 1);
+    down *= s.down;
+  }
+  EXPECT_EQ(down, 128);
+}
+
+TEST(StagePlan, DownFactorsLeftAtTheEndJoinTheLastStage) {
+  // 48000 -> 44100 = 147 / 160: 3/2, 7/8, then 7 with the remaining 2 and 5.
+  const auto stages = planStages({147, 160});
+  ASSERT_EQ(stages.size(), 3u);
+  EXPECT_EQ(stages[2].up, 7);
+  EXPECT_EQ(stages[2].down, 10);
 }
 
 }  // namespace
