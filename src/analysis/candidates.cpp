@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "analysis/sigproc.h"
+
 namespace velmora::f0 {
 namespace {
 
@@ -70,8 +72,7 @@ float CandidateFinder::coarseCorrelation(const float* decimated) {
   for (int k = 0; k < sizes_.dNlags; ++k) {
     const int lag = sizes_.dStart + k;
     energy = std::max(energy, 1.0f);
-    float sum = 0.0f;
-    for (int i = 0; i < sizes_.dSize; ++i) sum += x[i] * x[i + lag];
+    const float sum = dotProduct(x, x + lag, static_cast<size_t>(sizes_.dSize));
     const float c = sum / std::sqrt(e0 * energy);
     coarse_[static_cast<size_t>(k)] = c;
     if (k == 0 || c > maxValue) maxValue = c;
@@ -105,8 +106,7 @@ float CandidateFinder::fineCorrelation(const float* full, std::vector<float>& co
     for (int i = 0; i < size; ++i) energy += static_cast<double>(x[j + i]) * x[j + i];
     for (int lag = j; lag < j + span; ++lag) {
       energy = std::max(energy, 1.0);
-      float sum = 0.0f;
-      for (int i = 0; i < size; ++i) sum += x[i] * x[i + lag];
+      const float sum = dotProduct(x, x + lag, static_cast<size_t>(size));
       const auto value = static_cast<float>(sum / std::sqrt(e0 * energy + 10000.0));
       correl[static_cast<size_t>(lag - start)] = value;
       if (value > maxValue) maxValue = value;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/sigproc.h"
+
 namespace velmora::f0 {
 
 bool Decimator::design(double sampFreq, int decimate) {
@@ -34,6 +36,10 @@ size_t Decimator::process(const float* data, size_t n, size_t nextBufferStart, f
   size_t produced = 0;
   for (size_t c = 0; produced < outCapacity && c < n; c += dec, ++produced) {
     const long first = static_cast<long>(c) - half;
+    if (first >= 0 && first + static_cast<long>(length) <= count) {
+      out[produced] = std::round(dotProduct(data + first, taps_.data(), length));
+      continue;
+    }
     float sum = 0.0f;
     for (size_t i = 0; i < length; ++i) {
       const long p = first + static_cast<long>(i);

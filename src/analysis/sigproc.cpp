@@ -14,6 +14,18 @@ thread_local std::vector<float> lpcScratch;
 
 }  // namespace
 
+float dotProduct(const float* a, const float* b, size_t n) {
+  constexpr size_t kLanes = 8;
+  float lanes[kLanes] = {};
+  size_t i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    for (size_t l = 0; l < kLanes; ++l) lanes[l] += a[i + l] * b[i + l];
+  }
+  float sum = ((lanes[0] + lanes[4]) + (lanes[1] + lanes[5])) + ((lanes[2] + lanes[6]) + (lanes[3] + lanes[7]));
+  for (; i < n; ++i) sum += a[i] * b[i];
+  return sum;
+}
+
 bool makeWindow(std::vector<float>& out, size_t n, int type) {
   if (type != HammingWindow && type != HanningWindow) {
     std::fprintf(stderr, "Unknown window type (%d)\n", type);
@@ -30,12 +42,10 @@ bool makeWindow(std::vector<float>& out, size_t n, int type) {
 float windowedRms(const float* x, size_t n) {
   if (n == 0) return 0.0f;
   if (rmsWindow.size() != n) makeWindow(rmsWindow, n, HanningWindow);
-  float sum = 0.0f;
-  for (size_t i = 0; i < n; ++i) {
-    const float v = x[i] * rmsWindow[i];
-    sum += v * v;
-  }
-  return std::sqrt(sum / static_cast<float>(n));
+  thread_local std::vector<float> weighted;
+  weighted.resize(n);
+  for (size_t i = 0; i < n; ++i) weighted[i] = x[i] * rmsWindow[i];
+  return std::sqrt(dotProduct(weighted.data(), weighted.data(), n) / static_cast<float>(n));
 }
 
 bool lpc(const float* x, size_t n, int order, float preEmphasis, float stabilisationDb, LpcResult& out) {
@@ -51,17 +61,13 @@ bool lpc(const float* x, size_t n, int order, float preEmphasis, float stabilisa
   const auto p = static_cast<size_t>(order);
   std::vector<float>& r = out.autocorrelation;
   r.assign(p + 1, 0.0f);
-  float energy = 0.0f;
-  for (size_t i = 0; i < len; ++i) energy += lpcScratch[i] * lpcScratch[i];
+  const float* y = lpcScratch.data();
+  const float energy = dotProduct(y, y, len);
   // A silent window has no spectrum to speak of: treat it as white (r = 1, 0, 0, ...) so the
   // recursion below never divides by zero.
   r[0] = 1.0f;
   if (energy > 0.0f) {
-    for (size_t k = 1; k <= p; ++k) {
-      float sum = 0.0f;
-      for (size_t i = 0; i + k < len; ++i) sum += lpcScratch[i] * lpcScratch[i + k];
-      r[k] = sum / energy;
-    }
+    for (size_t k = 1; k <= p && k < len; ++k) r[k] = dotProduct(y, y + k, len - k) / energy;
   }
   if (stabilisationDb > 1.0f) {
     const float scale = 1.0f / (1.0f + std::pow(10.0f, -stabilisationDb / 20.0f));

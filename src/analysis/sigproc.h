@@ -14,6 +14,10 @@ namespace velmora::f0 {
 inline constexpr int kMaxLpcOrder = 50;  // BIGSORD
 enum WindowType : int { HammingWindow = 0, HanningWindow = 1 };
 
+// sum(a[i] * b[i]) for i < n, in eight interleaved partial sums so the compiler can keep them
+// in vector registers; the correlations of the tracker spend most of their time here.
+float dotProduct(const float* a, const float* b, size_t n);
+
 // Fills out[0..n) with the window of the given type; false (and a message) for an unknown type.
 bool makeWindow(std::vector<float>& out, size_t n, int type);
 
