@@ -71,9 +71,15 @@ bool ClientRegister::lockTable(DbfTable& table) {
 
 ClientEntry ClientRegister::readEntry(const DbfTable& table) const {
   const auto field = [&](FieldSlot slot) { return trimTrailingBlanks(table.text(fieldIndex_[slot])); };
+  // Other dBASE tools right-align numbers; the number's text is the same either way.
+  const auto number = [&](FieldSlot slot) {
+    const std::string text = field(slot);
+    const size_t start = text.find_first_not_of(' ');
+    return start == std::string::npos ? std::string() : text.substr(start);
+  };
   ClientEntry e;
-  e.code = field(SlotCode);
-  e.type = field(SlotType);
+  e.code = number(SlotCode);
+  e.type = number(SlotType);
   e.name = field(SlotName);
   e.birthDate = field(SlotBirthDate);
   e.address = field(SlotAddress);
