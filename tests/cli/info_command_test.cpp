@@ -35,6 +35,20 @@ TEST(CliMakeDemo, CreatesAnEnglishWorkingFolder) {
   EXPECT_EQ(r.exitStatus, 0) << r.err;
   EXPECT_EQ(dir.readBytes("demo/lang.dat"), std::string("\0\0\0\0", 4));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "demo" / "Other Files"));
+  // One demo client with three dated recordings at the three rates.
+  r = runProcess(VELMORA_CLI_PATH, {"clients", "--data", (dir / "demo").string()});
+  EXPECT_EQ(r.out, "1;1;Demo Client\n");
+  for (const char* name : {"wv001", "qv002", "wv003"}) {
+    const std::string wav = (dir / "demo" / "pac001" / name).string() + ".wav";
+    r = runProcess(VELMORA_CLI_PATH, {"info", wav});
+    EXPECT_EQ(r.exitStatus, 0) << name;
+    EXPECT_NE(r.out.find("channels: 1"), std::string::npos) << name;
+    EXPECT_EQ(dir.readBytes(std::string("demo/pac001/") + name + ".ddt").size(), 10u) << name;
+  }
+  // Running it again keeps the one client.
+  runProcess(VELMORA_CLI_PATH, {"make-demo", (dir / "demo").string()});
+  r = runProcess(VELMORA_CLI_PATH, {"clients", "--data", (dir / "demo").string()});
+  EXPECT_EQ(r.out, "1;1;Demo Client\n");
 }
 
 }  // namespace
