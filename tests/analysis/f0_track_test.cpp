@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/compute_f0.h"
+#include "analysis/f0.h"
 #include "analysis/f0_track.h"
 #include "analysis/live_f0.h"
 
@@ -71,6 +72,23 @@ TEST(F0Count, ElevenKilohertzSurplusIsDroppedAndShortfallFilled) {
   std::vector<float> values;
   ASSERT_TRUE(computeF0(floats.data(), floats.size(), rate, 60, 1400, 90, values));
   EXPECT_EQ(values.size(), 1080u);
+  // The tracker itself releases more frames than that.
+  f0::F0TrackerPtr tracker = f0::f0New();
+  ASSERT_EQ(f0::f0SetParam(*tracker, "frame_step=0.011111"), 1);
+  ASSERT_EQ(f0::f0SetParam(*tracker, "min_f0=60"), 1);
+  ASSERT_EQ(f0::f0SetParam(*tracker, "max_f0=1400"), 1);
+  int buffSize = 0;
+  int buffStep = 0;
+  ASSERT_EQ(f0::f0Init(*tracker, rate, buffSize, buffStep), 1);
+  size_t released = 0;
+  size_t at = 0;
+  for (; at + static_cast<size_t>(buffSize) <= floats.size(); at += static_cast<size_t>(buffStep)) {
+    ASSERT_EQ(f0::f0Process(*tracker, floats.data() + at, buffSize), 1);
+    released += static_cast<size_t>(f0::f0NumOutput(*tracker));
+  }
+  ASSERT_EQ(f0::f0Process(*tracker, floats.data() + at, static_cast<int>(floats.size() - at)), 1);
+  released += static_cast<size_t>(f0::f0NumOutput(*tracker));
+  EXPECT_GT(released, values.size());
   // A short signal releases fewer frames than promised (the look-ahead holds the rest back):
   // the shortfall repeats the last F0, which here is voiced.
   std::vector<float> shortValues;

@@ -192,7 +192,7 @@ TEST(F0TrackerSilence, ReleasedFramesFollowTheBuffersAndTheLastBufferFlushes) {
   for (int i = 0; i < f0NumOutput(*t); ++i) EXPECT_EQ(f0Output(*t, i), 0.0f);
 }
 
-TEST(F0TrackerSilence, ATrackerIsInitialisedOnce) {
+TEST(F0TrackerSilence, DestroyReleasesTheTracker) {
   F0TrackerPtr t = trackSettings();
   int buffSize = 0;
   int buffStep = 0;
