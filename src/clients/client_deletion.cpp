@@ -65,6 +65,7 @@ void deleteClientFiles(const fs::path& clientFolderPath) {
 ClientDeletion deleteClient(Interaction& ui, ClientRegister& clientRegister, const fs::path& workingFolder,
                             int clientCode) {
   ClientDeletion result;
+  if (clientCode <= 0) return result;  // no client open: nothing of anyone's may go
   const bool hasRecord = clientCode != kOtherFilesCode;
   long recordNumber = 0;
   if (hasRecord) {

@@ -52,7 +52,8 @@ DbfError DbfTable::open(const std::filesystem::path& path, bool writable) {
   close();
   path_ = path;
   writable_ = writable;
-  fd_ = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+  // Non-blocking, so a FIFO in the table's place cannot hang us; load() refuses it.
+  fd_ = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
   if (fd_ < 0) return DbfError::NotFound;
   const DbfError error = load();
   if (error != DbfError::None) close();
@@ -184,7 +185,7 @@ DbfError DbfTable::lockAll() {
       }
       // A pack elsewhere renamed a new table over ours: work on the new one.
       ::flock(fd_, LOCK_UN);
-      const int fd = ::open(path_.c_str(), (writable_ ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+      const int fd = ::open(path_.c_str(), (writable_ ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
       if (fd < 0) return DbfError::NotFound;
       ::close(fd_);
       fd_ = fd;

@@ -94,6 +94,15 @@ TEST_F(Deletion, OtherFilesHasNoRecordToDelete) {
   EXPECT_EQ(listedCodes().size(), 3u);
 }
 
+TEST_F(Deletion, NoClientDeletesNothing) {
+  touch("pac001/wv001.wav");
+  const ClientDeletion d = deleteClient(ui, reg, work.path(), kNoClient);
+  EXPECT_FALSE(d.folderRemoved);
+  EXPECT_FALSE(d.recordDeleted);
+  EXPECT_TRUE(has("pac001/wv001.wav"));
+  EXPECT_EQ(listedCodes().size(), 3u);
+}
+
 TEST_F(Deletion, OnlyThePatternsFilesAreDeleted) {
   for (const char* f : {"pac001/a.WAV", "pac001/b.Txt", "pac001/c.wave", "pac001/d.txt.keep", "pac001/sub/e.wav"})
     touch(f);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -277,10 +278,14 @@ TEST_F(Register, DamagedFilesGiveInvalidFile) {
   }
 }
 
-TEST_F(Register, AFolderInTheRegistersPlaceIsNotARegister) {
+TEST_F(Register, AFolderOrAPipeInTheRegistersPlaceIsNotARegister) {
   std::filesystem::create_directory(dir / "pacb.dbf");
   EXPECT_EQ(reg.query(""), -1);
-  EXPECT_EQ(ui.shown.size(), 1u);
+  std::filesystem::remove(dir / "pacb.dbf");
+  ASSERT_EQ(::mkfifo((dir / "pacb.dbf").c_str(), 0600), 0);
+  EXPECT_EQ(reg.query(""), -1);  // returns at once instead of waiting for a writer
+  EXPECT_EQ(reg.append(client(1, "Ana")), -1);
+  EXPECT_EQ(ui.shownIds(), (std::vector<int>{57743, 57743, 57743}));
 }
 
 // --- a second process -------------------------------------------------------------------------
