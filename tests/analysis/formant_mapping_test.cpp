@@ -193,5 +193,35 @@ TEST(FormantPath, FollowsTheCheapestOfAllPaths) {
   }
 }
 
+TEST(FormantPath, TiesGoToTheFirstCandidate) {
+  // Two resonances identical but for their level make candidates of equal cost; the level
+  // in the output tells which one was chosen.
+  std::vector<Resonance> r = resonancesAt({1000, 1000, 1100, 2500, 3500, 4500});
+  r[0].levelDb = 10.0;
+  r[1].levelDb = 20.0;
+  const FrameResonances frame = frameOf(r);
+  double best = 1e300;
+  size_t first = 0;
+  int atBest = 0;
+  for (size_t c = 0; c < frame.candidates.size(); ++c) {
+    const double cost = localCostOf(frame, frame.candidates[c]);
+    if (cost < best - 1e-12) {
+      best = cost;
+      first = c;
+      atBest = 1;
+    } else if (std::abs(cost - best) <= 1e-12) {
+      ++atBest;
+    }
+  }
+  ASSERT_GE(atBest, 2);  // the case needs a real tie
+  const std::vector<SlotValues> slots = trackFormantSlots({frame});
+  for (int s = 0; s < kFormantSlots; ++s) {
+    const int i = frame.candidates[first][static_cast<size_t>(s)];
+    if (i >= 0) {
+      EXPECT_EQ(slots[0][static_cast<size_t>(s)].levelDb, r[static_cast<size_t>(i)].levelDb) << s;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace velmora::formant
