@@ -48,6 +48,7 @@ bool SoundRecorder::setFormat(int code) {
 }
 
 bool SoundRecorder::start(const std::filesystem::path& target, int updateRateIndex) {
+  if (!deviceClosed_) return false;  // one take at a time; the running one is left alone
   targetName_ = target;
   updateRateIndex_ = updateRateIndex;
   wavPending_ = 1;

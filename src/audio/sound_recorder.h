@@ -6,15 +6,20 @@
 //
 // Calling sequence (UI thread only):
 //   SoundRecorder recorder(device, ui, workingFolder);   setFormat(code) (3 at program start)
+//   (the view first stops any playback: player.reset(); player.waitClosed(); sets
+//    inputBufferBytes from the "Update Rate" entry and chooses the target name)
 //   start(target, updateRateIndex)  opens the device, queues 100 buffers of
-//                                   evenInputBufferBytes(), starts capture, writes vl1.log (0)
+//                                   evenInputBufferBytes(), starts capture, writes vl1.log (0);
+//                                   false (message shown) when the take could not start, or
+//                                   while another take runs
 //   pause() / resume()              a paused take drops what it captures; resume queues 10
 //                                   fresh buffers
 //   resetInput()                    after inputBufferBytes changed mid-take (commands
 //                                   32835-32837): capture restarts with buffers of the new size
 //   stopTake()                      queues one buffer when paused, requests the stop and runs the
 //                                   event loop until the device has closed; true when the WAV
-//                                   was written (else message 210 was shown)
+//                                   was written (else message 210 was shown). Then the view
+//                                   asks whether to keep it, writes the .ddt and loads it.
 // Stages of every returned buffer (waveInData): the observer sees it (live display), then it
 // is unprepared, appended to grav.tmp unless paused, freed, and replaced by a fresh buffer
 // (or, once a stop was requested and every buffer is back, the WAV is written and the device

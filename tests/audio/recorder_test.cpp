@@ -205,6 +205,21 @@ TEST_F(RecorderFixture, ATakeAt44100HzHasTheRightHeader) {
   EXPECT_EQ(wav.format.blockAlign, 2);
 }
 
+TEST_F(RecorderFixture, StartDuringATakeIsRefusedAndTheTakeRunsOn) {
+  startAndOpen();
+  device.fill(2);
+  device.deliver();
+  EXPECT_FALSE(recorder.start(folder / "other.wav", kUpdateRateIndex));
+  EXPECT_FALSE(recorder.isStopRequested());
+  EXPECT_EQ(recorder.targetName(), target());
+  device.fill(1);
+  device.deliver();
+  EXPECT_EQ(device.queued(), 100u);
+  EXPECT_TRUE(recorder.stopTake());
+  EXPECT_EQ(readWav(target()).samples.size(), 3u * kSamplesPerBuffer);
+  EXPECT_FALSE(std::filesystem::exists(folder / "other.wav"));
+}
+
 TEST_F(RecorderFixture, ASecondTakeStartsFromNothing) {
   startAndOpen();
   device.fill(4);
