@@ -150,6 +150,46 @@ TEST_F(WaveDevicesTest, StopRightAfterStartGivesAnEmptyOrTinyTake) {
   EXPECT_TRUE(recorder.isDeviceClosed());
 }
 
+TEST_F(WaveDevicesTest, ResetInputMidTakeCarriesOnWithTheNewBufferSize) {
+  SoundRecorder recorder(input, ui, folder.path());
+  PausedBytes bytes;
+  recorder.setObserver(&bytes);
+  useDefaultUpdateRate(11025);
+  ASSERT_TRUE(recorder.start(folder / "reset.wav", 3));
+  runEventsFor(400);
+  const int buffersBefore = bytes.buffers;
+  setInputBufferBytes(600);
+  recorder.resetInput();
+  runEventsFor(600);
+  ASSERT_TRUE(recorder.stopTake());
+  EXPECT_GT(buffersBefore, 5);
+  // 100 buffers come back from the reset; capture then goes on in 600-byte buffers.
+  EXPECT_GT(bytes.buffers, buffersBefore + 100 + 5);
+  auto wav = readWav(folder / "reset.wav");
+  const double seconds = double(wav.samples.size()) / 11025;
+  EXPECT_GT(seconds, 0.7);
+  EXPECT_LT(seconds, 1.3);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(WaveDevicesTest, PlayWhilePausedResetsTheDeviceAtOnce) {
+  const auto tone = sineWave(300, 0.2, 11025, 3.0);
+  SoundPlayer player(output, ui);
+  ASSERT_TRUE(player.open(WaveFormat::pcm(11025), nullptr));
+  ASSERT_TRUE(player.playBlocks(tone.data(), static_cast<int64_t>(tone.size()),
+                                {0, static_cast<int64_t>(tone.size()), 512, false, false, 600}));
+  runEventsFor(300);
+  player.pause();
+  QElapsedTimer reopen;
+  reopen.start();
+  ASSERT_TRUE(player.open(WaveFormat::pcm(11025), nullptr));
+  EXPECT_LT(reopen.elapsed(), 1000);
+  EXPECT_FALSE(player.isPaused());
+  ASSERT_TRUE(player.playSingle(tone.data(), 2000));
+  ASSERT_TRUE(player.waitClosed());
+  EXPECT_TRUE(ui.shown.empty());
+}
+
 TEST_F(WaveDevicesTest, PausedPlaybackHoldsAndStopEndsIt) {
   const auto tone = sineWave(300, 0.2, 11025, 2.0);
   SoundPlayer player(output, ui);
