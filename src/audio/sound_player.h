@@ -11,6 +11,17 @@
 //   stop() (user) or reset()             every queued block comes back, then the device closes
 //   waitClosed()                         runs the event loop until the device has closed
 // The samples must stay untouched until observer.playbackClosed().
+//
+// The view's Play command, with s = samples per pixel and (a, b) the selection's columns:
+//   player open      -> stop(); waitClosed()   (also when paused)
+//   marked, unzoomed -> open; playSingle(samples + start*s, |b-a|*s*2 bytes)
+//   nothing marked   -> open; playBlocks(samples, count, {0, count, inputBufferBytes()/2,
+//                                                        false, waveformMode, paneWidth})
+//   zoomed, a != b   -> open; playBlocks(samples, count, {start*s, |b-a|*s,
+//                                                        inputBufferBytes()/2, true, ...})
+//   restart after an "Update Rate" change: startSample = playPositionSamples().
+// The pause button: isPaused() ? restart() : pause(). A failed playBlocks/playSingle has
+// already shown its message and ends the playback itself (the close still arrives).
 // The observer hears every completed block (blockPlayed: the play position for the cursor
 // and the live drawing) and the close. The view forwards nothing: the device notifies the
 // player directly. A comparison pane passes its own observer, so its blocks go to it.
