@@ -78,7 +78,7 @@ bool lpc(const float* x, size_t n, int order, float preEmphasis, float stabilisa
   std::vector<float>& a = out.coefficients;
   a.assign(p, 0.0f);
   out.reflection.assign(p, 0.0f);
-  std::vector<float> previous(p, 0.0f);
+  thread_local std::vector<float> previous;
   float e = r[0];
   for (size_t i = 0; i < p && e > 0.0f; ++i) {
     float acc = r[i + 1];

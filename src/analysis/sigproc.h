@@ -5,7 +5,7 @@
 // and an autocorrelation. Everything is single precision.
 //
 // The windowed-RMS and LPC helpers keep their window and scratch space between calls (rebuilt
-// when the length changes), so they are not re-entrant: the tracker runs on one thread.
+// when the length changes), one set per thread.
 #include <cstddef>
 #include <vector>
 
