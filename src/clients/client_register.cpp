@@ -42,7 +42,11 @@ bool ClientRegister::exists() const {
   return std::filesystem::exists(fileName_, ec);
 }
 
-bool ClientRegister::create() { return DbfTable::create(fileName_, clientFieldSpecs()) == DbfError::None; }
+bool ClientRegister::create() {
+  // Never over an existing register: that would wipe every client.
+  if (exists()) return false;
+  return DbfTable::create(fileName_, clientFieldSpecs()) == DbfError::None;
+}
 
 bool ClientRegister::openTable(DbfTable& table, bool writable) {
   if (!exists()) return refuse(kMsgFileNotFound);

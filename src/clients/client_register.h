@@ -38,7 +38,8 @@ class ClientRegister {
   const std::filesystem::path& fileName() const { return fileName_; }
 
   bool exists() const;
-  // A new empty register with the eleven fields; false when it could not be written.
+  // A new empty register with the eleven fields; false when it could not be written or a
+  // file of that name already exists (it is left alone).
   bool create();
 
   int query(std::string_view condition);

@@ -84,6 +84,13 @@ TEST_F(Register, NewRegisterHasTheElevenFieldsAndNoRows) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
+TEST_F(Register, CreateNeverReplacesAnExistingRegister) {
+  createWith({1, 2});
+  const std::string before = bytes();
+  EXPECT_FALSE(reg.create());
+  EXPECT_EQ(bytes(), before);
+}
+
 TEST_F(Register, QueryResults) {
   createWith({1, 2, 4});
   EXPECT_EQ(reg.query(""), 1);
@@ -342,6 +349,7 @@ TEST_F(Register, ALockHeldTooLongFailsTheWrite) {
 TEST_F(Register, NewClientCodeIsTheLowestFree) {
   ASSERT_TRUE(reg.create());
   EXPECT_EQ(newClientCode(reg), 1);
+  std::filesystem::remove(dir / "pacb.dbf");
   createWith({1, 2, 4});
   EXPECT_EQ(newClientCode(reg), 3);
   ASSERT_EQ(reg.append(client(3, "Three")), 1);
