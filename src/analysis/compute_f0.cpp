@@ -1,6 +1,7 @@
 #include "analysis/compute_f0.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "analysis/f0.h"
@@ -26,8 +27,10 @@ size_t f0ValueCount(size_t n, int sampFreq, int framesPerSecond) {
   return static_cast<size_t>(static_cast<double>(n) / sampFreq * framesPerSecond + 0.5);
 }
 
-bool computeF0(const float* samples, size_t n, int sampFreq, int minF0, int maxF0, int framesPerSecond,
-               std::vector<float>& values) {
+namespace {
+
+bool computeF0Unguarded(const float* samples, size_t n, int sampFreq, int minF0, int maxF0, int framesPerSecond,
+                        std::vector<float>& values) {
   values.clear();
   if (framesPerSecond <= 0 || sampFreq <= 0) return false;
   f0::F0TrackerPtr tracker = f0::f0New();
@@ -75,6 +78,19 @@ bool computeF0(const float* samples, size_t n, int sampFreq, int minF0, int maxF
   if (!anyReleased) lastF0 = 0.0f;
   values.resize(count, lastF0);
   return true;
+}
+
+}  // namespace
+
+bool computeF0(const float* samples, size_t n, int sampFreq, int minF0, int maxF0, int framesPerSecond,
+               std::vector<float>& values) {
+  try {
+    return computeF0Unguarded(samples, n, sampFreq, minF0, maxF0, framesPerSecond, values);
+  } catch (const std::bad_alloc&) {
+    std::fputs("F0: out of memory\n", stderr);
+    values.clear();
+    return false;
+  }
 }
 
 }  // namespace velmora

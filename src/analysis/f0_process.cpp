@@ -155,7 +155,13 @@ int f0Process(F0Tracker& t, const float* data, int nData) {
   }
   std::fill(t.filtered.begin() + static_cast<long>(produced), t.filtered.end(), 0.0f);
 
-  if (frames > 0 && !t.stationarity->process(data, n, frames, t.stat)) {
+  bool stationary = true;
+  try {
+    stationary = frames <= 0 || t.stationarity->process(data, n, frames, t.stat);
+  } catch (const std::bad_alloc&) {
+    stationary = false;
+  }
+  if (!stationary) {
     std::fputs("F0: can't get stationarity\n", stderr);
     return 0;
   }

@@ -1,5 +1,7 @@
 #include "analysis/f0_track.h"
 
+#include <new>
+
 #include "analysis/compute_f0.h"
 
 namespace velmora {
@@ -29,17 +31,21 @@ void F0Track::clear() {
 
 void F0Track::compute(const int16_t* samples, size_t n, int sampFreq) {
   values_.clear();
-  std::vector<float> piece;
-  std::vector<float> pieceValues;
-  size_t offset = 0;
-  for (size_t length : f0PieceLengths(n, sampFreq)) {
-    piece.resize(length);
-    for (size_t i = 0; i < length; ++i) piece[i] = static_cast<float>(samples[offset + i]);
-    offset += length;
-    // Each piece has its own tracker: nothing carries over a piece boundary.
-    if (computeF0(piece.data(), length, sampFreq, kF0TrackMinHz, kF0TrackMaxHz, kF0FramesPerSecond, pieceValues)) {
-      values_.insert(values_.end(), pieceValues.begin(), pieceValues.end());
+  try {
+    std::vector<float> piece;
+    std::vector<float> pieceValues;
+    size_t offset = 0;
+    for (size_t length : f0PieceLengths(n, sampFreq)) {
+      piece.resize(length);
+      for (size_t i = 0; i < length; ++i) piece[i] = static_cast<float>(samples[offset + i]);
+      offset += length;
+      // Each piece has its own tracker: nothing carries over a piece boundary.
+      if (computeF0(piece.data(), length, sampFreq, kF0TrackMinHz, kF0TrackMaxHz, kF0FramesPerSecond, pieceValues)) {
+        values_.insert(values_.end(), pieceValues.begin(), pieceValues.end());
+      }
     }
+  } catch (const std::bad_alloc&) {
+    // Out of memory: the track keeps the pieces done so far, as when a piece fails.
   }
   valid_ = true;
 }

@@ -1,6 +1,7 @@
 #include "analysis/live_f0.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "analysis/compute_f0.h"
@@ -22,7 +23,7 @@ int liveF0BlockLength(int sampFreq) {
   }
 }
 
-float estimateLiveF0(const int16_t* samples, size_t n, int sampFreq) {
+float estimateLiveF0(const int16_t* samples, size_t n, int sampFreq) try {
   const auto block = static_cast<size_t>(liveF0BlockLength(sampFreq));
   std::vector<float> data(block + 1, 0.0f);
   // More samples than the block holds would overrun it: keep the block's worth at the start.
@@ -31,6 +32,8 @@ float estimateLiveF0(const int16_t* samples, size_t n, int sampFreq) {
   std::vector<float> values;
   if (!computeF0(data.data(), block - 1, sampFreq, kLiveMinHz, kLiveMaxHz, kLiveFramesPerSecond, values)) return 0.0f;
   return values.empty() ? 0.0f : values.front();
+} catch (const std::bad_alloc&) {
+  return 0.0f;  // no estimate this time; the display shows 0
 }
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <new>
 #include <numbers>
 
 namespace velmora::f0 {
@@ -41,9 +42,14 @@ bool makeWindow(std::vector<float>& out, size_t n, int type) {
 
 float windowedRms(const float* x, size_t n) {
   if (n == 0) return 0.0f;
-  if (rmsWindow.size() != n) makeWindow(rmsWindow, n, HanningWindow);
   thread_local std::vector<float> weighted;
-  weighted.resize(n);
+  try {
+    if (rmsWindow.size() != n) makeWindow(rmsWindow, n, HanningWindow);
+    weighted.resize(n);
+  } catch (const std::bad_alloc&) {
+    std::fputs("Memory error in Energy\n", stderr);
+    throw;  // the stationarity stage reports its own failure
+  }
   for (size_t i = 0; i < n; ++i) weighted[i] = x[i] * rmsWindow[i];
   return std::sqrt(dotProduct(weighted.data(), weighted.data(), n) / static_cast<float>(n));
 }
@@ -54,8 +60,18 @@ bool lpc(const float* x, size_t n, int order, float preEmphasis, float stabilisa
     return false;
   }
   const size_t len = n - 1;
-  if (lpcWindow.size() != len) makeWindow(lpcWindow, len, HanningWindow);
-  lpcScratch.resize(len);
+  try {
+    lpcScratch.resize(len);
+  } catch (const std::bad_alloc&) {
+    std::fputs("Can't allocate scratch memory in lpc()\n", stderr);
+    return false;
+  }
+  try {
+    if (lpcWindow.size() != len) makeWindow(lpcWindow, len, HanningWindow);
+  } catch (const std::bad_alloc&) {
+    std::fputs("Can't allocate window memory in lpc()\n", stderr);
+    return false;
+  }
   for (size_t i = 0; i < len; ++i) lpcScratch[i] = (x[i + 1] - preEmphasis * x[i]) * lpcWindow[i];
 
   const auto p = static_cast<size_t>(order);
