@@ -1,0 +1,20 @@
+#pragma once
+// The application-wide settings fixed at start-up (language, screen) and the program folder.
+#include <filesystem>
+
+#include "core/config_files.h"
+
+namespace velmora {
+
+struct AppSettings {
+  int language = kDefaultLanguage;
+  int extraTextChar = 0;
+  int screenModeSetting = kNoForcedScreenMode;
+  int screenWidth = 1024;
+  int screenHeight = 768;
+  int updateRatePreference = kNoUpdateRatePreference;
+  int recordInputChoice = kDefaultRecordInputChoice;
+  std::filesystem::path programFolder;
+};
+
+}  // namespace velmora

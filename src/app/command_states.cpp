@@ -1,0 +1,52 @@
+#include "app/command_states.h"
+
+#include "app/command_ids.h"
+
+namespace velmora {
+
+bool recordingMenusEnabled(const FrameState& s) { return s.clientOpen(); }
+
+CommandState commandState(int id, const FrameState& s) {
+  const bool idle = !s.recording && !s.playing;
+  switch (id) {
+    case cmd::PersonalInformation:
+    case cmd::OpenRecording:
+    case cmd::Spectrogram:
+    case cmd::PowerSpectrum:
+      return {s.clientOpen(), false};
+    case cmd::DeleteClient: return {s.clientOpen() && idle, false};
+    case cmd::Play: return {s.loaded, s.playing};
+    case cmd::Record: return {s.mode != 16 && !s.playing, s.recording};
+    case cmd::Zoom: return {s.zoomed || s.hasSelection, s.zoomed};
+    case cmd::DeleteRecording: return {s.loaded && idle, false};
+    case cmd::SaveChanges: return {s.loaded && s.modified, false};
+    case cmd::Properties: return {s.loaded, false};
+    case cmd::PrintPreview:
+    case cmd::ExportBitmap:
+    case cmd::Print: return {s.loaded && idle, false};
+    case cmd::RecordSettings: return {!s.recording, false};
+    case cmd::EditNotes: return {s.loaded && s.recordingNumber != -1, false};
+    case cmd::CleanTexts: return {s.mode >= 9 && idle && s.recordingNumber != -1, false};
+    case cmd::F0Setting:
+    case cmd::HelpContents:
+    case cmd::Backup:
+    case cmd::PrintSetup:
+    case cmd::About: return {idle, false};
+    case cmd::Import: return {idle && s.clientCode != kOtherFilesCode, false};
+    case cmd::CloseComparison: return {s.comparisonShown, false};
+    case cmd::CompareWithFile:
+    case cmd::OpenModel:
+    case cmd::SaveAsModel: return {s.loaded && !s.recording, false};
+    case cmd::LanguageEnglish: return {!s.recording, s.language == 0};
+    case cmd::LanguageKorean: return {!s.recording, s.language == 2};
+    case cmd::Cut:
+    case cmd::Copy:
+    case cmd::Paste:
+    case cmd::SelectAll:
+    case cmd::Silence:
+    case cmd::Undo: return {s.loaded && idle, false};
+    default: return {true, false};
+  }
+}
+
+}  // namespace velmora

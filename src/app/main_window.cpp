@@ -1,0 +1,220 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMenuBar>
+#include <QUrl>
+
+#include "app/about_dialog.h"
+#include "app/command_ids.h"
+#include "app/f0_display_range.h"
+#include "app/language_switch.h"
+#include "app/other_files.h"
+#include "core/language.h"
+#include "core/string_table.h"
+#include "platform/translation_catalog.h"
+#include "view/analysis_view.h"
+
+namespace velmora {
+
+MainWindow::MainWindow(const AppSettings& settings, Interaction& ui, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), ui_(ui) {
+  createUi();
+  connectUi();
+  registerFrameCommands();
+  setRecordingMenusEnabled(false);
+  setDocumentTitle(QString());
+  updateCommandStates();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createUi() {
+  menu_ = buildMainMenu(menuBar(), this);
+  toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+  toolbar_->setMovable(false);
+  toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
+  fillToolbar(toolbar_, menu_);
+  statusText_ = new QLabel(toolbar_);
+  QPalette pal = statusText_->palette();
+  pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  statusText_->setPalette(pal);
+  statusText_->setGeometry(600, 4, 260, 20);
+  ViewStartSettings vs;
+  vs.screenWidth = settings_.screenWidth;
+  vs.screenHeight = settings_.screenHeight;
+  vs.language = settings_.language;
+  vs.extraTextChar = settings_.extraTextChar;
+  vs.updateRatePreference = settings_.updateRatePreference;
+  view_ = new AnalysisView(vs, ui_, this);
+  setCentralWidget(view_);
+}
+
+void MainWindow::connectMenu() {
+  for (const auto& [id, action] : menu_.actions) {
+    const int commandId = id;
+    connect(action, &QAction::triggered, this, [this, commandId] { runCommand(commandId); });
+  }
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+    connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommandStates, Qt::UniqueConnection);
+}
+
+void MainWindow::connectUi() {
+  connectMenu();
+  connect(view_, &AnalysisView::statusTextRequested, this, &MainWindow::showStatusText);
+  connect(view_, &AnalysisView::titleRequested, this, &MainWindow::setDocumentTitle);
+  connect(view_, &AnalysisView::titleResetRequested, this,
+          [this] { setDocumentTitle(QString::fromStdString(clientName_)); });
+  connect(view_, &AnalysisView::recordingChanged, this, &MainWindow::updateCommandStates);
+}
+
+void MainWindow::registerFrameCommands() {
+  commands_.setHandler(cmd::Exit, [this] { close(); });
+  commands_.setHandler(cmd::OpenRecording, [this] { openRecordingCommand(); });
+  // Until the client list is wired, "Open client" goes straight to "Other Files".
+  commands_.setHandler(cmd::OpenClient, [this] { openOtherFiles(); });
+  commands_.setHandler(cmd::Spectrogram, [this] { view_->spectrogramCommand(); });
+  commands_.setHandler(cmd::PowerSpectrum, [this] { view_->powerSpectrumCommand(); });
+  commands_.setHandler(cmd::About, [this] {
+    AboutDialog dialog(this);
+    dialog.exec();
+  });
+  commands_.setHandler(cmd::HelpContents, [this] {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::filesystem::path help = settings_.programFolder / "help" / "index.html";
+    if (std::filesystem::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+    QApplication::restoreOverrideCursor();
+  });
+  commands_.setHandler(cmd::LanguageEnglish, [this] { switchLanguageTo(English); });
+  commands_.setHandler(cmd::LanguageKorean, [this] { switchLanguageTo(Korean); });
+}
+
+QAction* MainWindow::action(int commandId) const {
+  const auto it = menu_.actions.find(commandId);
+  return it == menu_.actions.end() ? nullptr : it->second;
+}
+
+void MainWindow::runCommand(int commandId) {
+  updateCommandStates();
+  if (QAction* a = action(commandId); a && !a->isEnabled()) return;
+  commands_.run(commandId);
+  updateCommandStates();
+}
+
+FrameState MainWindow::frameState() const {
+  FrameState s;
+  s.clientCode = clientCode_;
+  s.language = settings_.language;
+  s.mode = view_->mode();
+  s.loaded = view_->hasSamples();
+  s.modified = view_->buffer().modified;
+  s.recordingNumber = view_->buffer().recordingNumber;
+  s.zoomed = view_->hasSamples() &&
+             (view_->buffer().visibleStart != 0 || view_->buffer().visibleEnd != view_->buffer().sampleCount());
+  return s;
+}
+
+void MainWindow::updateCommandStates() {
+  const FrameState s = frameState();
+  for (const auto& [id, a] : menu_.actions) {
+    const CommandState state = commandState(id, s);
+    a->setEnabled(state.enabled);
+    if (a->isCheckable()) a->setChecked(state.checked);
+  }
+  setRecordingMenusEnabled(recordingMenusEnabled(s));
+}
+
+void MainWindow::setRecordingMenusEnabled(bool on) {
+  for (QMenu* m : {menu_.files, menu_.audio, menu_.mode}) m->menuAction()->setEnabled(on);
+}
+
+void MainWindow::showStatusText(const QString& text) {
+  statusText_->setText(text.size() <= 1 ? QString() : text);
+  // Drawn at once: the computation that follows keeps the event loop busy.
+  statusText_->repaint();
+}
+
+void MainWindow::setDocumentTitle(const QString& title) {
+  documentTitle_ = title;
+  setWindowTitle(title.isEmpty() ? QStringLiteral("Velmora") : title + QStringLiteral(" - Velmora"));
+}
+
+bool MainWindow::openClient(int code, const std::string& name, int clientType) {
+  const std::optional<F0DisplayRange> range = f0RangeForClientType(clientType);
+  if (!range) {
+    showMessage(ui_, 57711);
+    return false;
+  }
+  std::error_code ec;
+  const std::filesystem::path folder = clientFolder(settings_.programFolder, code);
+  if (!std::filesystem::is_directory(folder, ec)) {
+    showMessage(ui_, 57710);
+    clientCode_ = kNoClient;
+    updateCommandStates();
+    return false;
+  }
+  view_->closeRecording();
+  view_->hideBars();
+  view_->setEmptyMode();
+  clientCode_ = code;
+  clientName_ = name;
+  clientType_ = clientType;
+  view_->spectrogramCommand();
+  setDocumentTitle(QString::fromStdString(name));
+  view_->setF0Range(range->minHz, range->maxHz);
+  updateCommandStates();
+  return true;
+}
+
+bool MainWindow::openOtherFiles() {
+  if (!prepareOtherFilesFolder(settings_.programFolder)) return false;
+  view_->closeRecording();
+  view_->setEmptyMode();
+  clientCode_ = kOtherFilesCode;
+  clientName_ = velmora::tr(211);
+  setDocumentTitle(QString::fromStdString(clientName_));
+  view_->setF0Range(kOtherFilesF0Range.minHz, kOtherFilesF0Range.maxHz);
+  view_->spectrogramCommand();
+  updateCommandStates();
+  return true;
+}
+
+void MainWindow::openRecordingCommand() {
+  if (clientCode_ != kOtherFilesCode) {
+    if (recordingsList_) recordingsList_();
+    return;
+  }
+  const std::optional<std::filesystem::path> file = ui_.chooseOpenFile(otherFilesOpenRequest(settings_.programFolder));
+  if (!file) return;
+  view_->openRecordingByPath(*file);
+}
+
+bool MainWindow::switchLanguageTo(int language) {
+  const bool changed = switchLanguage(settings_.language, language, settings_.programFolder, [this](int chosen) {
+    applyLanguageCatalog(chosen, QCoreApplication::applicationDirPath());
+    settings_.extraTextChar = languageInfo(chosen).extraTextChar;
+  });
+  if (!changed) return false;
+  // The menu is built again so its texts come from the new language.
+  for (const auto& entry : menu_.actions) delete entry.second;
+  menu_ = buildMainMenu(menuBar(), this);
+  fillToolbar(toolbar_, menu_);
+  statusText_->raise();
+  connectMenu();
+  view_->setLanguage(settings_.language, settings_.extraTextChar);
+  updateCommandStates();
+  return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!askYesNo(ui_, 57714)) {
+    event->ignore();
+    return;
+  }
+  closing_ = true;
+  view_->closeRecording();
+  event->accept();
+}
+
+}  // namespace velmora

@@ -1,0 +1,81 @@
+#pragma once
+// The main frame: menu 128, the toolbar, the analysis view, the open client and the
+// commands that are not tied to the open recording (clients, opening a recording, help,
+// About, the language switch, exit). Other parts register their commands' handlers in
+// commands(); the frame keeps the menus' enabled and checked states current.
+#include <QLabel>
+#include <QMainWindow>
+#include <QToolBar>
+#include <filesystem>
+
+#include "app/app_settings.h"
+#include "app/command_registry.h"
+#include "app/command_states.h"
+#include "app/main_menu.h"
+#include "core/interaction.h"
+
+namespace velmora {
+
+class AnalysisView;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainWindow(const AppSettings& settings, Interaction& ui, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  AnalysisView* view() const { return view_; }
+  CommandRegistry& commands() { return commands_; }
+  QAction* action(int commandId) const;
+  const AppSettings& settings() const { return settings_; }
+  int clientCode() const { return clientCode_; }
+  const std::string& clientName() const { return clientName_; }
+  bool closing() const { return closing_; }
+  QString documentTitle() const { return documentTitle_; }
+
+  // The one-line status text drawn over the toolbar row ("" clears it).
+  void showStatusText(const QString& text);
+  // Opens a client from the register (code, name, type); false when its folder is missing
+  // or its type unknown.
+  bool openClient(int code, const std::string& name, int clientType);
+  // The "Other Files" pseudo-client.
+  bool openOtherFiles();
+  // Files > Open: the open dialog for "Other Files", the recordings list for a client.
+  void openRecordingCommand();
+  // What Files > Open runs for a real client (the recordings list).
+  void setRecordingsListHandler(std::function<void()> handler) { recordingsList_ = std::move(handler); }
+  // Runs a command as the menu would (checks its enabled state first).
+  void runCommand(int commandId);
+  // The language commands: false when the language was already active.
+  bool switchLanguageTo(int language);
+  // Recomputes every action's enabled and checked state.
+  void updateCommandStates();
+  FrameState frameState() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createUi();
+  void connectUi();
+  void connectMenu();
+  void registerFrameCommands();
+  void setDocumentTitle(const QString& title);
+  void setRecordingMenusEnabled(bool on);
+
+  AppSettings settings_;
+  Interaction& ui_;
+  AnalysisView* view_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  QLabel* statusText_ = nullptr;
+  MainMenu menu_;
+  CommandRegistry commands_;
+  int clientCode_ = kNoClient;
+  std::string clientName_;
+  int clientType_ = 0;
+  bool closing_ = false;
+  QString documentTitle_;
+  std::function<void()> recordingsList_;
+};
+
+}  // namespace velmora

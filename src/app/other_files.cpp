@@ -1,0 +1,33 @@
+#include "app/other_files.h"
+
+#include "core/string_table.h"
+
+namespace velmora {
+
+std::filesystem::path otherFilesFolder(const std::filesystem::path& programFolder) {
+  return clientFolder(programFolder, kOtherFilesCode);
+}
+
+bool prepareOtherFilesFolder(const std::filesystem::path& programFolder) {
+  const std::filesystem::path folder = otherFilesFolder(programFolder);
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) {
+    std::filesystem::create_directory(folder, ec);
+    if (ec) return false;
+  }
+  // "Entering" it: the folder must be listable by us.
+  std::filesystem::directory_iterator it(folder, ec);
+  return !ec;
+}
+
+FileRequest otherFilesOpenRequest(const std::filesystem::path& programFolder) {
+  FileRequest r;
+  r.title = "Open";
+  r.startFolder = otherFilesFolder(programFolder);
+  r.filter = tr(188);
+  r.defaultExtension = "wav";
+  r.confirmOverwrite = false;
+  return r;
+}
+
+}  // namespace velmora

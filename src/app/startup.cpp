@@ -1,0 +1,99 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <filesystem>
+#include <iostream>
+
+#include "app/app_settings.h"
+#include "app/main_window.h"
+#include "app/qt_interaction.h"
+#include "app/screen_check.h"
+#include "app/splash_window.h"
+#include "core/config_files.h"
+#include "core/language.h"
+#include "platform/display_modes.h"
+#include "platform/screen_info.h"
+#include "platform/translation_catalog.h"
+#include "view/analysis_view.h"
+
+namespace velmora {
+
+StartOptions parseStartOptions(const std::vector<std::string>& args) {
+  StartOptions o;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--data") {
+      if (i + 1 >= args.size()) {
+        o.error = "--data needs a folder";
+        return o;
+      }
+      o.dataFolder = args[++i];
+    } else if (a == "-Embedding" || a == "/Embedding" || a == "-Automation" || a == "/Automation" ||
+               a == "--no-splash") {
+      o.splash = false;
+    } else if (!a.empty() && a[0] == '-') {
+      o.error = "unknown option " + a;
+      return o;
+    } else if (o.file.empty()) {
+      o.file = a;
+    } else {
+      o.error = "only one file can be opened";
+      return o;
+    }
+  }
+  return o;
+}
+
+int runVelmora(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const StartOptions options = parseStartOptions(args);
+  if (!options.error.empty()) {
+    std::cerr << "velmora: " << options.error << "\nusage: velmora [--data DIR] [FILE.wav]\n";
+    return 2;
+  }
+  // A file named relative to where the user typed the command, before --data moves us.
+  std::filesystem::path file;
+  if (!options.file.empty()) file = std::filesystem::absolute(options.file);
+  if (!options.dataFolder.empty()) {
+    std::error_code ec;
+    std::filesystem::current_path(options.dataFolder, ec);
+    if (ec) {
+      std::cerr << "velmora: cannot use " << options.dataFolder << " as working folder: " << ec.message() << "\n";
+      return 1;
+    }
+  }
+  QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("Velmora"));
+  AppSettings settings;
+  settings.programFolder = std::filesystem::current_path();
+  settings.language = readLanguage(settings.programFolder);
+  applyLanguageCatalog(settings.language, QCoreApplication::applicationDirPath());
+  settings.extraTextChar = languageInfo(settings.language).extraTextChar;
+
+  QtInteraction ui;
+  SystemDisplayModes displayModes;
+  ScreenModeChanger changer(displayModes, ui);
+  settings.screenModeSetting = readScreenModeSetting(settings.programFolder);
+  const ScreenCheckResult screen =
+      checkScreen(settings.screenModeSetting, QtScreenProbe(), changer, ui, [] { return startDisplaySettingsProgram(); });
+  if (!screen.ok) return 0;
+  settings.screenWidth = screen.screenWidth;
+  settings.screenHeight = screen.screenHeight;
+  settings.updateRatePreference = checkUnfinishedRecording(settings.programFolder, ui);
+  settings.recordInputChoice = readRecordInputChoice(settings.programFolder);
+
+  MainWindow window(settings, ui);
+  ui.setParent(&window);
+  window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  window.showMaximized();
+  if (options.splash) {
+    auto* splash = new SplashWindow(settings.language);
+    splash->start();
+  }
+  if (!file.empty() && window.openOtherFiles()) window.view()->openRecordingByPath(file);
+  const int code = app.exec();
+  changer.restore();
+  return code;
+}
+
+}  // namespace velmora

@@ -1,0 +1,305 @@
+#include "view/analysis_view.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "audio/recording_opener.h"
+#include "bars/power_spectrum_bar.h"
+#include "bars/spectrogram_bar.h"
+#include "core/string_table.h"
+#include "core/text_format.h"
+#include "view/view_renderer.h"
+
+namespace velmora {
+
+namespace {
+// Shows the wait cursor for the lifetime of the object.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+}  // namespace
+
+AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, QWidget* parent)
+    : QWidget(parent), ui_(ui) {
+  scene_.geometry = ViewGeometry::forScreen(settings.screenWidth, settings.screenHeight);
+  scene_.language = settings.language;
+  scene_.extraTextChar = settings.extraTextChar;
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  setPalette(pal);
+  setFocusPolicy(Qt::StrongFocus);
+  createBars(settings.updateRatePreference);
+  connectBars();
+  hideBars();
+}
+
+AnalysisView::~AnalysisView() = default;
+
+void AnalysisView::createBars(int updateRatePreference) {
+  spectrogramBar_ = new SpectrogramBar(updateRatePreference, this);
+  powerSpectrumBar_ = new PowerSpectrumBar(updateRatePreference, this);
+  for (QWidget* bar : {static_cast<QWidget*>(spectrogramBar_), static_cast<QWidget*>(powerSpectrumBar_)}) {
+    bar->setAutoFillBackground(true);
+    QPalette pal = bar->palette();
+    pal.setColor(QPalette::Window, kButtonFace);
+    bar->setPalette(pal);
+  }
+  results_.spectrogram.bandHz = spectrogramBar_->selectedBandHz();
+  results_.spectrogram.levels = spectrogramBar_->dbSlider()->value();
+  results_.power.fftSize = powerSpectrumBar_->selectedFftSize();
+}
+
+void AnalysisView::connectBars() {
+  SpectrogramBar* s = spectrogramBar_;
+  connect(s, &SpectrogramBar::bandChanged, this, &AnalysisView::setBand);
+  connect(s, &SpectrogramBar::limitChanged, this, &AnalysisView::setSpectrogramLimit);
+  connect(s, &SpectrogramBar::f0Toggled, this, &AnalysisView::setShowF0);
+  connect(s, &SpectrogramBar::formantsToggled, this, &AnalysisView::setShowFormants);
+  connect(s, &SpectrogramBar::spectrogramToggled, this, &AnalysisView::setShowSpectrogram);
+  connect(s, &SpectrogramBar::schemeChosen, this, &AnalysisView::setScheme);
+  connect(s, &SpectrogramBar::levelsChanged, this, &AnalysisView::setLevels);
+  connect(s, &SpectrogramBar::focusBackToView, this, [this] { setFocus(); });
+  PowerSpectrumBar* p = powerSpectrumBar_;
+  connect(p, &PowerSpectrumBar::limitChanged, this, &AnalysisView::setPowerLimit);
+  connect(p, &PowerSpectrumBar::fftSizeChanged, this, &AnalysisView::setFftSize);
+  connect(p, &PowerSpectrumBar::ltasToggled, this, &AnalysisView::setLtas);
+  connect(p, &PowerSpectrumBar::lineModeChanged, this, &AnalysisView::setLineMode);
+  connect(p, &PowerSpectrumBar::colourChosen, this, &AnalysisView::setCurveColour);
+  connect(p, &PowerSpectrumBar::focusBackToView, this, [this] { setFocus(); });
+}
+
+QSize AnalysisView::logicalClientSize() const {
+  return QSize(width(), static_cast<int>(height() / scene_.geometry.verticalStretch()));
+}
+
+ViewScene AnalysisView::scene() const {
+  ViewScene s = scene_;
+  s.mode = mode_;
+  s.buffer = &buffer_;
+  s.scheme = results_.spectrogram.scheme;
+  s.spectrogramTopHz = results_.spectrogram.limitHz;
+  s.powerTopHz = results_.power.limitHz;
+  s.spectrogram = results_.cachedSpectrogram();
+  s.f0Values = results_.cachedF0();
+  s.formants = results_.cachedFormants();
+  s.power = results_.cachedPower();
+  return s;
+}
+
+void AnalysisView::paintInto(QPainter& p) const {
+  p.scale(1.0, scene_.geometry.verticalStretch());
+  paintView(p, scene(), logicalClientSize());
+}
+
+void AnalysisView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  paintInto(p);
+}
+
+QImage AnalysisView::renderImage() const {
+  QImage image(size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  paintInto(p);
+  return image;
+}
+
+void AnalysisView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int barHeight = 45 + (scene_.geometry.largeLayout ? 5 : 0) + (scene_.language == 2 ? 6 : 0);
+  spectrogramBar_->setGeometry(0, 0, width(), barHeight);
+  powerSpectrumBar_->setGeometry(0, 0, width(), barHeight);
+}
+
+void AnalysisView::hideBars() {
+  spectrogramBar_->hide();
+  powerSpectrumBar_->hide();
+}
+
+void AnalysisView::showBarOfMode() {
+  if (mode_ == ModeEmpty) {
+    hideBars();
+    return;
+  }
+  const bool power = isPowerSpectrumMode(mode_);
+  spectrogramBar_->setVisible(!power);
+  powerSpectrumBar_->setVisible(power);
+}
+
+void AnalysisView::applyRateToBars() {
+  const int rate = static_cast<int>(buffer_.sampleRate());
+  const int limit = spectrogramBar_->setRate(rate);
+  if (limit > 0) results_.spectrogram.limitHz = limit;
+  const int powerLimit = powerSpectrumBar_->setRate(rate);
+  if (powerLimit > 0) results_.power.limitHz = powerLimit;
+}
+
+bool AnalysisView::openRecordingByPath(const std::filesystem::path& path) {
+  closeRecording();
+  emit titleRequested(QString::fromStdString(formatv(velmora::tr(165), path.filename().string())));
+  bool opened = false;
+  {
+    BusyCursor busy;
+    opened = velmora::openRecordingByPath(buffer_, path, ui_);
+  }
+  if (!opened) {
+    closeRecording();
+    emit titleResetRequested();
+    return false;
+  }
+  results_.samplesChanged();
+  mode_ = modeAfterOpening(mode_);
+  applyRateToBars();
+  showBarOfMode();
+  computeWhatIsShown();
+  update();
+  emit recordingChanged();
+  return true;
+}
+
+void AnalysisView::closeRecording() {
+  const bool hadSamples = buffer_.isOpen();
+  buffer_.clear();
+  buffer_.path.clear();
+  buffer_.recordingNumber = kNoRecordingNumber;
+  buffer_.modified = false;
+  buffer_.visibleStart = buffer_.visibleEnd = 0;
+  results_.samplesChanged();
+  if (hadSamples) {
+    emit titleResetRequested();
+    emit recordingChanged();
+  }
+  update();
+}
+
+void AnalysisView::setEmptyMode() {
+  mode_ = ModeEmpty;
+  hideBars();
+  update();
+}
+
+void AnalysisView::spectrogramCommand() {
+  const std::optional<DisplayMode> next = modeForSpectrogramCommand(mode_, hasSamples());
+  if (!next) return;
+  mode_ = *next;
+  showBarOfMode();
+  computeWhatIsShown();
+  update();
+}
+
+void AnalysisView::powerSpectrumCommand() {
+  const std::optional<DisplayMode> next = modeForPowerSpectrumCommand(mode_, hasSamples());
+  if (!next) return;
+  mode_ = *next;
+  showBarOfMode();
+  computeWhatIsShown();
+  update();
+}
+
+void AnalysisView::computeWhatIsShown() {
+  if (!hasSamples() || !isFileMode(mode_)) return;
+  BusyCursor busy;
+  const auto status = [this](const std::string& text) { emit statusTextRequested(QString::fromStdString(text)); };
+  const ViewGeometry& g = scene_.geometry;
+  if (mode_ == ModeSpectrogram) {
+    if (scene_.showSpectrogram) results_.spectrogramImage(buffer_, g.graphWidth, g.spectralHeight);
+    if (scene_.showF0 || scene_.showFormants) results_.f0Values(buffer_, status);
+    if (scene_.showFormants) results_.formants(buffer_, status);
+  } else {
+    results_.powerCurve(buffer_);
+  }
+}
+
+void AnalysisView::settingsChanged() {
+  computeWhatIsShown();
+  update();
+}
+
+void AnalysisView::setF0Range(int minHz, int maxHz) {
+  scene_.f0Min = minHz;
+  scene_.f0Max = maxHz;
+  update();
+}
+
+void AnalysisView::setLanguage(int language, int extraTextChar) {
+  scene_.language = language;
+  scene_.extraTextChar = extraTextChar;
+  update();
+}
+
+void AnalysisView::setShowF0(bool on) {
+  scene_.showF0 = on;
+  settingsChanged();
+}
+
+void AnalysisView::setShowFormants(bool on) {
+  scene_.showFormants = on;
+  settingsChanged();
+}
+
+void AnalysisView::setShowSpectrogram(bool on) {
+  scene_.showSpectrogram = on;
+  settingsChanged();
+}
+
+void AnalysisView::setBand(int hz) {
+  results_.spectrogram.bandHz = hz;
+  results_.spectrogramSettingsChanged();
+  settingsChanged();
+}
+
+void AnalysisView::setSpectrogramLimit(int hz) {
+  results_.spectrogram.limitHz = hz;
+  results_.spectrogramSettingsChanged();
+  settingsChanged();
+}
+
+void AnalysisView::setScheme(int scheme) {
+  results_.spectrogram.scheme = scheme;
+  results_.spectrogramSettingsChanged();
+  settingsChanged();
+}
+
+void AnalysisView::setLevels(int db) {
+  results_.spectrogram.levels = db;
+  results_.spectrogramSettingsChanged();
+  settingsChanged();
+}
+
+void AnalysisView::setPowerLimit(int hz) {
+  results_.power.limitHz = hz;
+  results_.powerSettingsChanged();
+  settingsChanged();
+}
+
+void AnalysisView::setFftSize(int points) {
+  results_.power.fftSize = points;
+  results_.powerSettingsChanged();
+  settingsChanged();
+}
+
+void AnalysisView::setLtas(bool on) {
+  results_.power.showAverage = on;
+  results_.powerSettingsChanged();
+  settingsChanged();
+}
+
+void AnalysisView::setLineMode(bool line) {
+  results_.power.lineMode = line;
+  results_.powerSettingsChanged();
+  settingsChanged();
+}
+
+void AnalysisView::setCurveColour(const QColor& colour) {
+  results_.power.colour = colour;
+  results_.powerSettingsChanged();
+  settingsChanged();
+}
+
+}  // namespace velmora

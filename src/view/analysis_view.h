@@ -1,0 +1,108 @@
+#pragma once
+// The analysis view: owns the open recording and the two control bars, keeps the display
+// settings the bars choose, and paints itself through the view renderer.
+//
+// Opening by path: close the previous recording, load with the format checks and the
+// stereo question, pick the mode (power spectrum stays power spectrum), give the rate to
+// the bars, compute what the mode needs (busy cursor, "Calculating F0..." on the frame)
+// and repaint. Analyses are computed once per recording and kept until the samples change;
+// the spectrogram image once per visible range and display setting.
+#include <QImage>
+#include <QWidget>
+#include <filesystem>
+
+#include "audio/sound_buffer.h"
+#include "core/interaction.h"
+#include "view/analysis_results.h"
+#include "view/view_scene.h"
+
+namespace velmora {
+
+class SpectrogramBar;
+class PowerSpectrumBar;
+
+struct ViewStartSettings {
+  int screenWidth = 1024;
+  int screenHeight = 768;
+  int language = 0;
+  int extraTextChar = 0;
+  int updateRatePreference = -1;
+};
+
+class AnalysisView : public QWidget {
+  Q_OBJECT
+ public:
+  AnalysisView(const ViewStartSettings& settings, Interaction& ui, QWidget* parent = nullptr);
+  ~AnalysisView() override;
+
+  const ViewGeometry& geometry() const { return scene_.geometry; }
+  const SoundBuffer& buffer() const { return buffer_; }
+  int mode() const { return mode_; }
+  bool hasSamples() const { return buffer_.isOpen(); }
+  SpectrogramBar* spectrogramBar() const { return spectrogramBar_; }
+  PowerSpectrumBar* powerSpectrumBar() const { return powerSpectrumBar_; }
+  // What the next paint will draw (for printing and tests).
+  ViewScene scene() const;
+  QSize logicalClientSize() const;
+
+  // A file chosen by path ("Other Files"); false when it was refused or could not be read.
+  bool openRecordingByPath(const std::filesystem::path& path);
+  // Drops the open recording; the view shows its empty state.
+  void closeRecording();
+  // The Mode menu.
+  void spectrogramCommand();
+  void powerSpectrumCommand();
+  void setEmptyMode();
+  void hideBars();
+  void setF0Range(int minHz, int maxHz);
+  int f0Min() const { return scene_.f0Min; }
+  int f0Max() const { return scene_.f0Max; }
+  void setLanguage(int language, int extraTextChar);
+
+  // Display settings (the bars' controls call these).
+  void setShowF0(bool on);
+  void setShowFormants(bool on);
+  void setShowSpectrogram(bool on);
+  void setBand(int hz);
+  void setSpectrogramLimit(int hz);
+  void setScheme(int scheme);
+  void setLevels(int db);
+  void setPowerLimit(int hz);
+  void setFftSize(int points);
+  void setLtas(bool on);
+  void setLineMode(bool line);
+  void setCurveColour(const QColor& colour);
+
+  // Paints the whole view into an image of the widget's size (what the screen shows).
+  QImage renderImage() const;
+
+ signals:
+  void statusTextRequested(const QString& text);
+  void titleRequested(const QString& title);
+  void titleResetRequested();
+  void recordingChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void createBars(int updateRatePreference);
+  void connectBars();
+  void showBarOfMode();
+  void applyRateToBars();
+  // Brings every result the current mode and settings need up to date.
+  void computeWhatIsShown();
+  void settingsChanged();
+  void paintInto(QPainter& p) const;
+
+  Interaction& ui_;
+  ViewScene scene_;
+  SoundBuffer buffer_;
+  int mode_ = ModeEmpty;
+  AnalysisResults results_;
+  SpectrogramBar* spectrogramBar_ = nullptr;
+  PowerSpectrumBar* powerSpectrumBar_ = nullptr;
+};
+
+}  // namespace velmora

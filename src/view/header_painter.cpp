@@ -1,0 +1,88 @@
+// The header band (mode title and duration), the information block and the volume panel.
+#include <algorithm>
+
+#include "core/language.h"
+#include "core/string_table.h"
+#include "view/number_text.h"
+#include "view/view_renderer.h"
+
+namespace velmora {
+
+namespace {
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+double shownSeconds(const ViewScene& scene) {
+  if (!scene.hasSamples() || scene.sampleRate() <= 0) return 0.0;
+  const SoundBuffer& b = *scene.buffer;
+  return static_cast<double>(b.visibleEnd - b.visibleStart) / scene.sampleRate();
+}
+}  // namespace
+
+void paintHeaderBand(QPainter& p, const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  const int bandHeight = g.largeLayout ? 60 : 35;
+  p.setPen(Qt::black);
+  p.setBrush(kButtonFace);
+  drawBox(p, -5, g.infoTop, g.screenWidth - 5, g.infoTop + bandHeight);
+  p.setBrush(Qt::NoBrush);
+  p.setFont(viewFont("Verdana", 25, true));
+  const int y = g.infoTop + (g.largeLayout ? 20 : 5);
+  const int titleId = isPowerSpectrumMode(scene.mode) ? 143 : 142;
+  drawTextAt(p, g.graphLeft - 80, y, qs(tr(titleId)));
+  const int timeX = g.graphLeft + g.graphWidth - 520 + (scene.language == Korean ? 20 : 0);
+  drawTextAt(p, timeX, y, qs(tr(163) + durationText(shownSeconds(scene))));
+}
+
+void paintInfoBlock(QPainter& p, const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  const int x = g.graphLeft + g.graphWidth - (g.largeLayout ? 190 : 230);
+  const int lowerY = g.infoTop + (g.largeLayout ? 30 : 18);
+  p.setFont(viewFont("Verdana", 13, true));
+  p.setPen(Qt::black);
+  std::string upper = tr(162);
+  std::string lower;
+  int upperX = x;
+  if (scene.hasSamples()) {
+    const SoundBuffer& b = *scene.buffer;
+    if (b.recordingNumber == kModelRecordingNumber) {
+      upper = tr(160);
+    } else if (b.recordingNumber == kNoRecordingNumber) {
+      upper = b.path.filename().string();
+      upperX -= 20;
+    } else {
+      upper = formatv(tr(161), b.recordingNumber);
+    }
+    lower = formatv(tr(176), static_cast<int>(b.format.samplesPerSecond), static_cast<int>(b.format.bitsPerSample)) +
+            (b.format.channels >= 2 ? " Stereo" : " Mono");
+  }
+  const QFontMetrics metrics(p.font());
+  const auto drawLine = [&](int lx, int ly, const std::string& text) {
+    if (text.empty()) return;
+    const QString t = qs(text);
+    if (!scene.printing) p.fillRect(QRect(lx, ly, metrics.horizontalAdvance(t), metrics.height()), kButtonFace);
+    drawTextAt(p, lx, ly, t);
+  };
+  drawLine(upperX, lowerY - 15, upper);
+  drawLine(x, lowerY, lower);
+}
+
+void paintVolumePanel(QPainter& p, const ViewScene& scene, QSize logicalClient) {
+  const ViewGeometry& g = scene.geometry;
+  if (scene.mode == ModeEmpty || scene.printing) return;
+  const int right = g.largeLayout ? 80 : g.graphLeft - 45;
+  const int top = g.infoTop + (g.largeLayout ? 60 : 35);
+  p.fillRect(QRect(QPoint(0, top), QPoint(right, std::max(top, logicalClient.height()))), kButtonFace);
+  const bool korean = scene.language == Korean;
+  p.setFont(viewFont("Arial", korean && !g.largeLayout ? 14 : 18, true));
+  p.setPen(Qt::black);
+  const int x = (g.largeLayout ? 28 : 13) - (korean ? 3 : 0);
+  int y = 140;
+  if (g.largeLayout) {
+    const int t = std::max(1, g.screenHeight / 768);
+    y = (g.screenHeight - 768) / 2 + 240 - 40 * t;
+  }
+  drawTextAt(p, x, y, qs(tr(179)));
+  drawTextAt(p, x, y + (g.largeLayout ? 142 : 160), scene.lineInput ? QStringLiteral("Line") : qs(tr(180)));
+}
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+#pragma once
+// Paints the analysis view into any QPainter (widget, image, printer), in the view's
+// logical coordinates: the caller applies the large layout's vertical stretch.
+//
+// Order of one paint: start picture (empty mode) or spectral frame and axes, header band,
+// label band, information block, waveform pane, then the spectrogram image with its
+// formant and F0 overlays, or the power-spectrum curve; finally the volume panel.
+#include <QPainter>
+#include <QSize>
+#include <QString>
+
+#include "view/view_scene.h"
+
+namespace velmora {
+
+void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient);
+
+// Pieces, each drawing one part of the view (also used for partial redraws).
+void paintStartPicture(QPainter& p, const ViewScene& scene, QSize logicalClient);
+void paintSpectralFrame(QPainter& p, const ViewScene& scene);
+void paintSpectrogramAxes(QPainter& p, const ViewScene& scene);
+void paintPowerSpectrumAxes(QPainter& p, const ViewScene& scene);
+void paintHeaderBand(QPainter& p, const ViewScene& scene);
+void paintInfoBlock(QPainter& p, const ViewScene& scene);
+void paintLabelBand(QPainter& p, const ViewScene& scene);
+void paintWaveformPane(QPainter& p, const ViewScene& scene);
+void paintF0Scale(QPainter& p, const ViewScene& scene);
+void paintF0Curve(QPainter& p, const ViewScene& scene);
+void paintFormantOverlay(QPainter& p, const ViewScene& scene);
+void paintPowerSpectrum(QPainter& p, const ViewScene& scene);
+void paintVolumePanel(QPainter& p, const ViewScene& scene, QSize logicalClient);
+
+// Text with its top-left corner at (x, y), as the view's fixed layout places it.
+void drawTextAt(QPainter& p, int x, int y, const QString& text);
+void drawTextRight(QPainter& p, int x, int y, int width, const QString& text);
+QFont viewFont(const char* family, int pixelHeight, bool bold);
+// A rectangle the way the fixed layout states them: the outline runs from (left, top) to
+// (right - 1, bottom - 1) with the current pen, the inside filled with the current brush.
+void drawBox(QPainter& p, int left, int top, int right, int bottom);
+
+// Blue dots for schemes 0 and 2, red for scheme 1.
+QColor f0DotColour(int scheme);
+QColor formantColour(int scheme, int slot);
+
+}  // namespace velmora

@@ -1,0 +1,30 @@
+// The waveform pane: white box, grey grid lines and the reduced signal.
+#include <QPolygon>
+
+#include "view/view_renderer.h"
+#include "view/waveform_reduction.h"
+
+namespace velmora {
+
+void paintWaveformPane(QPainter& p, const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  const int h = g.waveHeight;
+  p.setPen(QPen(Qt::black, 1));
+  p.setBrush(Qt::white);
+  drawBox(p, g.graphLeft, g.waveTop, g.graphLeft + g.graphWidth + 2, g.waveBottom());
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(128, 128, 128), 1));
+  const int right = g.graphLeft + g.graphWidth + 1;
+  for (int y : {g.waveTop + h / 4, g.waveTop + h / 2, g.waveTop + h / 2 + h / 4}) p.drawLine(g.graphLeft, y, right, y);
+  if (scene.mode <= 8 || !scene.hasSamples()) return;
+  const SoundBuffer& b = *scene.buffer;
+  const std::vector<WavePoint> points =
+      reduceWaveform(b.samples, b.visibleStart, b.visibleEnd, WavePane{g.graphLeft, g.graphWidth, g.waveTop, h});
+  if (points.size() < 2) return;
+  QPolygon line(static_cast<int>(points.size()));
+  for (size_t i = 0; i < points.size(); ++i) line.setPoint(static_cast<int>(i), points[i].x, points[i].y);
+  p.setPen(QPen(scene.printing ? QColor(200, 200, 200) : QColor(Qt::black), 1));
+  p.drawPolyline(line);
+}
+
+}  // namespace velmora

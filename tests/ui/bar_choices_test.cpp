@@ -1,0 +1,78 @@
+// The control bars' lists and the dB slider's mapping, and the bars' widgets themselves.
+#include <gtest/gtest.h>
+
+#include "bars/bar_choices.h"
+#include "bars/power_spectrum_bar.h"
+#include "bars/spectrogram_bar.h"
+
+namespace velmora {
+namespace {
+
+TEST(BarChoices, LimitListsPerRate) {
+  EXPECT_EQ(limitsForRate(11025), (std::vector<int>{2756, 3675, 5512}));
+  EXPECT_EQ(limitsForRate(22050), (std::vector<int>{2756, 5512, 7350, 11025}));
+  EXPECT_EQ(limitsForRate(44100), (std::vector<int>{2756, 5512, 7350, 11025, 14700, 22050}));
+  EXPECT_TRUE(limitsForRate(48000).empty());
+  EXPECT_EQ(limitEntryText(5512), "5512 Hz   ");
+}
+
+TEST(BarChoices, UpdateRateStartsAtTheCarriedIndexOrThree) {
+  EXPECT_EQ(initialUpdateRateIndex(-1, 6), 3);
+  EXPECT_EQ(initialUpdateRateIndex(0, 6), 0);
+  EXPECT_EQ(initialUpdateRateIndex(5, 6), 5);
+  EXPECT_EQ(initialUpdateRateIndex(9, 6), 3);  // an index from a damaged log is ignored
+}
+
+TEST(BarChoices, DbMarkerAndValueAreInverse) {
+  EXPECT_EQ(dbMarkerX(70), 210 + 140 - 4);
+  for (int db : {0, 1, 35, 70, 99}) EXPECT_EQ(dbValueAt(dbMarkerX(db)), db);
+  EXPECT_EQ(dbValueAt(0), 0);      // left of the track: its start
+  EXPECT_EQ(dbValueAt(9999), 99);  // right of it: track start + 194
+}
+
+TEST(ControlBars, ElevenKilohertzFileOffersThreeLimitsTopping5512) {
+  SpectrogramBar bar(-1);
+  EXPECT_EQ(bar.setRate(11025), 5512);
+  EXPECT_EQ(bar.limitCombo()->count(), 3);
+  EXPECT_EQ(bar.limitCombo()->currentIndex(), 2);
+  EXPECT_EQ(bar.setRate(44100), 7350);
+  EXPECT_EQ(bar.limitCombo()->count(), 6);
+  EXPECT_EQ(bar.bandCombo()->currentIndex(), 1);
+  EXPECT_EQ(bar.selectedBandHz(), 40);
+  EXPECT_EQ(bar.updateRateCombo()->currentIndex(), 3);
+  EXPECT_TRUE(bar.spectrogramBox()->isChecked());
+  EXPECT_FALSE(bar.f0Box()->isChecked());
+  EXPECT_FALSE(bar.transport()->recordButton()->isEnabled());
+  EXPECT_FALSE(bar.transport()->playButton()->isEnabled());
+}
+
+TEST(ControlBars, ChoicesAreReported) {
+  SpectrogramBar bar(1);
+  EXPECT_EQ(bar.updateRateCombo()->currentIndex(), 1);
+  bar.setRate(22050);
+  int band = 0, limit = 0;
+  bool f0 = false;
+  QObject::connect(&bar, &SpectrogramBar::bandChanged, &bar, [&](int hz) { band = hz; });
+  QObject::connect(&bar, &SpectrogramBar::limitChanged, &bar, [&](int hz) { limit = hz; });
+  QObject::connect(&bar, &SpectrogramBar::f0Toggled, &bar, [&](bool on) { f0 = on; });
+  bar.bandCombo()->setCurrentIndex(4);
+  emit bar.bandCombo()->activated(4);
+  bar.limitCombo()->setCurrentIndex(3);
+  emit bar.limitCombo()->activated(3);
+  bar.f0Box()->setChecked(true);
+  EXPECT_EQ(band, 300);
+  EXPECT_EQ(limit, 11025);
+  EXPECT_TRUE(f0);
+
+  PowerSpectrumBar power(-1);
+  EXPECT_EQ(power.selectedFftSize(), 512);
+  EXPECT_EQ(power.visualisationCombo()->itemText(1), "Line");
+  int fft = 0;
+  QObject::connect(&power, &PowerSpectrumBar::fftSizeChanged, &power, [&](int n) { fft = n; });
+  power.fftSizeCombo()->setCurrentIndex(2);
+  emit power.fftSizeCombo()->activated(2);
+  EXPECT_EQ(fft, 1024);
+}
+
+}  // namespace
+}  // namespace velmora

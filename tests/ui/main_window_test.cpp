@@ -1,0 +1,184 @@
+// The main frame with its real view, offscreen: the exit question, "Other Files", opening
+// a WAV file by path (stereo question, refused rates), the Mode commands, the language switch.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "audio/wav_writer.h"
+#include "bars/power_spectrum_bar.h"
+#include "bars/spectrogram_bar.h"
+#include "core/config_files.h"
+#include "core/string_table.h"
+#include "fakes/scripted_interaction.h"
+#include "fakes/temp_folder.h"
+#include "view/analysis_view.h"
+
+namespace velmora {
+namespace {
+
+using testing::ScriptedInteraction;
+using testing::TempFolder;
+
+void writeWav(const std::filesystem::path& path, uint32_t rate, uint16_t channels, const std::vector<int16_t>& samples,
+              uint16_t bits = 16) {
+  const WaveFormat format = WaveFormat::pcm(rate, bits, channels);
+  ASSERT_TRUE(writeWavFile(path, format, samples.data(), samples.size() * sizeof(int16_t)));
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    settings.programFolder = folder.path();
+    settings.language = 0;
+    window = std::make_unique<MainWindow>(settings, ui);
+    window->resize(1024, 740);
+  }
+  TempFolder folder;
+  AppSettings settings;
+  ScriptedInteraction ui;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, ExitAsksAndNoKeepsTheProgramRunning) {
+  window->show();
+  ui.yesNoAnswers = {false};
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(window->closing());
+  EXPECT_EQ(ui.shownIds(), std::vector<int>{57714});
+  ui.yesNoAnswers = {true};
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(window->closing());
+  EXPECT_EQ(ui.countOf(57714), 2);
+}
+
+TEST_F(MainWindowTest, StartsWithoutClientAndTheRecordingMenusOff) {
+  EXPECT_EQ(window->clientCode(), -1);
+  EXPECT_EQ(window->windowTitle(), "Velmora");
+  EXPECT_EQ(window->view()->mode(), ModeEmpty);
+  EXPECT_FALSE(window->action(cmd::OpenRecording)->isEnabled());
+  EXPECT_FALSE(window->action(cmd::DeleteClient)->isEnabled());
+  EXPECT_TRUE(window->action(cmd::About)->isEnabled());
+  EXPECT_TRUE(window->action(cmd::LanguageEnglish)->isChecked());
+  EXPECT_FALSE(window->action(cmd::LanguageKorean)->isChecked());
+  // Every command of the menu carries its id.
+  for (int id : {cmd::NewClient, cmd::OpenClient, cmd::PersonalInformation, cmd::DeleteClient, cmd::Backup, cmd::Exit,
+                 cmd::OpenRecording, cmd::Report, cmd::Volume, cmd::CompareWithFile, cmd::HelpContents, cmd::About,
+                 cmd::Spectrogram, cmd::PowerSpectrum, cmd::LanguageEnglish, cmd::LanguageKorean}) {
+    ASSERT_NE(window->action(id), nullptr) << id;
+    EXPECT_EQ(window->action(id)->data().toInt(), id);
+  }
+  EXPECT_EQ(window->action(cmd::Undo)->shortcuts().size(), 2);
+  EXPECT_EQ(window->action(cmd::HelpContents)->shortcut(), QKeySequence(QStringLiteral("F1")));
+}
+
+TEST_F(MainWindowTest, OtherFilesIsOpenedAsThePseudoClient) {
+  window->runCommand(cmd::OpenClient);
+  EXPECT_EQ(window->clientCode(), 99999);
+  EXPECT_EQ(window->clientName(), "default");
+  EXPECT_EQ(window->windowTitle(), "default - Velmora");
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "Other Files"));
+  EXPECT_TRUE(window->action(cmd::OpenRecording)->isEnabled());
+  EXPECT_FALSE(window->action(cmd::Import)->isEnabled());  // no import into "Other Files"
+  EXPECT_EQ(window->view()->mode(), ModeLiveSpectrogram);
+  EXPECT_EQ(window->view()->f0Min(), 70);
+  EXPECT_EQ(window->view()->f0Max(), 1000);
+}
+
+TEST_F(MainWindowTest, FilesOpenLoadsAStereoFileAfterTheChannelQuestion) {
+  window->runCommand(cmd::OpenClient);
+  const auto path = folder / "Other Files" / "voice.wav";
+  writeWav(path, 22050, 2, {100, 300, -100, -301, 7, 9});
+  ui.fileAnswers = {path};
+  ui.choiceAnswers = {2};  // "Mix Channels"
+  window->runCommand(cmd::OpenRecording);
+  ASSERT_EQ(ui.fileRequests.size(), 1u);
+  EXPECT_EQ(ui.fileRequests[0].filter, "Sound File (*.wav)|*.wav|");
+  EXPECT_EQ(ui.fileRequests[0].defaultExtension, "wav");
+  EXPECT_EQ(ui.fileRequests[0].startFolder, folder / "Other Files");
+  ASSERT_EQ(ui.choices.size(), 1u);
+  EXPECT_EQ(ui.choices[0].options.back(), "Mix Channels");
+  const SoundBuffer& b = window->view()->buffer();
+  EXPECT_EQ(b.samples, (std::vector<int16_t>{200, -200, 8}));
+  EXPECT_TRUE(b.wasStereo);
+  EXPECT_EQ(window->view()->mode(), ModeSpectrogram);
+  EXPECT_EQ(window->windowTitle(), "File - voice.wav - Velmora");
+  EXPECT_TRUE(window->view()->spectrogramBar()->isVisibleTo(window->view()));
+  EXPECT_EQ(window->view()->spectrogramBar()->limitCombo()->count(), 4);
+  EXPECT_TRUE(window->action(cmd::Play)->isEnabled());
+}
+
+TEST_F(MainWindowTest, RefusedFilesLeaveTheViewEmpty) {
+  window->runCommand(cmd::OpenClient);
+  const auto stereo = folder / "stereo.wav";
+  writeWav(stereo, 11025, 2, {1, 2, 3, 4});
+  ui.fileAnswers = {stereo};
+  ui.choiceAnswers = {-1};  // Cancel
+  window->runCommand(cmd::OpenRecording);
+  EXPECT_EQ(ui.countOf(57733), 1);
+  EXPECT_FALSE(window->view()->hasSamples());
+
+  const auto rate = folder / "rate.wav";
+  writeWav(rate, 8000, 1, {1, 2, 3, 4});
+  ui.fileAnswers = {rate};
+  window->runCommand(cmd::OpenRecording);
+  EXPECT_EQ(ui.countOf(57730), 1);
+  EXPECT_FALSE(window->view()->hasSamples());
+  EXPECT_EQ(window->windowTitle(), "default - Velmora");  // closing gives the client's title back
+}
+
+TEST_F(MainWindowTest, ModeCommandsSwapModeAndBar) {
+  window->runCommand(cmd::OpenClient);
+  const auto path = folder / "a.wav";
+  writeWav(path, 11025, 1, std::vector<int16_t>(11025, 1000));
+  ASSERT_TRUE(window->view()->openRecordingByPath(path));
+  AnalysisView* view = window->view();
+  window->runCommand(cmd::PowerSpectrum);
+  EXPECT_EQ(view->mode(), ModePowerSpectrum);
+  EXPECT_TRUE(view->powerSpectrumBar()->isVisibleTo(view));
+  EXPECT_FALSE(view->spectrogramBar()->isVisibleTo(view));
+  // Opening the next file keeps the power spectrum.
+  ASSERT_TRUE(view->openRecordingByPath(path));
+  EXPECT_EQ(view->mode(), ModePowerSpectrum);
+  window->runCommand(cmd::Spectrogram);
+  EXPECT_EQ(view->mode(), ModeSpectrogram);
+  EXPECT_TRUE(view->spectrogramBar()->isVisibleTo(view));
+  view->closeRecording();
+  EXPECT_EQ(window->windowTitle(), "default - Velmora");
+}
+
+TEST_F(MainWindowTest, LanguageSwitchRewritesLangDatOnlyOnChange) {
+  EXPECT_FALSE(window->switchLanguageTo(0));
+  EXPECT_FALSE(std::filesystem::exists(folder / "lang.dat"));
+  EXPECT_TRUE(window->switchLanguageTo(2));
+  EXPECT_EQ(readLanguage(folder.path()), 2);
+  EXPECT_TRUE(window->action(cmd::LanguageKorean)->isChecked());
+  std::filesystem::remove(folder / "lang.dat");
+  EXPECT_FALSE(window->switchLanguageTo(2));
+  EXPECT_FALSE(std::filesystem::exists(folder / "lang.dat"));
+  EXPECT_TRUE(window->switchLanguageTo(0));
+  EXPECT_EQ(readLanguage(folder.path()), 0);
+  // The rebuilt menu still runs its commands.
+  window->action(cmd::OpenClient)->trigger();
+  EXPECT_EQ(window->clientCode(), 99999);
+}
+
+TEST_F(MainWindowTest, ClientWithoutFolderOrOfUnknownTypeIsNotOpened) {
+  EXPECT_FALSE(window->openClient(7, "Ana", 1));
+  EXPECT_EQ(ui.shownIds(), std::vector<int>{57710});
+  EXPECT_EQ(window->clientCode(), -1);
+  std::filesystem::create_directory(folder / "pac007");
+  EXPECT_FALSE(window->openClient(7, "Ana", 9));
+  EXPECT_EQ(ui.countOf(57711), 1);
+  EXPECT_TRUE(window->openClient(7, "Ana", 2));
+  EXPECT_EQ(window->view()->f0Min(), 200);
+  EXPECT_EQ(window->view()->f0Max(), 550);
+  EXPECT_EQ(window->windowTitle(), "Ana - Velmora");
+  EXPECT_TRUE(window->action(cmd::Import)->isEnabled());
+}
+
+}  // namespace
+}  // namespace velmora
