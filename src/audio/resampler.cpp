@@ -47,17 +47,17 @@ bool runStage(const PlannedStage& planned, std::vector<double>& signal, Progress
   std::vector<double>().swap(signal);
 
   // Backward in time over the kept values: reversing, filtering forward and reversing again.
+  // The pass takes and gives one value per M steps, so it can work in place.
   std::reverse(kept.begin(), kept.end());
-  std::vector<double> output(keptCount);
   const size_t backwardSteps = keptCount == 0 ? 0 : (keptCount - 1) * down + 1;
   const BlockFilterPass backward(planned.filter.sections, planned.stage.down, planned.stage.down);
-  if (!backward.run(kept.data(), keptCount, output.data(), keptCount, backwardSteps, progress)) return false;
-  std::reverse(output.begin(), output.end());
-  output.resize(outputCount);
+  if (!backward.run(kept.data(), keptCount, kept.data(), keptCount, backwardSteps, progress)) return false;
+  std::reverse(kept.begin(), kept.end());
+  kept.resize(outputCount);
 
   const double gain = static_cast<double>(up) * static_cast<double>(down);
-  for (double& v : output) v *= gain;
-  signal = std::move(output);
+  for (double& v : kept) v *= gain;
+  signal = std::move(kept);
   return true;
 }
 

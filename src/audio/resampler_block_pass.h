@@ -23,7 +23,8 @@ class BlockFilterPass {
 
   // Runs at least `steps` steps from cleared state. Step t feeds src[t / feedEvery] when t is a
   // multiple of feedEvery (zero past the end of src); results of every storeEvery-th step go to
-  // dst, at most dstCount of them. False when cancelled.
+  // dst, at most dstCount of them. With feedEvery == storeEvery, src and dst may be the same
+  // array: a block's values are taken before its results are stored. False when cancelled.
   bool run(const double* src, size_t srcCount, double* dst, size_t dstCount, size_t steps,
            ProgressMeter& progress) const;
 
