@@ -96,6 +96,16 @@ TEST(SpectrogramSizes, LimitAboveNyquistNeverReadsPastTheSpectrum) {
   for (int r = 0; r < 140; ++r) EXPECT_EQ(rows[r], 0) << r;  // above Nyquist: nothing to show
 }
 
+TEST(SpectrogramSettings, LimitListsByRate) {
+  EXPECT_EQ(frequencyLimitsForRate(11025), (std::vector<int>{2756, 3675, 5512}));
+  EXPECT_EQ(frequencyLimitsForRate(22050), (std::vector<int>{2756, 5512, 7350, 11025}));
+  EXPECT_EQ(frequencyLimitsForRate(44100), (std::vector<int>{2756, 5512, 7350, 11025, 14700, 22050}));
+  EXPECT_TRUE(frequencyLimitsForRate(16000).empty());
+  // Every limit of a rate stays at or below its Nyquist frequency.
+  for (int rate : {11025, 22050, 44100})
+    for (int limit : frequencyLimitsForRate(rate)) EXPECT_LE(limit, rate / 2) << rate;
+}
+
 TEST(SpectrogramSettings, RateChangeKeepsTheLimitAndSizesTheLiveRing) {
   Spectrogram s;
   EXPECT_EQ(s.liveSize(), 1024);
