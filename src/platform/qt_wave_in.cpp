@@ -21,7 +21,11 @@ QtWaveIn::QtWaveIn(QObject* parent) : QObject(parent), scratch_(kScratchBytes) {
   connect(&poll_, &QTimer::timeout, this, &QtWaveIn::pullCaptured);
 }
 
-QtWaveIn::~QtWaveIn() { stopSource(); }
+QtWaveIn::~QtWaveIn() {
+  QtWaveNotices::Hold hold(notices_);
+  listener_ = nullptr;
+  stopSource();
+}
 
 WaveResult QtWaveIn::fail(WaveResult result, std::string text) {
   lastError_ = result;
@@ -35,6 +39,7 @@ std::string QtWaveIn::errorText(WaveResult result) const {
 }
 
 WaveResult QtWaveIn::open(const WaveFormat& format, WaveInListener* listener) {
+  QtWaveNotices::Hold hold(notices_);
   if (open_) return fail(WaveResult::Allocated, "The sound input is already open.");
   const QAudioDevice device = QMediaDevices::defaultAudioInput();
   if (device.isNull())
@@ -50,7 +55,9 @@ WaveResult QtWaveIn::open(const WaveFormat& format, WaveInListener* listener) {
   listener_ = listener;
   open_ = true;
   started_ = false;
-  post(Notice::Opened);
+  notices_.post([this] {
+    if (listener_) listener_->waveInOpened();
+  });
   return WaveResult::Ok;
 }
 
@@ -76,6 +83,7 @@ WaveResult QtWaveIn::add(WaveHeader* header) {
 }
 
 WaveResult QtWaveIn::start() {
+  QtWaveNotices::Hold hold(notices_);
   if (!open_) return WaveResult::InvalidHandle;
   if (started_) return WaveResult::Ok;
   io_ = source_->start();
@@ -92,6 +100,7 @@ WaveResult QtWaveIn::start() {
 
 // Moves everything captured so far into the queued buffers; a full one goes back.
 void QtWaveIn::pullCaptured() {
+  QtWaveNotices::Hold hold(notices_);
   if (!started_ || !io_) return;
   for (;;) {
     if (queue_.empty()) {
@@ -115,7 +124,9 @@ void QtWaveIn::returnFront() {
   WaveHeader* h = queue_.front();
   queue_.pop_front();
   h->flags = (h->flags | HeaderDone) & ~HeaderInQueue;
-  post(Notice::Data, h);
+  notices_.post([this, h] {
+    if (listener_) listener_->waveInData(h);
+  });
 }
 
 void QtWaveIn::stopSource() {
@@ -127,6 +138,7 @@ void QtWaveIn::stopSource() {
 }
 
 WaveResult QtWaveIn::reset() {
+  QtWaveNotices::Hold hold(notices_);
   if (!open_) return WaveResult::InvalidHandle;
   pullCaptured();  // what was captured up to now belongs to the take
   stopSource();
@@ -135,41 +147,26 @@ WaveResult QtWaveIn::reset() {
 }
 
 WaveResult QtWaveIn::close() {
+  QtWaveNotices::Hold hold(notices_);
   if (!open_) return WaveResult::InvalidHandle;
   if (!queue_.empty()) return WaveResult::StillPlaying;
   stopSource();
   source_.reset();
   open_ = false;
-  post(Notice::Closed);
+  notices_.post([this] {
+    if (listener_) listener_->waveInClosed();
+  });
   return WaveResult::Ok;
 }
 
 void QtWaveIn::forget(WaveInListener* listener) {
   if (listener != listener_) return;
-  outbox_.clear();
+  notices_.clear();
   listener_ = nullptr;
 }
 
-void QtWaveIn::post(Notice notice, WaveHeader* header) {
-  outbox_.push_back({notice, header});
-  // One queued call per notification keeps them in order and lets a listener that waits
-  // inside a notification still receive the ones after it.
-  QMetaObject::invokeMethod(this, &QtWaveIn::deliverOne, Qt::QueuedConnection);
-}
-
-void QtWaveIn::deliverOne() {
-  if (outbox_.empty() || !listener_) return;
-  const Pending p = outbox_.front();
-  outbox_.pop_front();
-  switch (p.notice) {
-    case Notice::Opened: listener_->waveInOpened(); break;
-    case Notice::Data: listener_->waveInData(p.header); break;
-    case Notice::Closed: listener_->waveInClosed(); break;
-  }
-}
-
 bool QtWaveIn::waitUntil(const std::function<bool()>& done) {
-  return runQtEventsUntil(done, [this] { return !outbox_.empty() || (started_ && !queue_.empty()); });
+  return runQtEventsUntil(done, [this] { return !notices_.empty() || (started_ && !queue_.empty()); });
 }
 
 }  // namespace velmora

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "audio/wave_in_device.h"
+#include "platform/qt_wave_notices.h"
 
 namespace velmora {
 
@@ -35,13 +36,6 @@ class QtWaveIn : public QObject, public WaveInDevice {
   bool waitUntil(const std::function<bool()>& done) override;
 
  private:
-  enum class Notice { Opened, Data, Closed };
-  struct Pending {
-    Notice notice;
-    WaveHeader* header;
-  };
-  void post(Notice notice, WaveHeader* header = nullptr);
-  void deliverOne();
   void pullCaptured();
   void returnFront();
   void stopSource();
@@ -51,7 +45,7 @@ class QtWaveIn : public QObject, public WaveInDevice {
   QIODevice* io_ = nullptr;
   QTimer poll_;
   std::deque<WaveHeader*> queue_;
-  std::deque<Pending> outbox_;
+  QtWaveNotices notices_;
   WaveInListener* listener_ = nullptr;
   bool open_ = false;
   bool started_ = false;

@@ -19,7 +19,11 @@ QtWaveOut::QtWaveOut(QObject* parent) : QObject(parent) {
   connect(&poll_, &QTimer::timeout, this, &QtWaveOut::tick);
 }
 
-QtWaveOut::~QtWaveOut() { stopSink(); }
+QtWaveOut::~QtWaveOut() {
+  QtWaveNotices::Hold hold(notices_);
+  listener_ = nullptr;
+  stopSink();
+}
 
 WaveResult QtWaveOut::fail(WaveResult result, std::string text) {
   lastError_ = result;
@@ -41,6 +45,7 @@ WaveResult QtWaveOut::query(const WaveFormat& format) {
 }
 
 WaveResult QtWaveOut::open(const WaveFormat& format, WaveOutListener* listener) {
+  QtWaveNotices::Hold hold(notices_);
   if (open_) return fail(WaveResult::Allocated, "The sound output is already open.");
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) return fail(WaveResult::BadDevice, "No sound output was found.");
@@ -57,7 +62,9 @@ WaveResult QtWaveOut::open(const WaveFormat& format, WaveOutListener* listener) 
   feedOffset_ = streamBytes_ = fedBytes_ = 0;
   lastProcessedUSecs_ = -1;
   sinceProgress_.invalidate();
-  post(Notice::Opened);
+  notices_.post([this] {
+    if (listener_) listener_->waveOutOpened();
+  });
   return WaveResult::Ok;
 }
 
@@ -74,6 +81,7 @@ WaveResult QtWaveOut::unprepare(WaveHeader* header) {
 }
 
 WaveResult QtWaveOut::write(WaveHeader* header) {
+  QtWaveNotices::Hold hold(notices_);
   if (!open_) return WaveResult::InvalidHandle;
   if (!(header->flags & HeaderPrepared)) return WaveResult::Unprepared;
   header->flags = (header->flags | HeaderInQueue) & ~HeaderDone;
@@ -97,6 +105,7 @@ WaveResult QtWaveOut::write(WaveHeader* header) {
 }
 
 void QtWaveOut::tick() {
+  QtWaveNotices::Hold hold(notices_);
   feed();
   returnPlayed();
 }
@@ -151,10 +160,13 @@ void QtWaveOut::returnFront() {
   queue_.pop_front();
   if (feedIndex_ > 0) --feedIndex_;
   h->flags = (h->flags | HeaderDone) & ~HeaderInQueue;
-  post(Notice::Done, h);
+  notices_.post([this, h] {
+    if (listener_) listener_->waveOutDone(h);
+  });
 }
 
 WaveResult QtWaveOut::pause() {
+  QtWaveNotices::Hold hold(notices_);
   if (!open_) return WaveResult::InvalidHandle;
   paused_ = true;
   if (io_) sink_->suspend();
@@ -162,6 +174,7 @@ WaveResult QtWaveOut::pause() {
 }
 
 WaveResult QtWaveOut::restart() {
+  QtWaveNotices::Hold hold(notices_);
   if (!open_) return WaveResult::InvalidHandle;
   paused_ = false;
   if (io_) sink_->resume();
@@ -179,6 +192,7 @@ void QtWaveOut::stopSink() {
 }
 
 WaveResult QtWaveOut::reset() {
+  QtWaveNotices::Hold hold(notices_);
   if (!open_) return WaveResult::InvalidHandle;
   stopSink();
   paused_ = false;
@@ -192,16 +206,20 @@ WaveResult QtWaveOut::reset() {
 }
 
 WaveResult QtWaveOut::close() {
+  QtWaveNotices::Hold hold(notices_);
   if (!open_) return WaveResult::InvalidHandle;
   if (!queue_.empty()) return WaveResult::StillPlaying;
   stopSink();
   sink_.reset();
   open_ = false;
-  post(Notice::Closed);
+  notices_.post([this] {
+    if (listener_) listener_->waveOutClosed();
+  });
   return WaveResult::Ok;
 }
 
 WaveResult QtWaveOut::setVolume(double volume) {
+  QtWaveNotices::Hold hold(notices_);
   if (!sink_) return WaveResult::InvalidHandle;
   sink_->setVolume(std::clamp(volume, 0.0, 1.0));
   return WaveResult::Ok;
@@ -209,28 +227,12 @@ WaveResult QtWaveOut::setVolume(double volume) {
 
 void QtWaveOut::forget(WaveOutListener* listener) {
   if (listener != listener_) return;
-  outbox_.clear();
+  notices_.clear();
   listener_ = nullptr;
 }
 
-void QtWaveOut::post(Notice notice, WaveHeader* header) {
-  outbox_.push_back({notice, header});
-  QMetaObject::invokeMethod(this, &QtWaveOut::deliverOne, Qt::QueuedConnection);
-}
-
-void QtWaveOut::deliverOne() {
-  if (outbox_.empty() || !listener_) return;
-  const Pending p = outbox_.front();
-  outbox_.pop_front();
-  switch (p.notice) {
-    case Notice::Opened: listener_->waveOutOpened(); break;
-    case Notice::Done: listener_->waveOutDone(p.header); break;
-    case Notice::Closed: listener_->waveOutClosed(); break;
-  }
-}
-
 bool QtWaveOut::waitUntil(const std::function<bool()>& done) {
-  return runQtEventsUntil(done, [this] { return !outbox_.empty() || (!queue_.empty() && !paused_); });
+  return runQtEventsUntil(done, [this] { return !notices_.empty() || (!queue_.empty() && !paused_); });
 }
 
 }  // namespace velmora

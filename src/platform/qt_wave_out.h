@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "audio/wave_out_device.h"
+#include "platform/qt_wave_notices.h"
 
 namespace velmora {
 
@@ -37,17 +38,10 @@ class QtWaveOut : public QObject, public WaveOutDevice {
   bool waitUntil(const std::function<bool()>& done) override;
 
  private:
-  enum class Notice { Opened, Done, Closed };
-  struct Pending {
-    Notice notice;
-    WaveHeader* header;
-  };
   struct Queued {
     WaveHeader* header;
     qint64 endByte;  // stream position just after this block
   };
-  void post(Notice notice, WaveHeader* header = nullptr);
-  void deliverOne();
   void tick();
   void feed();
   void returnPlayed();
@@ -67,7 +61,7 @@ class QtWaveOut : public QObject, public WaveOutDevice {
   int bytesPerSecond_ = 0;
   qint64 lastProcessedUSecs_ = -1;
   QElapsedTimer sinceProgress_;
-  std::deque<Pending> outbox_;
+  QtWaveNotices notices_;
   WaveOutListener* listener_ = nullptr;
   bool open_ = false;
   bool paused_ = false;

@@ -1,5 +1,6 @@
 #include "platform/qt_wave_wait.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -7,15 +8,27 @@ namespace velmora {
 
 namespace {
 constexpr int kCheckIntervalMs = 2;
-}
+// Qt's audio classes run events of their own while they stop, so a check can land in the
+// middle of a device call; only a standstill that lasts this long means nothing will come.
+constexpr qint64 kStandstillMs = 300;
+}  // namespace
 
 bool runQtEventsUntil(const std::function<bool()>& done, const std::function<bool()>& canProgress) {
   if (done()) return true;
   QEventLoop loop;
   QTimer check;
+  QElapsedTimer standstill;
   check.setInterval(kCheckIntervalMs);
   QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done() || !canProgress()) loop.quit();
+    if (done()) {
+      loop.quit();
+    } else if (canProgress()) {
+      standstill.invalidate();
+    } else if (!standstill.isValid()) {
+      standstill.start();
+    } else if (standstill.elapsed() > kStandstillMs) {
+      loop.quit();
+    }
   });
   check.start();
   // exec() also returns when the application is told to quit.
