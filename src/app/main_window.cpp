@@ -8,7 +8,7 @@
 
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
-#include "app/f0_display_range.h"
+#include "analysis/f0_range.h"
 #include "app/language_switch.h"
 #include "app/other_files.h"
 #include "core/language.h"
@@ -141,8 +141,7 @@ void MainWindow::setDocumentTitle(const QString& title) {
 }
 
 bool MainWindow::openClient(int code, const std::string& name, int clientType) {
-  const std::optional<F0DisplayRange> range = f0RangeForClientType(clientType);
-  if (!range) {
+  if (clientType < 0 || clientType > 3) {
     showMessage(ui_, 57711);
     return false;
   }
@@ -162,7 +161,8 @@ bool MainWindow::openClient(int code, const std::string& name, int clientType) {
   clientType_ = clientType;
   view_->spectrogramCommand();
   setDocumentTitle(QString::fromStdString(name));
-  view_->setF0Range(range->minHz, range->maxHz);
+  const F0DisplayRange range = f0RangeForClientType(clientType);
+  view_->setF0Range(range.minHz, range.maxHz);
   updateCommandStates();
   return true;
 }
@@ -174,7 +174,7 @@ bool MainWindow::openOtherFiles() {
   clientCode_ = kOtherFilesCode;
   clientName_ = velmora::tr(211);
   setDocumentTitle(QString::fromStdString(clientName_));
-  view_->setF0Range(kOtherFilesF0Range.minHz, kOtherFilesF0Range.maxHz);
+  view_->setF0Range(kF0AnonymousClientRange.minHz, kF0AnonymousClientRange.maxHz);
   view_->spectrogramCommand();
   updateCommandStates();
   return true;

@@ -6,15 +6,6 @@
 
 namespace velmora {
 
-std::vector<int> limitsForRate(int sampleRate) {
-  switch (sampleRate) {
-    case 11025: return {2756, 3675, 5512};
-    case 22050: return {2756, 5512, 7350, 11025};
-    case 44100: return {2756, 5512, 7350, 11025, 14700, 22050};
-    default: return {};
-  }
-}
-
 std::string limitEntryText(int hz) { return formatv("%d Hz   ", hz); }
 
 const std::vector<int>& bandChoicesHz() {

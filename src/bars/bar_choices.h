@@ -5,9 +5,9 @@
 
 namespace velmora {
 
-// "Limit": the upper frequencies offered for a sample rate (the third is the default).
-std::vector<int> limitsForRate(int sampleRate);
-inline constexpr int kDefaultLimitIndex = 2;
+// "Limit": the entries of a rate come from the spectrogram engine; when a rate is given
+// to the bar its list is rebuilt and the third entry chosen.
+inline constexpr int kRateLimitIndex = 2;
 std::string limitEntryText(int hz);  // "%d Hz   "
 
 // "Band": analysis bandwidths in Hz.

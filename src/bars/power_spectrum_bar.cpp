@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 
+#include "analysis/spectrogram.h"
 #include "bars/bar_choices.h"
 #include "bars/spectrogram_bar.h"
 #include "core/text_format.h"
@@ -70,10 +71,10 @@ void PowerSpectrumBar::connectUi() {
 }
 
 int PowerSpectrumBar::setRate(int sampleRate) {
-  limits_ = limitsForRate(sampleRate);
+  limits_ = frequencyLimitsForRate(sampleRate);
   limit_->clear();
   for (int hz : limits_) limit_->addItem(QString::fromStdString(limitEntryText(hz)));
-  if (limits_.size() > static_cast<size_t>(kDefaultLimitIndex)) limit_->setCurrentIndex(kDefaultLimitIndex);
+  if (limits_.size() > static_cast<size_t>(kRateLimitIndex)) limit_->setCurrentIndex(kRateLimitIndex);
   return selectedLimitHz();
 }
 

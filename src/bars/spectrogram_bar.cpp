@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "analysis/spectrogram.h"
 #include "bars/bar_choices.h"
 #include "core/text_format.h"
 
@@ -93,10 +94,10 @@ void SpectrogramBar::connectUi() {
 }
 
 int SpectrogramBar::setRate(int sampleRate) {
-  limits_ = limitsForRate(sampleRate);
+  limits_ = frequencyLimitsForRate(sampleRate);
   limit_->clear();
   for (int hz : limits_) limit_->addItem(QString::fromStdString(limitEntryText(hz)));
-  if (limits_.size() > static_cast<size_t>(kDefaultLimitIndex)) limit_->setCurrentIndex(kDefaultLimitIndex);
+  if (limits_.size() > static_cast<size_t>(kRateLimitIndex)) limit_->setCurrentIndex(kRateLimitIndex);
   return selectedLimitHz();
 }
 

@@ -1,21 +1,71 @@
 #include "view/analysis_results.h"
 
+#include "core/string_table.h"
+
 namespace velmora {
+
+AnalysisResults::AnalysisResults() = default;
 
 void AnalysisResults::samplesChanged() {
   imageValid_ = false;
-  f0Valid_ = false;
-  formantsValid_ = false;
   powerValid_ = false;
-  f0_.clear();
-  formants_.clear();
+  power_.setHasData(false);
+  f0_.invalidate();
+  formants_.invalidate();
 }
 
-const QImage* AnalysisResults::spectrogramImage(const SoundBuffer&, int, int) { return cachedSpectrogram(); }
-const std::vector<float>* AnalysisResults::f0Values(const SoundBuffer&, const StatusSink&) { return cachedF0(); }
-const std::vector<FormantFrameValues>* AnalysisResults::formants(const SoundBuffer&, const StatusSink&) {
-  return cachedFormants();
+void AnalysisResults::setSampleRate(int rateHz) {
+  spectrogram_.setSampleRate(rateHz);
+  power_.setSampleRate(rateHz);
+  imageValid_ = false;
+  powerValid_ = false;
 }
-const PowerCurve* AnalysisResults::powerCurve(const SoundBuffer&) { return cachedPower(); }
+
+void AnalysisResults::computeSpectrogram(const SoundBuffer& buffer, int width, int height) {
+  const RangeKey key{buffer.visibleStart, buffer.visibleEnd, width, height};
+  if (imageValid_ && key == imageKey_) return;
+  const int rate = static_cast<int>(buffer.sampleRate());
+  const int64_t length = buffer.visibleEnd - buffer.visibleStart;
+  if (rate <= 0 || length <= 0) return;
+  spectrogram_.drawRecording(buffer.samples.data() + buffer.visibleStart, length, static_cast<double>(length) / rate,
+                             rate, width, height);
+  imageKey_ = key;
+  imageValid_ = true;
+}
+
+void AnalysisResults::computeF0(const SoundBuffer& buffer, const StatusSink& status) {
+  if (f0_.valid() || !buffer.isOpen()) return;
+  if (status) status(tr(105));
+  f0_.compute(buffer.samples.data(), buffer.samples.size(), static_cast<int>(buffer.sampleRate()));
+  if (status) status("");
+}
+
+std::string AnalysisResults::computeFormants(const SoundBuffer& buffer, const StatusSink& status) {
+  if (formants_.valid() || !buffer.isOpen()) return {};
+  if (status) status(tr(107));
+  const int frames =
+      formants_.compute(buffer.samples.data(), buffer.samples.size(), static_cast<int>(buffer.sampleRate()));
+  if (status) status("");
+  return frames < 0 ? formants_.errorText() : std::string();
+}
+
+void AnalysisResults::computePower(const SoundBuffer& buffer) {
+  const RangeKey key{buffer.visibleStart, buffer.visibleEnd, power_.fftSize(), 0};
+  if (powerValid_ && key == powerKey_) return;
+  const int64_t length = buffer.visibleEnd - buffer.visibleStart;
+  if (length <= 0) return;
+  power_.resetAverage();
+  power_.compute(buffer.samples.data() + buffer.visibleStart, length);
+  power_.setHasData(true);
+  powerKey_ = key;
+  powerValid_ = true;
+}
+
+QImage AnalysisResults::spectrogramImage() const {
+  if (!imageValid_) return QImage();
+  const SpectrogramImage& picture = spectrogram_.recordingImage();
+  if (picture.width <= 0 || picture.height <= 0 || picture.rgb.empty()) return QImage();
+  return QImage(picture.rgb.data(), picture.width, picture.height, picture.width * 3, QImage::Format_RGB888);
+}
 
 }  // namespace velmora

@@ -1,76 +1,67 @@
 #pragma once
-// The analyses of the open recording, computed on demand and kept:
-//  - F0 track and formant track: once per recording (`valid` until the samples change);
-//  - spectrogram image: once per visible range and display setting;
-//  - power spectrum: once per range and FFT size.
-// The engines compute numbers; this class turns them into what the renderer draws.
-#include <QColor>
+// The analyses of the open recording and the engines behind them, computed on demand and
+// kept:
+//  - F0 track and formant track: once per recording (valid until the samples change);
+//  - spectrogram picture: once per visible range, band and limit (colours and levels
+//    recolour it without a new analysis);
+//  - power spectrum: once per range, FFT size and limit.
+// Painting only reads what is already computed.
 #include <QImage>
 #include <functional>
-#include <vector>
+#include <string>
 
+#include "analysis/f0_track.h"
+#include "analysis/formant_track.h"
+#include "analysis/power_spectrum.h"
+#include "analysis/spectrogram.h"
 #include "audio/sound_buffer.h"
-#include "view/overlay_dots.h"
-#include "view/view_scene.h"
 
 namespace velmora {
-
-struct SpectrogramSettings {
-  int bandHz = 40;
-  int limitHz = 5512;
-  int scheme = 2;
-  int levels = 70;
-  bool operator==(const SpectrogramSettings&) const = default;
-};
-
-struct PowerSettings {
-  int fftSize = 512;
-  int limitHz = 5512;
-  bool showAverage = false;
-  bool lineMode = false;
-  QColor colour = QColor(0, 0, 128);
-};
 
 class AnalysisResults {
  public:
   // Called around a long computation with the status text to show ("" clears it).
   using StatusSink = std::function<void(const std::string&)>;
 
-  SpectrogramSettings spectrogram;
-  PowerSettings power;
+  AnalysisResults();
 
-  // The samples changed (a new recording, an edit): everything is recomputed when needed.
+  Spectrogram& spectrogram() { return spectrogram_; }
+  PowerSpectrum& power() { return power_; }
+  const Spectrogram& spectrogram() const { return spectrogram_; }
+  const PowerSpectrum& power() const { return power_; }
+
+  // A new recording or an edit: everything is recomputed when next needed.
   void samplesChanged();
+  void setSampleRate(int rateHz);
+  // Band or limit changed: the picture must be analysed again.
+  void spectrogramAnalysisChanged() { imageValid_ = false; }
+  void powerAnalysisChanged() { powerValid_ = false; }
 
-  const QImage* spectrogramImage(const SoundBuffer& buffer, int width, int height);
-  const std::vector<float>* f0Values(const SoundBuffer& buffer, const StatusSink& status);
-  const std::vector<FormantFrameValues>* formants(const SoundBuffer& buffer, const StatusSink& status);
-  const PowerCurve* powerCurve(const SoundBuffer& buffer);
+  void computeSpectrogram(const SoundBuffer& buffer, int width, int height);
+  void computeF0(const SoundBuffer& buffer, const StatusSink& status);
+  // Returns the engine's error text ("ERROR") when it ran out of memory, else "".
+  std::string computeFormants(const SoundBuffer& buffer, const StatusSink& status);
+  void computePower(const SoundBuffer& buffer);
 
-  // Already computed results only (painting never starts a computation).
-  const QImage* cachedSpectrogram() const { return imageValid_ ? &image_ : nullptr; }
-  const std::vector<float>* cachedF0() const { return f0Valid_ ? &f0_ : nullptr; }
-  const std::vector<FormantFrameValues>* cachedFormants() const { return formantsValid_ ? &formants_ : nullptr; }
-  const PowerCurve* cachedPower() const { return powerValid_ ? &curve_ : nullptr; }
-  void spectrogramSettingsChanged() { imageValid_ = false; }
-  void powerSettingsChanged() { powerValid_ = false; }
+  // The spectrogram picture over the engine's pixels (no copy); null when not computed.
+  QImage spectrogramImage() const;
+  const std::vector<float>* f0Values() const { return f0_.valid() ? &f0_.values() : nullptr; }
+  const FormantTrack* formants() const { return formants_.valid() ? &formants_ : nullptr; }
+  const PowerSpectrum* powerSpectrum() const { return powerValid_ && power_.hasData() ? &power_ : nullptr; }
 
  private:
-  struct ImageKey {
+  struct RangeKey {
     int32_t start = -1, end = -1;
     int width = 0, height = 0;
-    SpectrogramSettings settings;
-    bool operator==(const ImageKey&) const = default;
+    bool operator==(const RangeKey&) const = default;
   };
-  QImage image_;
-  ImageKey imageKey_;
+  Spectrogram spectrogram_;
+  PowerSpectrum power_;
+  F0Track f0_;
+  FormantTrack formants_;
+  RangeKey imageKey_;
   bool imageValid_ = false;
-  std::vector<float> f0_;
-  bool f0Valid_ = false;
-  std::vector<FormantFrameValues> formants_;
-  bool formantsValid_ = false;
-  PowerCurve curve_;
-  int32_t powerStart_ = -1, powerEnd_ = -1;
+  RangeKey powerKey_;
   bool powerValid_ = false;
 };
 

@@ -50,9 +50,9 @@ void AnalysisView::createBars(int updateRatePreference) {
     pal.setColor(QPalette::Window, kButtonFace);
     bar->setPalette(pal);
   }
-  results_.spectrogram.bandHz = spectrogramBar_->selectedBandHz();
-  results_.spectrogram.levels = spectrogramBar_->dbSlider()->value();
-  results_.power.fftSize = powerSpectrumBar_->selectedFftSize();
+  results_.spectrogram().setBandwidth(static_cast<float>(spectrogramBar_->selectedBandHz()));
+  results_.spectrogram().setLevels(spectrogramBar_->dbSlider()->value());
+  results_.power().setFftSize(powerSpectrumBar_->selectedFftSize());
 }
 
 void AnalysisView::connectBars() {
@@ -82,13 +82,13 @@ ViewScene AnalysisView::scene() const {
   ViewScene s = scene_;
   s.mode = mode_;
   s.buffer = &buffer_;
-  s.scheme = results_.spectrogram.scheme;
-  s.spectrogramTopHz = results_.spectrogram.limitHz;
-  s.powerTopHz = results_.power.limitHz;
-  s.spectrogram = results_.cachedSpectrogram();
-  s.f0Values = results_.cachedF0();
-  s.formants = results_.cachedFormants();
-  s.power = results_.cachedPower();
+  s.scheme = results_.spectrogram().scheme();
+  s.spectrogramTopHz = results_.spectrogram().topFrequencyHz();
+  s.powerTopHz = results_.power().topFrequencyHz();
+  s.spectrogram = results_.spectrogramImage();
+  s.f0Values = results_.f0Values();
+  s.formants = results_.formants();
+  s.power = results_.powerSpectrum();
   return s;
 }
 
@@ -134,10 +134,11 @@ void AnalysisView::showBarOfMode() {
 
 void AnalysisView::applyRateToBars() {
   const int rate = static_cast<int>(buffer_.sampleRate());
+  results_.setSampleRate(rate);
   const int limit = spectrogramBar_->setRate(rate);
-  if (limit > 0) results_.spectrogram.limitHz = limit;
+  if (limit > 0) results_.spectrogram().setLimit(static_cast<float>(limit));
   const int powerLimit = powerSpectrumBar_->setRate(rate);
-  if (powerLimit > 0) results_.power.limitHz = powerLimit;
+  if (powerLimit > 0) results_.power().setLimit(static_cast<float>(powerLimit));
 }
 
 bool AnalysisView::openRecordingByPath(const std::filesystem::path& path) {
@@ -208,11 +209,14 @@ void AnalysisView::computeWhatIsShown() {
   const auto status = [this](const std::string& text) { emit statusTextRequested(QString::fromStdString(text)); };
   const ViewGeometry& g = scene_.geometry;
   if (mode_ == ModeSpectrogram) {
-    if (scene_.showSpectrogram) results_.spectrogramImage(buffer_, g.graphWidth, g.spectralHeight);
-    if (scene_.showF0 || scene_.showFormants) results_.f0Values(buffer_, status);
-    if (scene_.showFormants) results_.formants(buffer_, status);
+    results_.computeSpectrogram(buffer_, g.graphWidth, g.spectralHeight);
+    if (scene_.showF0) results_.computeF0(buffer_, status);
+    if (scene_.showFormants) {
+      const std::string error = results_.computeFormants(buffer_, status);
+      if (!error.empty()) ui_.showMessage(Message{0, error, {}, MessageIcon::Error});
+    }
   } else {
-    results_.powerCurve(buffer_);
+    results_.computePower(buffer_);
   }
 }
 
@@ -249,57 +253,52 @@ void AnalysisView::setShowSpectrogram(bool on) {
 }
 
 void AnalysisView::setBand(int hz) {
-  results_.spectrogram.bandHz = hz;
-  results_.spectrogramSettingsChanged();
+  results_.spectrogram().setBandwidth(static_cast<float>(hz));
+  results_.spectrogramAnalysisChanged();
   settingsChanged();
 }
 
 void AnalysisView::setSpectrogramLimit(int hz) {
-  results_.spectrogram.limitHz = hz;
-  results_.spectrogramSettingsChanged();
+  results_.spectrogram().setLimit(static_cast<float>(hz));
+  results_.spectrogramAnalysisChanged();
   settingsChanged();
 }
 
 void AnalysisView::setScheme(int scheme) {
-  results_.spectrogram.scheme = scheme;
-  results_.spectrogramSettingsChanged();
-  settingsChanged();
+  results_.spectrogram().setScheme(scheme);  // recolours the kept picture
+  update();
 }
 
 void AnalysisView::setLevels(int db) {
-  results_.spectrogram.levels = db;
-  results_.spectrogramSettingsChanged();
-  settingsChanged();
+  results_.spectrogram().setLevels(db);
+  update();
 }
 
 void AnalysisView::setPowerLimit(int hz) {
-  results_.power.limitHz = hz;
-  results_.powerSettingsChanged();
-  settingsChanged();
+  results_.power().setLimit(static_cast<float>(hz));
+  update();
 }
 
 void AnalysisView::setFftSize(int points) {
-  results_.power.fftSize = points;
-  results_.powerSettingsChanged();
+  if (!results_.power().setFftSize(points)) return;
+  results_.powerAnalysisChanged();
   settingsChanged();
 }
 
 void AnalysisView::setLtas(bool on) {
-  results_.power.showAverage = on;
-  results_.powerSettingsChanged();
-  settingsChanged();
+  results_.power().setShowAverage(on);
+  update();
 }
 
 void AnalysisView::setLineMode(bool line) {
-  results_.power.lineMode = line;
-  results_.powerSettingsChanged();
-  settingsChanged();
+  results_.power().setStyle(line ? PowerSpectrumStyle::Line : PowerSpectrumStyle::Solid);
+  update();
 }
 
 void AnalysisView::setCurveColour(const QColor& colour) {
-  results_.power.colour = colour;
-  results_.powerSettingsChanged();
-  settingsChanged();
+  results_.power().setColour(Rgb{static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
+                                 static_cast<uint8_t>(colour.blue())});
+  update();
 }
 
 }  // namespace velmora

@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-struct AxisLabel {
+struct AxisText {
   std::string text;
   int x = 0;       // left edge of the text box (or the text's x)
   int y = 0;       // top of the text
@@ -20,15 +20,15 @@ struct AxisLabel {
 int verticalDivisions(int paneHeight);
 
 // Frequency labels of the spectrogram, bottom (0) up to topFrequencyHz.
-std::vector<AxisLabel> spectrogramFrequencyLabels(const ViewGeometry& g, double topFrequencyHz, bool comparison);
+std::vector<AxisText> spectrogramFrequencyTexts(const ViewGeometry& g, double topFrequencyHz, bool comparison);
 // Seven time labels under the pane for the visible range.
-std::vector<AxisLabel> timeLabels(const ViewGeometry& g, int visibleStart, int visibleEnd, int sampleRate);
+std::vector<AxisText> timeTexts(const ViewGeometry& g, int visibleStart, int visibleEnd, int sampleRate);
 // Level labels of the power spectrum, -10 dB at the bottom, 10 dB per division.
-std::vector<AxisLabel> powerLevelLabels(const ViewGeometry& g);
+std::vector<AxisText> powerLevelTexts(const ViewGeometry& g);
 // Frequency labels under the power spectrum: five at width / 5.5 steps, the last at the edge.
-std::vector<AxisLabel> powerFrequencyLabels(const ViewGeometry& g, double topFrequencyHz);
+std::vector<AxisText> powerFrequencyTexts(const ViewGeometry& g, double topFrequencyHz);
 // The F0 scale beside the pane, f0Min at the bottom to f0Max at the top.
-std::vector<AxisLabel> f0ScaleLabels(const ViewGeometry& g, int f0Min, int f0Max);
+std::vector<AxisText> f0ScaleTexts(const ViewGeometry& g, int f0Min, int f0Max);
 // Left edge of the F0 scale box.
 int f0ScaleLeft(const ViewGeometry& g);
 

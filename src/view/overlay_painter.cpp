@@ -1,21 +1,25 @@
-// The F0 scale and dots, and the formant dots, over the spectrogram.
+// The F0 scale and dots, and the formant dots, over the spectrogram. The dots' places come
+// from the engines' overlay geometry; this file only paints them.
+#include "analysis/f0_curve.h"
+#include "analysis/formant_overlay.h"
 #include "view/axis_labels.h"
 #include "view/view_renderer.h"
 
 namespace velmora {
 
 namespace {
-PaneRect spectralPane(const ViewGeometry& g) { return PaneRect{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight}; }
-
-void fillDots(QPainter& p, const std::vector<Dot>& dots, const QColor& colour, const PaneRect& pane) {
-  p.save();
-  p.setClipRect(QRect(pane.left + 1, pane.top, pane.width, pane.height));
-  p.setPen(QPen(colour, 1));
-  p.setBrush(colour);
-  for (const Dot& d : dots) p.drawEllipse(QRect(d.x, d.y, d.size - 1, d.size - 1));
-  p.restore();
+// A filled ellipse in a box whose right and bottom are one past its last pixel.
+void fillDot(QPainter& p, int left, int top, int right, int bottom) {
+  p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 }  // namespace
+
+QColor f0DotColour(int scheme) { return QColor::fromRgb(f0DotColourRgb(scheme)); }
+
+QColor formantColour(int scheme, int slot) {
+  const OverlayColour c = formantColours(scheme)[static_cast<size_t>(slot & 3)];
+  return QColor(c.red, c.green, c.blue);
+}
 
 void paintF0Scale(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
@@ -23,31 +27,40 @@ void paintF0Scale(QPainter& p, const ViewScene& scene) {
   p.fillRect(QRect(left, g.spectralTop, 50, g.spectralHeight), Qt::white);
   p.setFont(viewFont("Arial", 11, true));
   p.setPen(f0DotColour(scene.scheme));
-  for (const AxisLabel& l : f0ScaleLabels(g, scene.f0Min, scene.f0Max))
+  for (const AxisText& l : f0ScaleTexts(g, scene.f0Min, scene.f0Max))
     drawTextRight(p, l.x, l.y, l.width, QString::fromStdString(l.text));
 }
 
 void paintF0Curve(QPainter& p, const ViewScene& scene) {
   if (!scene.f0Values || !scene.hasSamples()) return;
   const SoundBuffer& b = *scene.buffer;
-  const PaneRect pane = spectralPane(scene.geometry);
-  fillDots(p, f0Dots(*scene.f0Values, b.sampleCount(), b.visibleStart, b.visibleEnd, pane, scene.f0Min, scene.f0Max),
-           f0DotColour(scene.scheme), pane);
+  const ViewGeometry& g = scene.geometry;
+  const F0Curve curve = f0CurveDots(*scene.f0Values, true, PaneRect{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight},
+                                    b.sampleCount(), b.visibleStart, b.visibleEnd,
+                                    F0DisplayRange{scene.f0Min, scene.f0Max}, scene.scheme);
+  const QColor colour = QColor::fromRgb(curve.colourRgb);
+  p.save();
+  p.setPen(QPen(colour, 1));
+  p.setBrush(colour);
+  for (const DotBox& d : curve.dots) fillDot(p, d.left, d.top, d.right, d.bottom);
+  p.restore();
 }
 
 void paintFormantOverlay(QPainter& p, const ViewScene& scene) {
   if (!scene.formants || !scene.hasSamples()) return;
   const SoundBuffer& b = *scene.buffer;
-  const PaneRect pane = spectralPane(scene.geometry);
-  static const std::vector<float> noF0;
-  const std::vector<Dot> dots = formantDots(*scene.formants, scene.f0Values ? *scene.f0Values : noF0, b.sampleCount(),
-                                            b.visibleStart, b.visibleEnd, pane, scene.spectrogramTopHz);
-  for (int slot = 0; slot < 4; ++slot) {
-    std::vector<Dot> ofSlot;
-    for (const Dot& d : dots)
-      if (d.slot == slot) ofSlot.push_back(d);
-    fillDots(p, ofSlot, formantColour(scene.scheme, slot), pane);
+  const ViewGeometry& g = scene.geometry;
+  const std::vector<FormantDot> dots = formantOverlayDots(
+      *scene.formants, PaneGeometry{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight}, scene.spectrogramTopHz,
+      VisibleRange{b.sampleCount(), b.visibleStart, b.visibleEnd}, scene.scheme, scene.f0Values);
+  p.save();
+  for (const FormantDot& d : dots) {
+    const QColor colour(d.colour.red, d.colour.green, d.colour.blue);
+    p.setPen(QPen(colour, 1));
+    p.setBrush(colour);
+    fillDot(p, d.left, d.top, d.right, d.bottom);
   }
+  p.restore();
 }
 
 }  // namespace velmora

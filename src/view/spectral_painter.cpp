@@ -19,8 +19,8 @@ void clearLeftStrip(QPainter& p, const ViewGeometry& g) {
              Qt::white);
 }
 
-void drawLabels(QPainter& p, const std::vector<AxisLabel>& labels, int tickBottomFrom, int tickTo) {
-  for (const AxisLabel& l : labels) {
+void drawLabels(QPainter& p, const std::vector<AxisText>& labels, int tickBottomFrom, int tickTo) {
+  for (const AxisText& l : labels) {
     const QString text = QString::fromStdString(l.text);
     if (l.width > 0) {
       drawTextRight(p, l.x, l.y, l.width, text);
@@ -38,10 +38,10 @@ void paintSpectrogramAxes(QPainter& p, const ViewScene& scene) {
   p.fillRect(QRect(g.graphLeft - 32, g.spectralBottom() + 2, g.graphWidth + 57, 15), Qt::white);
   p.setFont(viewFont("Arial", 11, true));
   p.setPen(Qt::black);
-  drawLabels(p, spectrogramFrequencyLabels(g, scene.spectrogramTopHz, false), 0, 0);
+  drawLabels(p, spectrogramFrequencyTexts(g, scene.spectrogramTopHz, false), 0, 0);
   if (scene.hasSamples()) {
     const SoundBuffer& b = *scene.buffer;
-    drawLabels(p, timeLabels(g, b.visibleStart, b.visibleEnd, scene.sampleRate()), g.spectralBottom() + 4,
+    drawLabels(p, timeTexts(g, b.visibleStart, b.visibleEnd, scene.sampleRate()), g.spectralBottom() + 4,
                g.spectralBottom());
   }
 }
@@ -51,9 +51,9 @@ void paintPowerSpectrumAxes(QPainter& p, const ViewScene& scene) {
   clearLeftStrip(p, g);
   p.setFont(viewFont("Arial", 11, true));
   p.setPen(Qt::black);
-  drawLabels(p, powerLevelLabels(g), 0, 0);
+  drawLabels(p, powerLevelTexts(g), 0, 0);
   p.fillRect(QRect(g.graphLeft - 30, g.spectralBottom() + 2, g.graphWidth + 50, 15), Qt::white);
-  drawLabels(p, powerFrequencyLabels(g, scene.powerTopHz), g.spectralBottom() + 4, g.spectralBottom());
+  drawLabels(p, powerFrequencyTexts(g, scene.powerTopHz), g.spectralBottom() + 4, g.spectralBottom());
 }
 
 void paintLabelBand(QPainter& p, const ViewScene& scene) {

@@ -22,19 +22,6 @@ void drawTextRight(QPainter& p, int x, int y, int width, const QString& text) {
   p.drawText(QRect(x, y, width, 400), Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, text);
 }
 
-QColor f0DotColour(int scheme) { return scheme == 1 ? QColor(255, 0, 0) : QColor(0, 0, 255); }
-
-QColor formantColour(int scheme, int slot) {
-  static const QColor table[3][4] = {
-      {QColor(255, 128, 0), QColor(128, 0, 64), QColor(0, 128, 64), QColor(255, 0, 0)},
-      {QColor(255, 255, 255), QColor(255, 128, 0), QColor(255, 128, 192), QColor(255, 255, 0)},
-      {QColor(255, 255, 255), QColor(0, 255, 255), QColor(220, 220, 220), QColor(0, 255, 0)},
-  };
-  if (scheme < 0 || scheme > 2) scheme = 2;
-  if (slot < 0 || slot > 3) slot = 0;
-  return table[scheme][slot];
-}
-
 void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   p.save();
   p.setPen(Qt::black);
@@ -59,8 +46,8 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   paintWaveformPane(p, scene);
   if (isSpectrogramMode(scene.mode)) {
     const ViewGeometry& g = scene.geometry;
-    if (scene.showSpectrogram && scene.spectrogram && !scene.spectrogram->isNull())
-      p.drawImage(QPoint(g.graphLeft + 1, g.spectralTop), *scene.spectrogram);
+    if (scene.showSpectrogram && !scene.spectrogram.isNull())
+      p.drawImage(QPoint(g.graphLeft + 1, g.spectralTop), scene.spectrogram);
     if (scene.showFormants) paintFormantOverlay(p, scene);
     if (scene.showF0 && scene.hasSamples()) {
       paintF0Scale(p, scene);

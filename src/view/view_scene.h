@@ -7,23 +7,14 @@
 
 #include "audio/sound_buffer.h"
 #include "view/display_mode.h"
-#include "view/overlay_dots.h"
 #include "view/view_geometry.h"
 
 namespace velmora {
 
-inline const QColor kButtonFace(240, 240, 240);
+class FormantTrack;
+class PowerSpectrum;
 
-struct PowerCurve {
-  std::vector<float> current;  // levels in dB, one per bin
-  std::vector<float> average;
-  bool showAverage = false;
-  bool lineMode = false;       // "Line" instead of "Solid"
-  QColor colour = QColor(0, 0, 128);
-  int fftSize = 512;
-  double zoom = 1.0;           // frequency divisor
-  bool hasData = false;
-};
+inline const QColor kButtonFace(240, 240, 240);
 
 struct ViewScene {
   ViewGeometry geometry;
@@ -39,11 +30,12 @@ struct ViewScene {
   int scheme = 2;                    // spectrogram palette scheme
   double spectrogramTopHz = 5512.5;  // (rate / 2) / frequency divisor
   double powerTopHz = 5512.5;
-  const QImage* spectrogram = nullptr;             // cached image of the visible range
-  const std::vector<float>* f0Values = nullptr;    // whole recording; null when not computed
-  const std::vector<FormantFrameValues>* formants = nullptr;
-  const PowerCurve* power = nullptr;
-  bool lineInput = false;   // the record line is "Line" instead of "Mic"
+  QImage spectrogram;                                // picture of the visible range; null when none
+  const std::vector<float>* f0Values = nullptr;      // whole recording; null when not computed
+  const FormantTrack* formants = nullptr;            // null when not computed
+  const PowerSpectrum* power = nullptr;              // null when not computed
+  int recorderRate = 11025;  // shown while no recording is open
+  bool lineInput = false;    // the record line is "Line" instead of "Mic"
   bool printing = false;
 
   bool hasSamples() const { return buffer && buffer->isOpen(); }

@@ -103,9 +103,9 @@ TEST(WaveformReduction, VisibleRangeSelectsTheSamples) {
   EXPECT_EQ(reduceWaveform(samples, 15000, 99999, kPane).size(), 6401u);
 }
 
-TEST(AxisLabels, SpectrogramFrequencyAxisHasNineLabelsAtHeight300) {
+TEST(AxisTexts, SpectrogramFrequencyAxisHasNineLabelsAtHeight300) {
   const ViewGeometry g = ViewGeometry::forScreen(1024, 768);
-  const auto labels = spectrogramFrequencyLabels(g, 5512, false);
+  const auto labels = spectrogramFrequencyTexts(g, 5512, false);
   ASSERT_EQ(labels.size(), 9u);
   EXPECT_EQ(labels.front().text, "0,0 kHz");
   EXPECT_EQ(labels.back().text, "5,5 kHz");
@@ -115,12 +115,12 @@ TEST(AxisLabels, SpectrogramFrequencyAxisHasNineLabelsAtHeight300) {
   EXPECT_EQ(labels.front().x + labels.front().width, 140 - 2);  // right-aligned just left of the pane
   ViewGeometry low = g;
   low.spectralHeight = 200;
-  EXPECT_EQ(spectrogramFrequencyLabels(low, 5512, false).size(), 5u);
-  EXPECT_EQ(spectrogramFrequencyLabels(g, 11025, true)[8].text, "11,0 k");
+  EXPECT_EQ(spectrogramFrequencyTexts(low, 5512, false).size(), 5u);
+  EXPECT_EQ(spectrogramFrequencyTexts(g, 11025, true)[8].text, "11,0 k");
 }
 
-TEST(AxisLabels, DbAxisRunsFromMinus10To70) {
-  const auto labels = powerLevelLabels(ViewGeometry::forScreen(800, 600));
+TEST(AxisTexts, DbAxisRunsFromMinus10To70) {
+  const auto labels = powerLevelTexts(ViewGeometry::forScreen(800, 600));
   ASSERT_EQ(labels.size(), 9u);
   EXPECT_EQ(labels.front().text, "-10 dB");
   EXPECT_EQ(labels[1].text, "00 dB");
@@ -128,9 +128,9 @@ TEST(AxisLabels, DbAxisRunsFromMinus10To70) {
   EXPECT_GT(labels.front().y, labels.back().y);
 }
 
-TEST(AxisLabels, TimeLabelsSplitTheVisibleRangeInSixWithDecimalComma) {
+TEST(AxisTexts, TimeLabelsSplitTheVisibleRangeInSixWithDecimalComma) {
   const ViewGeometry g = ViewGeometry::forScreen(1024, 768);
-  const auto labels = timeLabels(g, 11025, 11025 + 66150, 11025);  // 1 s .. 7 s
+  const auto labels = timeTexts(g, 11025, 11025 + 66150, 11025);  // 1 s .. 7 s
   ASSERT_EQ(labels.size(), 7u);
   EXPECT_EQ(labels[0].text, "1,00 s");
   EXPECT_EQ(labels[3].text, "4,00 s");
@@ -139,8 +139,8 @@ TEST(AxisLabels, TimeLabelsSplitTheVisibleRangeInSixWithDecimalComma) {
   EXPECT_EQ(labels[6].x, 140 + 6 * 133 - 20);
 }
 
-TEST(AxisLabels, PowerFrequencyAxisEndsAtTheLimit) {
-  const auto labels = powerFrequencyLabels(ViewGeometry::forScreen(1024, 768), 11025);
+TEST(AxisTexts, PowerFrequencyAxisEndsAtTheLimit) {
+  const auto labels = powerFrequencyTexts(ViewGeometry::forScreen(1024, 768), 11025);
   ASSERT_EQ(labels.size(), 7u);
   EXPECT_EQ(labels[0].text, "0,0 kHz");
   EXPECT_EQ(labels[5].text, "10,0 kHz");  // 5 x 11025 / 5.5
@@ -148,14 +148,14 @@ TEST(AxisLabels, PowerFrequencyAxisEndsAtTheLimit) {
   EXPECT_EQ(labels[6].x, 140 + 800 - 25);
 }
 
-TEST(AxisLabels, F0ScaleFromMinToMax) {
+TEST(AxisTexts, F0ScaleFromMinToMax) {
   const ViewGeometry g = ViewGeometry::forScreen(1024, 768);
-  auto labels = f0ScaleLabels(g, 70, 400);
+  auto labels = f0ScaleTexts(g, 70, 400);
   ASSERT_EQ(labels.size(), 9u);
   EXPECT_EQ(labels.front().text, "70 Hz");
   EXPECT_EQ(labels.back().text, "400 Hz");
   EXPECT_EQ(labels.front().x, 140 + 800 + 11 - 11);
-  labels = f0ScaleLabels(g, 100, 1000);
+  labels = f0ScaleTexts(g, 100, 1000);
   EXPECT_EQ(labels.back().text, "1,00 k");
   EXPECT_EQ(f0ScaleLeft(ViewGeometry::forScreen(800, 600)), 92 + 671 + 2);
 }
