@@ -1,0 +1,128 @@
+// Opening a 60-second 44100 Hz recording in the real analysis view until it is drawn,
+// with F0 and formants on and off, and repainting an already computed view.
+// Runs offscreen; prints the best and median of several runs in milliseconds.
+// --png FILE also writes the view with F0 and formants on, as the screen shows it.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "audio/wav_writer.h"
+#include "view/analysis_view.h"
+
+using namespace velmora;
+
+namespace {
+
+class CountingInteraction : public Interaction {
+ public:
+  int messages = 0;
+  void showMessage(const Message&) override { ++messages; }
+  bool askYesNo(const Message&) override { return false; }
+  std::optional<std::filesystem::path> chooseOpenFile(const FileRequest&) override { return std::nullopt; }
+  std::optional<std::filesystem::path> chooseSaveFile(const FileRequest&) override { return std::nullopt; }
+  std::optional<std::filesystem::path> chooseFolder(const std::string&, const std::filesystem::path&) override {
+    return std::nullopt;
+  }
+  int chooseOption(const ChoiceRequest&) override { return -1; }
+};
+
+// A sung-vowel-like signal: harmonics of a gliding F0 shaped by three resonances, with
+// pauses, so every analysis has voiced and silent stretches to work on.
+std::vector<int16_t> voice(int rate, int seconds) {
+  std::vector<int16_t> out(static_cast<size_t>(rate) * seconds);
+  double phase = 0;
+  for (size_t i = 0; i < out.size(); ++i) {
+    const double t = static_cast<double>(i) / rate;
+    const double inWord = std::fmod(t, 2.0);
+    if (inWord > 1.6) continue;  // pause
+    const double f0 = 120 + 40 * std::sin(2 * M_PI * 0.3 * t);
+    phase += 2 * M_PI * f0 / rate;
+    double v = 0;
+    for (int h = 1; h * f0 < 5000; ++h) {
+      const double f = h * f0;
+      const double gain = 1.0 / (1 + std::pow((f - 700) / 150, 2)) + 0.6 / (1 + std::pow((f - 1200) / 200, 2)) +
+                          0.3 / (1 + std::pow((f - 2600) / 300, 2));
+      v += gain * std::sin(h * phase);
+    }
+    out[i] = static_cast<int16_t>(std::clamp(v * 6000.0, -32000.0, 32000.0));
+  }
+  return out;
+}
+
+struct Stats {
+  double best, median;
+};
+
+Stats stats(std::vector<double> ms) {
+  std::sort(ms.begin(), ms.end());
+  return {ms.front(), ms[ms.size() / 2]};
+}
+
+double openAndDraw(AnalysisView& view, const std::filesystem::path& file) {
+  QElapsedTimer timer;
+  timer.start();
+  if (!view.openRecordingByPath(file)) {
+    std::fprintf(stderr, "cannot open %s\n", file.c_str());
+    std::exit(1);
+  }
+  view.repaint();
+  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  std::string png;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::string(argv[i]) == "--png") png = argv[i + 1];
+
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "velmora_ui_bench";
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path file = folder / "voice_60s_44100.wav";
+  const std::vector<int16_t> samples = voice(44100, 60);
+  if (!writeWavFile(file, WaveFormat::pcm(44100), samples.data(), samples.size() * 2)) return 1;
+
+  CountingInteraction ui;
+  ViewStartSettings settings;
+  settings.screenWidth = 1024;
+  settings.screenHeight = 768;
+  AnalysisView view(settings, ui);
+  view.resize(1024, 700);
+  view.show();
+  app.processEvents();
+
+  const int runs = 5;
+  std::vector<double> withOverlays, plain, repaint;
+  view.setShowF0(true);
+  view.setShowFormants(true);
+  for (int r = 0; r < runs; ++r) withOverlays.push_back(openAndDraw(view, file));
+  if (!png.empty()) view.renderImage().save(QString::fromStdString(png));
+  view.setShowF0(false);
+  view.setShowFormants(false);
+  for (int r = 0; r < runs; ++r) plain.push_back(openAndDraw(view, file));
+  view.setShowF0(true);
+  view.setShowFormants(true);  // computed once more, then only repainted
+  for (int r = 0; r < 30; ++r) {
+    QElapsedTimer timer;
+    timer.start();
+    view.repaint();
+    repaint.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+  }
+  const Stats a = stats(withOverlays), b = stats(plain), c = stats(repaint);
+  std::printf("open 60 s 44100 Hz, spectrogram + F0 + formants, until drawn: best %.1f ms, median %.1f ms (target < 1000)\n",
+              a.best, a.median);
+  std::printf("open 60 s 44100 Hz, spectrogram only, until drawn:            best %.1f ms, median %.1f ms (target < 200)\n",
+              b.best, b.median);
+  std::printf("repaint of the computed view (F0 and formants shown):        best %.2f ms, median %.2f ms (target < 20)\n",
+              c.best, c.median);
+  std::filesystem::remove_all(folder);
+  return ui.messages == 0 ? 0 : 1;
+}
