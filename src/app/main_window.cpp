@@ -15,6 +15,7 @@
 #include "core/string_table.h"
 #include "platform/translation_catalog.h"
 #include "view/analysis_view.h"
+#include "view/f0_setting_dialog.h"
 
 namespace velmora {
 
@@ -85,6 +86,10 @@ void MainWindow::registerFrameCommands() {
     const std::filesystem::path help = settings_.programFolder / "help" / "index.html";
     if (std::filesystem::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
     QApplication::restoreOverrideCursor();
+  });
+  commands_.setHandler(cmd::F0Setting, [this] {
+    F0SettingDialog dialog(F0DisplayRange{view_->f0Min(), view_->f0Max()}, ui_, this);
+    if (dialog.exec() == QDialog::Accepted) view_->setF0Range(dialog.range().minHz, dialog.range().maxHz);
   });
   commands_.setHandler(cmd::LanguageEnglish, [this] { switchLanguageTo(English); });
   commands_.setHandler(cmd::LanguageKorean, [this] { switchLanguageTo(Korean); });

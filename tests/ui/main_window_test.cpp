@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <cmath>
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
@@ -148,6 +149,32 @@ TEST_F(MainWindowTest, ModeCommandsSwapModeAndBar) {
   EXPECT_TRUE(view->spectrogramBar()->isVisibleTo(view));
   view->closeRecording();
   EXPECT_EQ(window->windowTitle(), "default - Velmora");
+}
+
+TEST_F(MainWindowTest, F0IsComputedOnceWithTheStatusTextOnTheFrame) {
+  window->runCommand(cmd::OpenClient);
+  const auto path = folder / "vowel.wav";
+  std::vector<int16_t> samples(22050);
+  for (size_t i = 0; i < samples.size(); ++i)
+    samples[i] = static_cast<int16_t>(8000 * std::sin(2 * M_PI * 150.0 * static_cast<double>(i) / 22050));
+  writeWav(path, 22050, 1, samples);
+  std::vector<QString> texts;
+  QObject::connect(window->view(), &AnalysisView::statusTextRequested, window.get(),
+                   [&](const QString& t) { texts.push_back(t); });
+  ASSERT_TRUE(window->view()->openRecordingByPath(path));
+  EXPECT_TRUE(texts.empty());  // F0 off: nothing computed
+  window->view()->spectrogramBar()->f0Box()->setChecked(true);
+  EXPECT_EQ(texts, (std::vector<QString>{"Calculating F0...", ""}));
+  ASSERT_NE(window->view()->scene().f0Values, nullptr);
+  EXPECT_FALSE(window->view()->scene().f0Values->empty());
+  // Kept: switching modes and back does not compute it again.
+  window->runCommand(cmd::PowerSpectrum);
+  window->runCommand(cmd::Spectrogram);
+  window->view()->spectrogramBar()->formantsBox()->setChecked(true);
+  EXPECT_EQ(texts.size(), 4u);
+  EXPECT_EQ(texts[2], "Calculating Formants...");
+  EXPECT_NE(window->view()->scene().formants, nullptr);
+  EXPECT_FALSE(window->view()->scene().spectrogram.isNull());
 }
 
 TEST_F(MainWindowTest, LanguageSwitchRewritesLangDatOnlyOnChange) {
