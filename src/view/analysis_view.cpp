@@ -4,7 +4,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "audio/input_buffer_bytes.h"
 #include "audio/recording_opener.h"
+#include "bars/bar_choices.h"
 #include "bars/power_spectrum_bar.h"
 #include "bars/spectrogram_bar.h"
 #include "core/string_table.h"
@@ -65,6 +67,8 @@ void AnalysisView::connectBars() {
   connect(s, &SpectrogramBar::schemeChosen, this, &AnalysisView::setScheme);
   connect(s, &SpectrogramBar::levelsChanged, this, &AnalysisView::setLevels);
   connect(s, &SpectrogramBar::focusBackToView, this, [this] { setFocus(); });
+  connect(s, &SpectrogramBar::updateRateChanged, this,
+          [this](int index) { applyUpdateRate(spectrogramUpdateRateFactors().at(static_cast<size_t>(index))); });
   PowerSpectrumBar* p = powerSpectrumBar_;
   connect(p, &PowerSpectrumBar::limitChanged, this, &AnalysisView::setPowerLimit);
   connect(p, &PowerSpectrumBar::fftSizeChanged, this, &AnalysisView::setFftSize);
@@ -72,6 +76,8 @@ void AnalysisView::connectBars() {
   connect(p, &PowerSpectrumBar::lineModeChanged, this, &AnalysisView::setLineMode);
   connect(p, &PowerSpectrumBar::colourChosen, this, &AnalysisView::setCurveColour);
   connect(p, &PowerSpectrumBar::focusBackToView, this, [this] { setFocus(); });
+  connect(p, &PowerSpectrumBar::updateRateChanged, this,
+          [this](int index) { applyUpdateRate(powerSpectrumUpdateRateFactors().at(static_cast<size_t>(index))); });
 }
 
 QSize AnalysisView::logicalClientSize() const {
@@ -222,6 +228,16 @@ void AnalysisView::computeWhatIsShown() {
 
 void AnalysisView::settingsChanged() {
   computeWhatIsShown();
+  update();
+}
+
+void AnalysisView::applyUpdateRate(double factor) {
+  const int rate = hasSamples() ? static_cast<int>(buffer_.sampleRate()) : scene_.recorderRate;
+  setInputBufferBytes(updateRateBufferBytes(rate, factor));
+}
+
+void AnalysisView::setRecorderRate(int rateHz) {
+  scene_.recorderRate = rateHz;
   update();
 }
 

@@ -72,6 +72,10 @@ class AnalysisView : public QWidget {
   void setLtas(bool on);
   void setLineMode(bool line);
   void setCurveColour(const QColor& colour);
+  // "Update Rate": the capture and playback buffer size for the shown rate.
+  void applyUpdateRate(double factor);
+  // The rate of the next take, shown while no recording is open.
+  void setRecorderRate(int rateHz);
 
   // Paints the whole view into an image of the widget's size (what the screen shows).
   QImage renderImage() const;

@@ -54,6 +54,9 @@ void paintInfoBlock(QPainter& p, const ViewScene& scene) {
     }
     lower = formatv(tr(176), static_cast<int>(b.format.samplesPerSecond), static_cast<int>(b.format.bitsPerSample)) +
             (b.format.channels >= 2 ? " Stereo" : " Mono");
+  } else if (scene.mode < 9) {
+    // Waiting for (or making) a take: the recorder's format.
+    lower = formatv(tr(176), scene.recorderRate, 16) + " Mono";
   }
   const QFontMetrics metrics(p.font());
   const auto drawLine = [&](int lx, int ly, const std::string& text) {

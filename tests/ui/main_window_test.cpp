@@ -8,6 +8,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
+#include "audio/input_buffer_bytes.h"
 #include "audio/wav_writer.h"
 #include "bars/power_spectrum_bar.h"
 #include "bars/spectrogram_bar.h"
@@ -175,6 +176,23 @@ TEST_F(MainWindowTest, F0IsComputedOnceWithTheStatusTextOnTheFrame) {
   EXPECT_EQ(texts[2], "Calculating Formants...");
   EXPECT_NE(window->view()->scene().formants, nullptr);
   EXPECT_FALSE(window->view()->scene().spectrogram.isNull());
+}
+
+TEST_F(MainWindowTest, UpdateRateSetsTheBufferSizeForTheShownRate) {
+  window->runCommand(cmd::OpenClient);
+  const auto path = folder / "b.wav";
+  writeWav(path, 22050, 1, std::vector<int16_t>(4000, 0));
+  ASSERT_TRUE(window->view()->openRecordingByPath(path));
+  QComboBox* rate = window->view()->spectrogramBar()->updateRateCombo();
+  rate->setCurrentIndex(0);
+  emit rate->activated(0);
+  EXPECT_EQ(inputBufferBytes(), 367);  // 22050 / 60 x 1.0
+  window->runCommand(cmd::PowerSpectrum);
+  QComboBox* powerRate = window->view()->powerSpectrumBar()->updateRateCombo();
+  powerRate->setCurrentIndex(5);
+  emit powerRate->activated(5);
+  EXPECT_EQ(inputBufferBytes(), 3675);  // 22050 / 60 x 10
+  setInputBufferBytes(kStartInputBufferBytes);
 }
 
 TEST_F(MainWindowTest, LanguageSwitchRewritesLangDatOnlyOnChange) {
