@@ -39,10 +39,11 @@ void SplashWindow::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), sky);
   // A stylised voice print across the picture.
   p.setPen(QPen(QColor(255, 210, 90), 2));
-  QPointF last(20, height() * 0.62);
+  // Kept below the "Wait, Please..." line.
+  QPointF last(20, height() * 0.83);
   for (int x = 20; x < width() - 20; x += 2) {
     const double t = static_cast<double>(x - 20) / (width() - 40);
-    const QPointF next(x, height() * 0.62 - std::sin(t * M_PI) * 40.0 * std::sin(t * 60.0));
+    const QPointF next(x, height() * 0.83 - std::sin(t * M_PI) * 28.0 * std::sin(t * 60.0));
     p.drawLine(last, next);
     last = next;
   }

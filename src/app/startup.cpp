@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/app_settings.h"
+#include "app/font_substitutes.h"
 #include "app/main_window.h"
 #include "app/qt_interaction.h"
 #include "app/screen_check.h"
@@ -64,6 +65,7 @@ int runVelmora(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Velmora"));
+  installFontSubstitutes();
   AppSettings settings;
   settings.programFolder = std::filesystem::current_path();
   settings.language = readLanguage(settings.programFolder);

@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "app/about_dialog.h"
+#include "app/font_substitutes.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
 
@@ -46,6 +48,14 @@ TEST(Splash, ClosesByItselfAfterTwoSeconds) {
   splash->start();
   EXPECT_FALSE(closed.wait(kSplashMilliseconds - 500));
   EXPECT_TRUE(closed.wait(2000));
+}
+
+TEST(Fonts, WindowsFontNamesDrawWithInstalledFonts) {
+  installFontSubstitutes();
+  // The fonts the view names resolve to real, metric-compatible families on this system.
+  EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(), "Liberation Sans");
+  EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Times New Roman"))).family(), "Liberation Serif");
+  EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Verdana"))).family(), "DejaVu Sans");
 }
 
 TEST(About, MemoryInMegabytesRoundedUp) {
