@@ -61,11 +61,16 @@ void AnalysisResults::computePower(const SoundBuffer& buffer) {
   powerValid_ = true;
 }
 
-QImage AnalysisResults::spectrogramImage() const {
-  if (!imageValid_) return QImage();
-  const SpectrogramImage& picture = spectrogram_.recordingImage();
-  if (picture.width <= 0 || picture.height <= 0 || picture.rgb.empty()) return QImage();
+namespace {
+QImage wrap(const SpectrogramImage& picture) {
+  if (picture.width <= 0 || picture.height <= 0 || picture.rgb.size() < static_cast<size_t>(picture.width) * picture.height * 3)
+    return QImage();
   return QImage(picture.rgb.data(), picture.width, picture.height, picture.width * 3, QImage::Format_RGB888);
 }
+}  // namespace
+
+QImage AnalysisResults::spectrogramImage() const { return imageValid_ ? wrap(spectrogram_.recordingImage()) : QImage(); }
+
+QImage AnalysisResults::liveSpectrogramImage() const { return wrap(spectrogram_.liveImage()); }
 
 }  // namespace velmora

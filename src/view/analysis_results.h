@@ -45,6 +45,8 @@ class AnalysisResults {
 
   // The spectrogram picture over the engine's pixels (no copy); null when not computed.
   QImage spectrogramImage() const;
+  // The picture of a take, as the live columns have painted it so far.
+  QImage liveSpectrogramImage() const;
   const std::vector<float>* f0Values() const { return f0_.valid() ? &f0_.values() : nullptr; }
   const FormantTrack* formants() const { return formants_.valid() ? &formants_ : nullptr; }
   const PowerSpectrum* powerSpectrum() const { return powerValid_ && power_.hasData() ? &power_ : nullptr; }

@@ -91,10 +91,16 @@ ViewScene AnalysisView::scene() const {
   s.scheme = results_.spectrogram().scheme();
   s.spectrogramTopHz = results_.spectrogram().topFrequencyHz();
   s.powerTopHz = results_.power().topFrequencyHz();
-  s.spectrogram = results_.spectrogramImage();
   s.f0Values = results_.f0Values();
   s.formants = results_.formants();
-  s.power = results_.powerSpectrum();
+  if (isFileMode(mode_)) {
+    s.spectrogram = results_.spectrogramImage();
+    s.power = results_.powerSpectrum();
+  } else {
+    s.spectrogram = results_.liveSpectrogramImage();
+    s.power = results_.power().hasData() ? &results_.power() : nullptr;
+    s.liveSignal = liveSignal_.empty() ? nullptr : &liveSignal_;
+  }
   return s;
 }
 
@@ -234,6 +240,11 @@ void AnalysisView::settingsChanged() {
 void AnalysisView::applyUpdateRate(double factor) {
   const int rate = hasSamples() ? static_cast<int>(buffer_.sampleRate()) : scene_.recorderRate;
   setInputBufferBytes(updateRateBufferBytes(rate, factor));
+}
+
+void AnalysisView::setLiveSignal(std::vector<float> values) {
+  liveSignal_ = std::move(values);
+  update();
 }
 
 void AnalysisView::setRecorderRate(int rateHz) {

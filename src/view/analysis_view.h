@@ -76,6 +76,11 @@ class AnalysisView : public QWidget {
   void applyUpdateRate(double factor);
   // The rate of the next take, shown while no recording is open.
   void setRecorderRate(int rateHz);
+  // The take's display: the recorder feeds the engines and the newest block of the signal;
+  // the live modes paint the engines' live picture and spectrum and this signal.
+  Spectrogram& spectrogramEngine() { return results_.spectrogram(); }
+  PowerSpectrum& powerSpectrumEngine() { return results_.power(); }
+  void setLiveSignal(std::vector<float> values);
 
   // Paints the whole view into an image of the widget's size (what the screen shows).
   QImage renderImage() const;
@@ -103,6 +108,7 @@ class AnalysisView : public QWidget {
   Interaction& ui_;
   ViewScene scene_;
   SoundBuffer buffer_;
+  std::vector<float> liveSignal_;
   int mode_ = ModeEmpty;
   AnalysisResults results_;
   SpectrogramBar* spectrogramBar_ = nullptr;

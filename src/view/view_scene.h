@@ -34,6 +34,7 @@ struct ViewScene {
   const std::vector<float>* f0Values = nullptr;      // whole recording; null when not computed
   const FormantTrack* formants = nullptr;            // null when not computed
   const PowerSpectrum* power = nullptr;              // null when not computed
+  const std::vector<float>* liveSignal = nullptr;  // newest block of a take, graphWidth x 8 values
   int recorderRate = 11025;  // shown while no recording is open
   bool lineInput = false;    // the record line is "Line" instead of "Mic"
   bool printing = false;

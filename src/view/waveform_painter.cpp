@@ -16,10 +16,14 @@ void paintWaveformPane(QPainter& p, const ViewScene& scene) {
   p.setPen(QPen(QColor(128, 128, 128), 1));
   const int right = g.graphLeft + g.graphWidth + 1;
   for (int y : {g.waveTop + h / 4, g.waveTop + h / 2, g.waveTop + h / 2 + h / 4}) p.drawLine(g.graphLeft, y, right, y);
-  if (scene.mode <= 8 || !scene.hasSamples()) return;
-  const SoundBuffer& b = *scene.buffer;
-  const std::vector<WavePoint> points =
-      reduceWaveform(b.samples, b.visibleStart, b.visibleEnd, WavePane{g.graphLeft, g.graphWidth, g.waveTop, h});
+  const WavePane pane{g.graphLeft, g.graphWidth, g.waveTop, h};
+  std::vector<WavePoint> points;
+  if (scene.mode <= 8) {
+    if (scene.liveSignal) points = reduceLiveSignal(*scene.liveSignal, pane);
+  } else if (scene.hasSamples()) {
+    const SoundBuffer& b = *scene.buffer;
+    points = reduceWaveform(b.samples, b.visibleStart, b.visibleEnd, pane);
+  }
   if (points.size() < 2) return;
   QPolygon line(static_cast<int>(points.size()));
   for (size_t i = 0; i < points.size(); ++i) line.setPoint(static_cast<int>(i), points[i].x, points[i].y);

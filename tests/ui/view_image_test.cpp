@@ -129,3 +129,30 @@ TEST(ViewImage, RepaintingTwiceGivesTheSameImage) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(ViewImage, LiveModeShowsTheTakesPictureAndSignal) {
+  ScriptedInteraction ui;
+  ViewStartSettings settings;
+  settings.screenWidth = 800;
+  settings.screenHeight = 600;
+  AnalysisView view(settings, ui);
+  view.resize(800, 560);
+  view.spectrogramCommand();  // no recording: waiting for a take
+  ASSERT_EQ(view.mode(), ModeLiveSpectrogram);
+  const ViewGeometry& g = view.geometry();
+  const int x = g.graphLeft + 200;
+  QImage image = view.grab().toImage();
+  EXPECT_FALSE(isDark(image.pixel(x, g.spectralTop + 150)));  // nothing recorded yet: white pane
+  view.spectrogramEngine().startLive(g.graphWidth, g.spectralHeight);
+  view.setLiveSignal(std::vector<float>(static_cast<size_t>(g.graphWidth) * 8, -32768.0f));
+  image = view.grab().toImage();
+  EXPECT_TRUE(isDark(image.pixel(x, g.spectralTop + 150)));  // the silent live picture
+  EXPECT_TRUE(isDark(image.pixel(x, g.waveTop + g.waveHeight - 1)));
+  EXPECT_FALSE(isDark(image.pixel(x, g.waveTop + g.waveHeight / 2 - 5)));
+}
+
+}  // namespace
+}  // namespace velmora
