@@ -166,6 +166,24 @@ bool AnalysisView::openRecordingByPath(const std::filesystem::path& path) {
     emit titleResetRequested();
     return false;
   }
+  finishOpening();
+  return true;
+}
+
+bool AnalysisView::openNumberedRecording(const std::filesystem::path& path, int number, const std::string& clientName) {
+  closeRecording();
+  bool opened = false;
+  {
+    BusyCursor busy;
+    opened = velmora::openNumberedRecording(buffer_, path, number, ui_);
+  }
+  if (!opened) return false;
+  emit titleRequested(QString::fromStdString(formatv(velmora::tr(164), clientName, number)));
+  finishOpening();
+  return true;
+}
+
+void AnalysisView::finishOpening() {
   results_.samplesChanged();
   mode_ = modeAfterOpening(mode_);
   applyRateToBars();
@@ -173,7 +191,6 @@ bool AnalysisView::openRecordingByPath(const std::filesystem::path& path) {
   computeWhatIsShown();
   update();
   emit recordingChanged();
-  return true;
 }
 
 void AnalysisView::closeRecording() {

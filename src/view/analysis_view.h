@@ -47,6 +47,9 @@ class AnalysisView : public QWidget {
 
   // A file chosen by path ("Other Files"); false when it was refused or could not be read.
   bool openRecordingByPath(const std::filesystem::path& path);
+  // A client's numbered recording (written by the program: no format checks); the title
+  // shows "<client>  File - <number>".
+  bool openNumberedRecording(const std::filesystem::path& path, int number, const std::string& clientName);
   // Drops the open recording; the view shows its empty state.
   void closeRecording();
   // The Mode menu.
@@ -103,6 +106,8 @@ class AnalysisView : public QWidget {
   // Brings every result the current mode and settings need up to date.
   void computeWhatIsShown();
   void settingsChanged();
+  // What every successful open ends with: mode, bars, analyses, repaint.
+  void finishOpening();
   void paintInto(QPainter& p) const;
 
   Interaction& ui_;

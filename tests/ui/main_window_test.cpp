@@ -211,6 +211,24 @@ TEST_F(MainWindowTest, LanguageSwitchRewritesLangDatOnlyOnChange) {
   EXPECT_EQ(window->clientCode(), 99999);
 }
 
+TEST_F(MainWindowTest, NumberedRecordingOfAClientShowsItsNumber) {
+  std::filesystem::create_directory(folder / "pac003");
+  ASSERT_TRUE(window->openClient(3, "Rui", 0));
+  EXPECT_EQ(window->view()->mode(), ModeLiveSpectrogram);
+  const auto path = folder / "pac003" / "wv002.wav";
+  writeWav(path, 11025, 1, std::vector<int16_t>(11025, 5));
+  ASSERT_TRUE(window->view()->openNumberedRecording(path, 2, "Rui"));
+  EXPECT_EQ(window->windowTitle(), "Rui  File - 2 - Velmora");
+  EXPECT_EQ(window->view()->buffer().recordingNumber, 2);
+  EXPECT_EQ(window->view()->mode(), ModeSpectrogram);
+  EXPECT_TRUE(window->action(cmd::EditNotes)->isEnabled());  // a numbered recording has notes
+  // A missing file: "Error Reading File", the view stays empty.
+  EXPECT_FALSE(window->view()->openNumberedRecording(folder / "pac003" / "wv009.wav", 9, "Rui"));
+  EXPECT_EQ(ui.countOf(57647), 1);
+  EXPECT_FALSE(window->view()->hasSamples());
+  EXPECT_EQ(window->windowTitle(), "Rui - Velmora");
+}
+
 TEST_F(MainWindowTest, ClientWithoutFolderOrOfUnknownTypeIsNotOpened) {
   EXPECT_FALSE(window->openClient(7, "Ana", 1));
   EXPECT_EQ(ui.shownIds(), std::vector<int>{57710});
