@@ -20,9 +20,14 @@ start_sound_server() {
   pactl load-module module-remap-source master=velnull.monitor source_name=velmic >/dev/null
   pactl set-default-sink velnull
   pactl set-default-source velmic
+  # A quiet low-latency stream keeps the null sink's clock running, so the remapped
+  # microphone delivers sound at once instead of seconds late.
+  pacat --playback --latency-msec=10 --device=velnull /dev/zero >/dev/null 2>&1 &
+  VELMORA_CLOCK_PID=$!
 }
 
 stop_sound_server() {
+  if [ -n "${VELMORA_CLOCK_PID:-}" ]; then kill "$VELMORA_CLOCK_PID" 2>/dev/null || true; fi
   if [ -n "${VELMORA_PULSE_DIR:-}" ]; then
     pulseaudio --kill >/dev/null 2>&1 || true
     rm -rf "$VELMORA_PULSE_DIR"

@@ -10,6 +10,7 @@
 #include "analysis/f0_track.h"
 #include "audio/stereo_reduction.h"
 #include "audio/wav_reader.h"
+#include "cli/analysis_input.h"
 #include "cli/command_registry.h"
 #include "cli/read_error.h"
 
@@ -18,40 +19,18 @@ namespace {
 
 constexpr unsigned kLowestTrackedRate = 4000;
 
-// Fixed decimals with '.' whatever the environment's locale says.
-void appendFixed(std::string& line, double value, int decimals) {
-  char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  line.append(text, result.ptr);
-}
-
 int runF0(const std::vector<std::string>& args) {
   if (args.size() != 1) {
     std::cerr << "usage: velmora-cli f0 FILE.wav\n";
     return 1;
   }
-  WavData wav = readWav(args[0]);
-  if (wav.code != WavOk) return reportReadError(wav.code);
-  const WaveFormat& format = wav.format;
-  if (format.formatTag != kFormatPcm || format.bitsPerSample != 16 || format.channels < 1 || format.channels > 2) {
-    std::cerr << "error: only 16-bit PCM files with one or two channels can be analysed\n";
-    return 2;
-  }
-  if (format.samplesPerSecond < kLowestTrackedRate) {
-    std::cerr << "error: the sample rate " << format.samplesPerSecond << " Hz is too low for F0 analysis\n";
-    return 2;
-  }
-  std::vector<int16_t> mono;
-  if (format.channels == 2) {
-    mono = reduceStereo(wav.samples, StereoChoice::Mix);
-  } else {
-    mono = std::move(wav.samples);
-  }
-  wav.samples = {};  // keep only one copy of the recording
+  auto input = readMonoForAnalysis(args[0], kLowestTrackedRate, "too low for F0 analysis");
+  if (const int* status = std::get_if<int>(&input)) return *status;
+  MonoSignal signal = std::move(std::get<MonoSignal>(input));
 
   F0Track track;
-  track.compute(mono.data(), mono.size(), static_cast<int>(format.samplesPerSecond));
-  mono = {};
+  track.compute(signal.samples.data(), signal.samples.size(), static_cast<int>(signal.rateHz));
+  signal.samples = {};
 
   std::string out = "time,f0\n";
   out.reserve(out.size() + track.count() * 24);

@@ -11,18 +11,12 @@
 #include "analysis/power_spectrum.h"
 #include "audio/stereo_reduction.h"
 #include "audio/wav_reader.h"
+#include "cli/analysis_input.h"
 #include "cli/command_registry.h"
 #include "cli/read_error.h"
 
 namespace velmora::cli {
 namespace {
-
-// Fixed decimals with '.' whatever the environment's locale says.
-void appendFixed(std::string& line, double value, int decimals) {
-  char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  line.append(text, result.ptr);
-}
 
 int usage() {
   std::cerr << "usage: velmora-cli ltas FILE.wav [--fft 256|512|1024|2048] [--rect]\n";
@@ -55,18 +49,13 @@ int runLtas(const std::vector<std::string>& args) {
   }
   spectrum.setWindowOn(!rectangular);
 
-  WavData wav = readWav(input);
-  if (wav.code != WavOk) return reportReadError(wav.code);
-  const WaveFormat& format = wav.format;
-  if (format.formatTag != kFormatPcm || format.bitsPerSample != 16 || format.channels < 1 || format.channels > 2 ||
-      format.samplesPerSecond == 0) {
-    std::cerr << "error: only 16-bit PCM files with one or two channels can be analysed\n";
-    return 2;
-  }
-  const std::vector<int16_t> mono = format.channels == 2 ? reduceStereo(wav.samples, StereoChoice::Mix) : wav.samples;
+  auto read = readMonoForAnalysis(input);
+  if (const int* status = std::get_if<int>(&read)) return *status;
+  const MonoSignal& signal = std::get<MonoSignal>(read);
+  const std::vector<int16_t>& mono = signal.samples;
   const int bins = spectrum.compute(mono.data(), static_cast<int64_t>(mono.size()));
 
-  const double rate = format.samplesPerSecond;
+  const double rate = signal.rateHz;
   std::string out = "frequency,level\n";
   for (int b = 0; b < bins; ++b) {
     appendFixed(out, b * rate / fftSize, 1);

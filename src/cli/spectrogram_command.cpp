@@ -15,6 +15,7 @@
 #include "analysis/spectrogram.h"
 #include "audio/stereo_reduction.h"
 #include "audio/wav_reader.h"
+#include "cli/analysis_input.h"
 #include "cli/command_registry.h"
 #include "cli/read_error.h"
 
@@ -99,16 +100,11 @@ int runSpectrogram(const std::vector<std::string>& args) {
                  " [--limit HZ] [--scheme 0|1|2] [--levels 70]\n";
     return 1;
   }
-  WavData wav = readWav(options->input);
-  if (wav.code != WavOk) return reportReadError(wav.code);
-  const WaveFormat& format = wav.format;
-  if (format.formatTag != kFormatPcm || format.bitsPerSample != 16 || format.channels < 1 || format.channels > 2 ||
-      format.samplesPerSecond == 0) {
-    std::cerr << "error: only 16-bit PCM files with one or two channels can be analysed\n";
-    return 2;
-  }
-  const std::vector<int16_t> mono = format.channels == 2 ? reduceStereo(wav.samples, StereoChoice::Mix) : wav.samples;
-  const int rate = static_cast<int>(format.samplesPerSecond);
+  auto read = readMonoForAnalysis(options->input);
+  if (const int* status = std::get_if<int>(&read)) return *status;
+  const MonoSignal& signal = std::get<MonoSignal>(read);
+  const std::vector<int16_t>& mono = signal.samples;
+  const int rate = static_cast<int>(signal.rateHz);
 
   Spectrogram spectrogram;
   spectrogram.setSampleRate(rate);
