@@ -9,8 +9,9 @@ namespace velmora {
 namespace {
 constexpr int kCheckIntervalMs = 2;
 // Qt's audio classes run events of their own while they stop, so a check can land in the
-// middle of a device call; only a standstill that lasts this long means nothing will come.
-constexpr qint64 kStandstillMs = 300;
+// middle of a device call; only a standstill that lasts this long means nothing will come
+// (generous, so a busy machine is not mistaken for a dead device).
+constexpr qint64 kStandstillMs = 1500;
 }  // namespace
 
 bool runQtEventsUntil(const std::function<bool()>& done, const std::function<bool()>& canProgress) {
