@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QToolBar>
 #include <cmath>
 
 #include "app/command_ids.h"
@@ -75,6 +76,15 @@ TEST_F(MainWindowTest, StartsWithoutClientAndTheRecordingMenusOff) {
   }
   EXPECT_EQ(window->action(cmd::Undo)->shortcuts().size(), 2);
   EXPECT_EQ(window->action(cmd::HelpContents)->shortcut(), QKeySequence(QStringLiteral("F1")));
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsInTheirOrder) {
+  const QToolBar* toolbar = window->findChild<QToolBar*>();
+  ASSERT_NE(toolbar, nullptr);
+  std::vector<int> ids;
+  for (const QAction* a : toolbar->actions()) ids.push_back(a->isSeparator() ? 0 : a->data().toInt());
+  EXPECT_EQ(ids, (std::vector<int>{32812, 32784, 0, 57609, 57607, 0, 32838, 32839, 0, 32807, 0, 32843, 0, 32821,
+                                   32782, 32819, 32820, 57643}));
 }
 
 TEST_F(MainWindowTest, OtherFilesIsOpenedAsThePseudoClient) {
