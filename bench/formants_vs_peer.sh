@@ -11,39 +11,14 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 repo="$(dirname "$here")"
 
-need=()
-command -v praat >/dev/null || need+=(praat)
-command -v espeak-ng >/dev/null || need+=(espeak-ng)
-command -v sox >/dev/null || need+=(sox)
-command -v python3 >/dev/null || need+=(python3)
-if [ ${#need[@]} -gt 0 ]; then
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${need[@]}"
-fi
-
-cli="${1:-}"
-if [ -z "$cli" ]; then
-  cmake -S "$repo" -B "$repo/build-bench" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=OFF >/dev/null
-  cmake --build "$repo/build-bench" -j2 --target velmora-cli >/dev/null
-  cli="$repo/build-bench/src/velmora-cli"
-fi
+source "$here/bench_common.sh"
+bench_install praat espeak-ng sox python3
+cli="$(bench_cli "${1:-}")"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-text="A speech therapist records the voice of her client at every visit. She listens for the
-pitch, the loudness and the quality of the voice, and she compares each new recording with
-the earlier ones. Sustained vowels show how steady the voice is; reading a short passage shows
-how the pitch rises and falls in running speech. Questions lift the melody at the end, while
-statements usually fall. Over weeks of practice the client learns to use a comfortable pitch
-and to breathe calmly between phrases, and the recordings tell the story of that progress."
-parts=()
-for voice in en-us en-us+f3 en-gb+m3 en-us+f2; do
-  espeak-ng -v "$voice" -s 150 -w "$work/part-$voice.wav" "$text"
-  parts+=("$work/part-$voice.wav")
-done
-sox "${parts[@]}" -r 22050 -c 1 -b 16 "$work/speech.wav"
+bench_speech "$work"
 for rate in 11025 22050 44100; do
   sox "$work/speech.wav" "$work/speech.wav" -r "$rate" "$work/speech-$rate.wav" trim 0 150
 done
