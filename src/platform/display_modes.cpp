@@ -5,11 +5,20 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include "platform/xrandr_library.h"
+
 namespace velmora {
 
-std::vector<ScreenMode> SystemDisplayModes::modes() const { return {}; }
+SystemDisplayModes::SystemDisplayModes() {
+  if (QGuiApplication::platformName() == QStringLiteral("xcb")) randr_ = XrandrLibrary::open();
+}
+
+SystemDisplayModes::~SystemDisplayModes() = default;
+
+std::vector<ScreenMode> SystemDisplayModes::modes() const { return randr_ ? randr_->sizes() : std::vector<ScreenMode>{}; }
 
 ScreenMode SystemDisplayModes::current() const {
+  if (randr_) return randr_->current();
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
   return {screen->size().width(), screen->size().height(), screen->depth()};
@@ -21,7 +30,10 @@ int SystemDisplayModes::currentColourCount() const {
   return 1 << screen->depth();
 }
 
-ModeChangeResult SystemDisplayModes::apply(const ScreenMode&) { return ModeChangeResult::Failed; }
+ModeChangeResult SystemDisplayModes::apply(const ScreenMode& mode) {
+  if (!randr_) return ModeChangeResult::Failed;
+  return randr_->setSize(mode.width, mode.height) ? ModeChangeResult::Changed : ModeChangeResult::Failed;
+}
 
 bool startDisplaySettingsProgram() {
   // The desktops' own display settings, most common first.

@@ -1,8 +1,9 @@
 #pragma once
 // Listing and changing the display mode, for a forced screen size (conf.dat).
-// The interface keeps the start-up logic independent of the windowing system; this build's
-// system implementation offers no modes (mode switching is left to the desktop), which
-// takes the documented "no mode of that size" path.
+// The interface keeps the start-up logic independent of the windowing system. The system
+// implementation uses RandR when the program runs on X11; elsewhere (Wayland, offscreen)
+// it offers no modes, which takes the documented "no mode of that size" path.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,20 @@ class DisplayModes {
   virtual ModeChangeResult apply(const ScreenMode& mode) = 0;
 };
 
+class XrandrLibrary;
+
 class SystemDisplayModes : public DisplayModes {
  public:
+  SystemDisplayModes();
+  ~SystemDisplayModes() override;
+  bool hasModeSwitching() const { return randr_ != nullptr; }
   std::vector<ScreenMode> modes() const override;
   ScreenMode current() const override;
   int currentColourCount() const override;
   ModeChangeResult apply(const ScreenMode& mode) override;
+
+ private:
+  std::unique_ptr<XrandrLibrary> randr_;
 };
 
 // Starts the desktop's display settings program, if one is installed; false when none starts.
