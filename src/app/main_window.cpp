@@ -73,8 +73,6 @@ void MainWindow::connectUi() {
 void MainWindow::registerFrameCommands() {
   commands_.setHandler(cmd::Exit, [this] { close(); });
   commands_.setHandler(cmd::OpenRecording, [this] { openRecordingCommand(); });
-  // Until the client list is wired, "Open client" goes straight to "Other Files".
-  commands_.setHandler(cmd::OpenClient, [this] { openOtherFiles(); });
   commands_.setHandler(cmd::Spectrogram, [this] { view_->spectrogramCommand(); });
   commands_.setHandler(cmd::PowerSpectrum, [this] { view_->powerSpectrumCommand(); });
   commands_.setHandler(cmd::About, [this] {
@@ -183,6 +181,30 @@ bool MainWindow::openOtherFiles() {
   view_->spectrogramCommand();
   updateCommandStates();
   return true;
+}
+
+void MainWindow::updateOpenClient(const std::string& name, int clientType) {
+  clientName_ = name;
+  const int number = view_->buffer().recordingNumber;
+  setDocumentTitle(QString::fromStdString(view_->hasSamples() && number > 0 ? formatv(velmora::tr(164), name, number) : name));
+  if (clientType < 0 || clientType > 3) {
+    showMessage(ui_, 57711);
+    return;
+  }
+  clientType_ = clientType;
+  const F0DisplayRange range = f0RangeForClientType(clientType);
+  view_->setF0Range(range.minHz, range.maxHz);
+}
+
+void MainWindow::closeClient() {
+  view_->closeRecording();
+  view_->hideBars();
+  view_->setEmptyMode();
+  clientCode_ = kNoClient;
+  clientName_.clear();
+  clientType_ = 0;
+  setDocumentTitle(QString());
+  updateCommandStates();
 }
 
 void MainWindow::openRecordingCommand() {

@@ -40,6 +40,10 @@ class MainWindow : public QMainWindow {
   bool openClient(int code, const std::string& name, int clientType);
   // The "Other Files" pseudo-client.
   bool openOtherFiles();
+  // The open client's record was edited: new name in the title, F0 range from the type.
+  void updateOpenClient(const std::string& name, int clientType);
+  // No client open any more (it was deleted): empty view, menus of a client disabled.
+  void closeClient();
   // Files > Open: the open dialog for "Other Files", the recordings list for a client.
   void openRecordingCommand();
   // What Files > Open runs for a real client (the recordings list).

@@ -12,6 +12,7 @@
 #include "app/splash_window.h"
 #include "core/config_files.h"
 #include "core/language.h"
+#include "dialogs/client_commands.h"
 #include "platform/display_modes.h"
 #include "platform/screen_info.h"
 #include "platform/translation_catalog.h"
@@ -86,6 +87,8 @@ int runVelmora(int argc, char** argv) {
 
   MainWindow window(settings, ui);
   ui.setParent(&window);
+  ClientCommands clients(window, ui, settings.programFolder);
+  clients.install();
   window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   window.showMaximized();
   if (options.splash) {

@@ -1,0 +1,135 @@
+#include "dialogs/client_commands.h"
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "clients/client_codes.h"
+#include "clients/client_deletion.h"
+#include "clients/client_folders.h"
+#include "clients/recordings_list.h"
+#include "dialogs/client_dialog.h"
+#include "dialogs/client_list_dialog.h"
+#include "dialogs/notes_dialog.h"
+#include "dialogs/recordings_dialog.h"
+#include "dialogs/report_info_dialog.h"
+#include "view/analysis_view.h"
+
+namespace velmora {
+
+ClientCommands::ClientCommands(MainWindow& frame, Interaction& ui, std::filesystem::path workingFolder)
+    : frame_(frame), ui_(ui), folder_(std::move(workingFolder)), register_(ui) {
+  register_.setFileName(folder_ / kRegisterFileName);
+}
+
+void ClientCommands::install() {
+  if (!register_.exists()) register_.create();
+  CommandRegistry& commands = frame_.commands();
+  commands.setHandler(cmd::NewClient, [this] { newClient(); });
+  commands.setHandler(cmd::OpenClient, [this] { openClientList(); });
+  commands.setHandler(cmd::PersonalInformation, [this] { personalInformation(); });
+  commands.setHandler(cmd::DeleteClient, [this] { deleteOpenClient(); });
+  commands.setHandler(cmd::EditNotes, [this] { editNotes(); });
+  commands.setHandler(cmd::Report, [this] { report(); });
+  frame_.setRecordingsListHandler([this] { recordingsList(); });
+}
+
+int ClientCommands::language() const { return frame_.settings().language; }
+
+void ClientCommands::makeOpen(const ClientRecord& record) {
+  if (frame_.openClient(record.code, record.name, record.type)) openClient_ = record;
+  else openClient_ = ClientRecord{};
+}
+
+void ClientCommands::newClient() {
+  const int code = newClientCode(register_);
+  if (code < 0) return;
+  ClientDialog dialog(ui_, ClientDialog::Insert, language(), &frame_);
+  ClientRecord fresh;
+  fresh.code = code;
+  dialog.setRecord(fresh);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // A failed append has been reported by the register; the new client is not opened then.
+  if (register_.append(dialog.record()) != 1) return;
+  if (!createClientFolder(ui_, folder_, code)) return;
+  makeOpen(dialog.record());
+}
+
+void ClientCommands::openClientList() {
+  ClientListDialog dialog(ui_, register_, folder_, language(), frame_.clientCode(), &frame_);
+  dialog.onOpenClientEdited = [this](const ClientRecord& record) {
+    openClient_ = record;
+    frame_.updateOpenClient(record.name, record.type);
+  };
+  dialog.onOpenClientDeleting = [this] { frame_.view()->closeRecording(); };
+  const int result = dialog.exec();
+  if (dialog.openClientDeleted()) {
+    openClient_ = ClientRecord{};
+    frame_.closeClient();
+  }
+  switch (result) {
+    case ClientListDialog::Chosen: makeOpen(dialog.chosen()); break;
+    case ClientListDialog::NewClient: newClient(); break;
+    case ClientListDialog::OtherFiles:
+      if (frame_.openOtherFiles()) openClient_ = ClientRecord{};
+      break;
+    default: break;
+  }
+}
+
+void ClientCommands::personalInformation() {
+  if (frame_.clientCode() <= 0 || frame_.clientCode() == kOtherFilesCode) return;
+  const int recordNumber = register_.query("CODIGO = " + std::to_string(frame_.clientCode()));
+  ClientDialog dialog(ui_, ClientDialog::Edit, language(), &frame_);
+  ClientRecord record = openClient_;
+  if (register_.count() > 0) record = recordFromEntry(*register_.entry(0));
+  dialog.setRecord(record);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // Without a record to write to, nothing is written: another client's record must not be hit.
+  if (recordNumber > 0) register_.update(recordNumber, dialog.record());
+  openClient_ = dialog.record();
+  frame_.updateOpenClient(openClient_.name, openClient_.type);
+}
+
+void ClientCommands::deleteOpenClient() {
+  const int code = frame_.clientCode();
+  if (code <= 0 || code == kOtherFilesCode) return;
+  if (!confirmClientDeletion(ui_)) return;
+  frame_.view()->closeRecording();
+  deleteClient(ui_, register_, folder_, code);
+  openClient_ = ClientRecord{};
+  frame_.closeClient();
+}
+
+void ClientCommands::recordingsList() {
+  const int code = frame_.clientCode();
+  if (code <= 0) return;
+  RecordingsDialog dialog(ui_, folder_, code, frame_.clientName(), language(), &frame_);
+  dialog.setDeleter([this, code](int number) {
+    // Either prefix may hold the number; the files of both go.
+    bool gone = true;
+    for (RecordingPrefix prefix : {RecordingPrefix::Wv, RecordingPrefix::Qv}) {
+      const auto wav = recordingPath(folder_, code, number, prefix);
+      if (findFileIgnoringCase(wav.parent_path(), wav.filename().string()))
+        gone = deleteRecordingFiles(ui_, wav, NotesFailure::Reported) && gone;
+    }
+    if (frame_.view()->buffer().recordingNumber == number) frame_.view()->closeRecording();
+    return gone;
+  });
+  if (dialog.exec() != QDialog::Accepted) return;
+  const auto path = recordingPathForState(folder_, code, dialog.chosenNumber(), dialog.chosenState());
+  frame_.view()->openNumberedRecording(path, dialog.chosenNumber(), frame_.clientName());
+}
+
+void ClientCommands::editNotes() {
+  const SoundBuffer& buffer = frame_.view()->buffer();
+  if (!buffer.isOpen() || buffer.path.empty()) return;
+  NotesDialog dialog(ui_, &frame_);
+  dialog.setPath(buffer.path);
+  dialog.exec();
+}
+
+void ClientCommands::report() {
+  ReportInfoDialog dialog(ui_, folder_, language(), &frame_);
+  dialog.exec();
+}
+
+}  // namespace velmora

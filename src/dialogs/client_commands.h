@@ -1,0 +1,47 @@
+#pragma once
+// The main frame's client commands and the commands that open client files: New, Open
+// (the client list), Personal Information, Delete, Files > Open for a client (the
+// recordings list), Edit Notes and Report. Holds the client register for the whole run.
+//
+//   ClientCommands clients(frame, ui, workingFolder);
+//   clients.install();     // opens or creates "pacb.dbf", registers the command handlers
+#include <filesystem>
+
+#include "clients/client_record.h"
+#include "clients/client_register.h"
+#include "core/interaction.h"
+
+namespace velmora {
+
+class MainWindow;
+
+class ClientCommands {
+ public:
+  ClientCommands(MainWindow& frame, Interaction& ui, std::filesystem::path workingFolder);
+
+  void install();
+
+  void newClient();
+  void openClientList();
+  void personalInformation();
+  void deleteOpenClient();
+  void recordingsList();
+  void editNotes();
+  void report();
+
+  ClientRegister& clientRegister() { return register_; }
+  const ClientRecord& openClient() const { return openClient_; }
+
+ private:
+  // Makes `record` the open client (folder check, F0 range, title, menus).
+  void makeOpen(const ClientRecord& record);
+  int language() const;
+
+  MainWindow& frame_;
+  Interaction& ui_;
+  std::filesystem::path folder_;
+  ClientRegister register_;
+  ClientRecord openClient_;
+};
+
+}  // namespace velmora
