@@ -9,7 +9,7 @@ constexpr int kDotSize = 4;
 
 // The vertical position of a value: the range maps onto the pane's height, values below the
 // minimum onto the bottom edge (lifted by a dot so it stays inside).
-int dotTop(float value, const PaneRect& pane, const F0DisplayRange& range) {
+int dotTop(float value, const F0Pane& pane, const F0DisplayRange& range) {
   const float span = static_cast<float>(range.maxHz - range.minHz);
   const float percent = std::max(0.0f, (value - static_cast<float>(range.minHz)) * 100.0f / span);
   int y = static_cast<int>(static_cast<float>(pane.top + pane.height) - percent / 100.0f * static_cast<float>(pane.height));
@@ -21,7 +21,7 @@ bool inRange(float value, const F0DisplayRange& range) {
   return value >= static_cast<float>(range.minHz) && value <= static_cast<float>(range.maxHz);
 }
 
-DotBox clipToPane(DotBox box, const PaneRect& pane) {
+DotBox clipToPane(DotBox box, const F0Pane& pane) {
   box.top = std::max(box.top, pane.top);
   box.left = std::max(box.left, pane.x0 + 1);
   box.right = std::min(box.right, pane.x0 + pane.width);
@@ -29,7 +29,7 @@ DotBox clipToPane(DotBox box, const PaneRect& pane) {
   return box;
 }
 
-bool usable(const std::vector<float>& values, bool valid, const PaneRect& pane, int64_t totalSamples,
+bool usable(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
             const F0DisplayRange& range) {
   return valid && !values.empty() && totalSamples > 0 && pane.width > 0 && pane.height > 0 &&
          range.maxHz > range.minHz;
@@ -39,7 +39,7 @@ bool usable(const std::vector<float>& values, bool valid, const PaneRect& pane, 
 
 uint32_t f0DotColourRgb(int colourScheme) { return colourScheme == 1 ? kF0DotRedRgb : kF0DotBlueRgb; }
 
-F0Curve f0CurveDots(const std::vector<float>& values, bool valid, const PaneRect& pane, int64_t totalSamples,
+F0Curve f0CurveDots(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
                     int64_t firstSample, int64_t lastSample, const F0DisplayRange& range, int colourScheme) {
   F0Curve curve;
   curve.colourRgb = f0DotColourRgb(colourScheme);
@@ -61,7 +61,7 @@ F0Curve f0CurveDots(const std::vector<float>& values, bool valid, const PaneRect
   return curve;
 }
 
-F0Marker f0MarkerAt(const std::vector<float>& values, bool valid, const PaneRect& pane, int64_t totalSamples,
+F0Marker f0MarkerAt(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
                     int64_t position, const F0DisplayRange& range, int colourScheme) {
   F0Marker marker;
   marker.colourRgb = f0DotColourRgb(colourScheme);

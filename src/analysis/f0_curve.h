@@ -12,7 +12,8 @@
 
 namespace velmora {
 
-struct PaneRect {
+// The spectral pane the F0 curve is drawn in: left edge, top, width and height in pixels.
+struct F0Pane {
   int x0 = 0;
   int top = 0;
   int width = 0;
@@ -40,7 +41,7 @@ struct F0Curve {
 };
 
 // Nothing when the track is not valid or empty.
-F0Curve f0CurveDots(const std::vector<float>& values, bool valid, const PaneRect& pane, int64_t totalSamples,
+F0Curve f0CurveDots(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
                     int64_t firstSample, int64_t lastSample, const F0DisplayRange& range, int colourScheme);
 
 struct F0Marker {
@@ -49,7 +50,7 @@ struct F0Marker {
   uint32_t colourRgb = kF0DotBlueRgb;
 };
 
-F0Marker f0MarkerAt(const std::vector<float>& values, bool valid, const PaneRect& pane, int64_t totalSamples,
+F0Marker f0MarkerAt(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
                     int64_t position, const F0DisplayRange& range, int colourScheme);
 
 }  // namespace velmora

@@ -46,7 +46,7 @@ void paintF0Curve(QPainter& p, const ViewScene& scene) {
   if (!scene.f0Values || !scene.hasSamples()) return;
   const SoundBuffer& b = *scene.buffer;
   const ViewGeometry& g = scene.geometry;
-  const F0Curve curve = f0CurveDots(*scene.f0Values, true, PaneRect{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight},
+  const F0Curve curve = f0CurveDots(*scene.f0Values, true, F0Pane{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight},
                                     b.sampleCount(), b.visibleStart, b.visibleEnd,
                                     F0DisplayRange{scene.f0Min, scene.f0Max}, scene.scheme);
   const QColor colour = QColor::fromRgb(curve.colourRgb);

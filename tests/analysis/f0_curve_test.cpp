@@ -8,7 +8,7 @@
 namespace velmora {
 namespace {
 
-const PaneRect kPane{10, 20, 100, 200};  // x 10..110, y 20..220
+const F0Pane kPane{10, 20, 100, 200};  // x 10..110, y 20..220
 const F0DisplayRange kRange{100, 300};
 
 TEST(F0Curve, NothingWhenTheTrackIsNotValid) {
