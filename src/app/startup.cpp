@@ -5,15 +5,20 @@
 #include <iostream>
 
 #include "app/app_settings.h"
+#include "app/command_ids.h"
 #include "app/font_substitutes.h"
 #include "app/main_window.h"
 #include "app/qt_interaction.h"
 #include "app/screen_check.h"
 #include "app/splash_window.h"
+#include "audio/sound_player.h"
+#include "audio/sound_recorder.h"
 #include "core/config_files.h"
 #include "core/language.h"
 #include "dialogs/client_commands.h"
 #include "platform/display_modes.h"
+#include "platform/qt_wave_in.h"
+#include "platform/qt_wave_out.h"
 #include "platform/screen_info.h"
 #include "platform/translation_catalog.h"
 #include "view/analysis_view.h"
@@ -44,6 +49,16 @@ StartOptions parseStartOptions(const std::vector<std::string>& args) {
     }
   }
   return o;
+}
+
+void wireAudio(MainWindow& window, SoundRecorder& recorder, SoundPlayer& player) {
+  AnalysisView* view = window.view();
+  view->attachAudio(recorder, player, [&window] {
+    return TakeClient{window.clientCode(), window.clientName(), window.settings().programFolder};
+  });
+  window.commands().setHandler(cmd::Record, [view] { view->recordCommand(false); });
+  window.commands().setHandler(cmd::Play, [view] { view->playCommand(); });
+  QObject::connect(view, &AnalysisView::audioStateChanged, &window, &MainWindow::updateCommandStates);
 }
 
 int runVelmora(int argc, char** argv) {
@@ -85,7 +100,15 @@ int runVelmora(int argc, char** argv) {
   settings.updateRatePreference = checkUnfinishedRecording(settings.programFolder, ui);
   settings.recordInputChoice = readRecordInputChoice(settings.programFolder);
 
+  // The one recorder and player of the run, on the sound server; every run starts recording
+  // at 11025 Hz.
+  QtWaveIn waveIn;
+  QtWaveOut waveOut;
+  SoundRecorder recorder(waveIn, ui, settings.programFolder);
+  recorder.setFormat(3);
+  SoundPlayer player(waveOut, ui);
   MainWindow window(settings, ui);
+  wireAudio(window, recorder, player);
   ui.setParent(&window);
   ClientCommands clients(window, ui, settings.programFolder);
   clients.install();

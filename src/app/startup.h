@@ -8,6 +8,10 @@
 
 namespace velmora {
 
+class MainWindow;
+class SoundRecorder;
+class SoundPlayer;
+
 struct StartOptions {
   std::string dataFolder;   // empty: the current directory
   std::string file;         // a WAV file to open as an "Other Files" recording
@@ -16,6 +20,10 @@ struct StartOptions {
 };
 
 StartOptions parseStartOptions(const std::vector<std::string>& args);
+
+// Hands the frame's one recorder and player to its view and makes Audio > Record and
+// Audio > Play run the take and playback there. The engines must outlive the window.
+void wireAudio(MainWindow& window, SoundRecorder& recorder, SoundPlayer& player);
 
 // The whole program; returns its exit code.
 int runVelmora(int argc, char** argv);

@@ -11,6 +11,7 @@
 #include "bars/spectrogram_bar.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
+#include "view/playback_controller.h"
 #include "view/view_renderer.h"
 
 namespace velmora {
@@ -107,6 +108,7 @@ ViewScene AnalysisView::scene() const {
 void AnalysisView::paintInto(QPainter& p) const {
   p.scale(1.0, scene_.geometry.verticalStretch());
   paintView(p, scene(), logicalClientSize());
+  paintAudioOverlay(p);
 }
 
 void AnalysisView::paintEvent(QPaintEvent*) {
@@ -144,8 +146,7 @@ void AnalysisView::showBarOfMode() {
   powerSpectrumBar_->setVisible(power);
 }
 
-void AnalysisView::applyRateToBars() {
-  const int rate = static_cast<int>(buffer_.sampleRate());
+void AnalysisView::applyRateToBars(int rate) {
   results_.setSampleRate(rate);
   const int limit = spectrogramBar_->setRate(rate);
   if (limit > 0) results_.spectrogram().setLimit(static_cast<float>(limit));
@@ -186,10 +187,11 @@ bool AnalysisView::openNumberedRecording(const std::filesystem::path& path, int 
 void AnalysisView::finishOpening() {
   results_.samplesChanged();
   mode_ = modeAfterOpening(mode_);
-  applyRateToBars();
+  applyRateToBars(static_cast<int>(buffer_.sampleRate()));
   showBarOfMode();
   computeWhatIsShown();
   update();
+  refreshTransport();
   emit recordingChanged();
 }
 
@@ -200,17 +202,21 @@ void AnalysisView::closeRecording() {
   buffer_.recordingNumber = kNoRecordingNumber;
   buffer_.modified = false;
   buffer_.visibleStart = buffer_.visibleEnd = 0;
+  selectionStart_ = selectionEnd_ = 0;
+  playCursor_ = -1;
   results_.samplesChanged();
   if (hadSamples) {
     emit titleResetRequested();
     emit recordingChanged();
   }
+  refreshTransport();
   update();
 }
 
 void AnalysisView::setEmptyMode() {
   mode_ = ModeEmpty;
   hideBars();
+  refreshTransport();
   update();
 }
 
@@ -220,6 +226,7 @@ void AnalysisView::spectrogramCommand() {
   mode_ = *next;
   showBarOfMode();
   computeWhatIsShown();
+  refreshTransport();
   update();
 }
 
@@ -229,6 +236,7 @@ void AnalysisView::powerSpectrumCommand() {
   mode_ = *next;
   showBarOfMode();
   computeWhatIsShown();
+  refreshTransport();
   update();
 }
 

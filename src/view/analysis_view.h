@@ -9,17 +9,22 @@
 // the spectrogram image once per visible range and display setting.
 #include <QImage>
 #include <QWidget>
+#include <array>
 #include <filesystem>
+#include <memory>
 
 #include "audio/sound_buffer.h"
 #include "core/interaction.h"
 #include "view/analysis_results.h"
+#include "view/take_controller.h"
 #include "view/view_scene.h"
 
 namespace velmora {
 
 class SpectrogramBar;
 class PowerSpectrumBar;
+class TransportButtons;
+class PlaybackController;
 
 struct ViewStartSettings {
   int screenWidth = 1024;
@@ -88,11 +93,48 @@ class AnalysisView : public QWidget {
   // Paints the whole view into an image of the widget's size (what the screen shows).
   QImage renderImage() const;
 
+  // Recording and playback through the frame's one recorder and player (they outlive the
+  // view). Until this is called the record and play controls stay off.
+  void attachAudio(SoundRecorder& recorder, SoundPlayer& player, TakeClientSource client);
+  // Audio > Record and the bar's record button: start or stop a take.
+  void recordCommand(bool fromBar = false);
+  // Audio > Play and the bar's play button: play, or stop what plays.
+  void playCommand();
+  void recordPauseCommand();
+  void playPauseCommand();
+  // The sample-rate menu (40124, 40125, 40126).
+  bool recordRateCommand(int commandId);
+  bool isRecording() const;
+  bool isPlaying() const;
+  TakeController* takeController() const { return take_.get(); }
+  PlaybackController* playbackController() const { return playback_.get(); }
+  std::array<TransportButtons*, 2> transports() const;
+
+  // The selection in samples (start == end: nothing marked).
+  void setSelection(int32_t startSample, int32_t endSample);
+  int32_t selectionStart() const { return selectionStart_; }
+  int32_t selectionEnd() const { return selectionEnd_; }
+  // What the take and playback controllers draw with.
+  void beginLiveDisplay(int rateHz);
+  void applyUpdateRateOfBar();
+  bool showsF0() const { return scene_.showF0; }
+  // The live F0 readout in Hz; 0 clears it.
+  void setF0Readout(float hz);
+  float f0Readout() const { return f0Readout_; }
+  // The playback cursor at a sample of the recording; -1 hides it.
+  void setPlayCursor(int64_t sample);
+  int64_t playCursor() const { return playCursor_; }
+  // The pixel column of the playback cursor, or -1.
+  int playCursorX() const;
+  void showTakeTitle(const QString& title) { emit titleRequested(title); }
+
  signals:
   void statusTextRequested(const QString& text);
   void titleRequested(const QString& title);
   void titleResetRequested();
   void recordingChanged();
+  // Recording or playback started, paused or ended: command states need a look.
+  void audioStateChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -102,13 +144,18 @@ class AnalysisView : public QWidget {
   void createBars(int updateRatePreference);
   void connectBars();
   void showBarOfMode();
-  void applyRateToBars();
+  void applyRateToBars(int rateHz);
   // Brings every result the current mode and settings need up to date.
   void computeWhatIsShown();
   void settingsChanged();
   // What every successful open ends with: mode, bars, analyses, repaint.
   void finishOpening();
   void paintInto(QPainter& p) const;
+  void paintAudioOverlay(QPainter& p) const;
+  void connectTransport(TransportButtons* t);
+  void showRateMenu(TransportButtons* t);
+  // Enables record and play as the view's state allows (not during a take).
+  void refreshTransport();
 
   Interaction& ui_;
   ViewScene scene_;
@@ -118,6 +165,13 @@ class AnalysisView : public QWidget {
   AnalysisResults results_;
   SpectrogramBar* spectrogramBar_ = nullptr;
   PowerSpectrumBar* powerSpectrumBar_ = nullptr;
+  std::unique_ptr<TakeController> take_;
+  std::unique_ptr<PlaybackController> playback_;
+  SoundRecorder* recorder_ = nullptr;
+  int32_t selectionStart_ = 0;
+  int32_t selectionEnd_ = 0;
+  float f0Readout_ = 0;
+  int64_t playCursor_ = -1;
 };
 
 }  // namespace velmora

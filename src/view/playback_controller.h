@@ -1,0 +1,45 @@
+#pragma once
+// Playing the open recording from the analysis view: the Play command and the bar's play
+// button play (or, while playing, stop), the playback-pause button holds and resumes.
+//
+// What plays: a marked selection in an unzoomed view as one block (no cursor); nothing
+// marked in an unzoomed view, the whole recording in blocks; a zoomed view, the selection
+// or else the visible range in blocks. Every completed block moves the play cursor; when
+// the player closes the cursor goes away and the bars return to idle.
+#include <cstdint>
+#include <functional>
+
+#include "audio/sound_player.h"
+#include "core/interaction.h"
+
+namespace velmora {
+
+class AnalysisView;
+
+class PlaybackController : public PlayerObserver {
+ public:
+  PlaybackController(AnalysisView& view, SoundPlayer& player, std::function<void()> stateChanged);
+  ~PlaybackController() override;
+  PlaybackController(const PlaybackController&) = delete;
+  PlaybackController& operator=(const PlaybackController&) = delete;
+
+  // Plays, or stops a running playback (paused or not).
+  void playCommand();
+  void pauseOrResume();
+  bool isPlaying() const { return player_.isOpen() && player_.observer() == this; }
+
+  // PlayerObserver
+  void blockPlayed(const PlayedBlock& block) override;
+  void playbackClosed() override;
+
+ private:
+  bool startPlaying();
+  void setBarsPlaying(bool blocks);
+  void setBarsIdle();
+
+  AnalysisView& view_;
+  SoundPlayer& player_;
+  std::function<void()> stateChanged_;
+};
+
+}  // namespace velmora

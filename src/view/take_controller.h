@@ -1,0 +1,93 @@
+#pragma once
+// Recording a take in the analysis view: the Record command and the bar's record button
+// start and stop it, the record-pause button pauses it; the recorder's buffers feed the
+// live display. The view owns one of these once the frame has handed it the recorder.
+//
+// Start: stop any playback, choose the target (the client's next number, or
+// "Other Files/grav.tmp"), set the bars for recording, put the view in its live mode at the
+// recorder's rate, start the recorder.
+// Stop: the recorder drains and writes the WAV; "Other Files" asks where to keep it (save
+// dialog), a client is asked whether to keep it (Yes/No); a kept take gets its .ddt and is
+// loaded like any recording; otherwise nothing is left on disk.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "audio/sound_player.h"
+#include "audio/sound_recorder.h"
+#include "core/interaction.h"
+#include "view/live_signal.h"
+
+namespace velmora {
+
+class AnalysisView;
+
+// The open client as the frame knows it.
+struct TakeClient {
+  int code = -1;  // kNoClient
+  std::string name;
+  std::filesystem::path workingFolder;
+};
+using TakeClientSource = std::function<TakeClient()>;
+
+// The save question after a client's take (dialog 173).
+inline constexpr int kKeepTakeQuestionId = 173;
+inline constexpr const char* kKeepTakeQuestion = "Do you Want to save the actual File?";
+
+class TakeController : public RecorderObserver {
+ public:
+  TakeController(AnalysisView& view, SoundRecorder& recorder, SoundPlayer& player, Interaction& ui,
+                 TakeClientSource client, std::function<void()> stateChanged);
+  ~TakeController() override;
+  TakeController(const TakeController&) = delete;
+  TakeController& operator=(const TakeController&) = delete;
+
+  // Stops a running take, else starts one. fromBar: started by the bar's record button
+  // (the "Update Rate" list is then locked for the length of the take).
+  void toggleRecord(bool fromBar);
+  void pauseOrResume();
+  // The sample-rate menu's commands 40124, 40125, 40126 (record format codes 3, 5, 7).
+  bool recordRateCommand(int commandId);
+
+  bool isRecording() const { return recording_; }
+  bool isPaused() const { return paused_; }
+  long long liveBytes() const { return liveBytes_; }
+  const std::filesystem::path& target() const { return target_; }
+  int takeNumber() const { return number_; }
+
+  // RecorderObserver
+  void takeOpened() override;
+  void takeBufferReturned(const TakeBuffer& buffer) override;
+  void takeClosed() override;
+
+ private:
+  void startTake(bool fromBar);
+  void stopTake();
+  bool chooseTarget(const TakeClient& client);
+  std::optional<std::filesystem::path> keepOtherFilesTake(const TakeClient& client);
+  bool keepClientTake();
+  void setBarsRecording(bool fromBar);
+  void setBarsIdle(bool fileRemains);
+  void drawLive(const TakeBuffer& buffer);
+
+  AnalysisView& view_;
+  SoundRecorder& recorder_;
+  SoundPlayer& player_;
+  Interaction& ui_;
+  TakeClientSource client_;
+  std::function<void()> stateChanged_;
+  LiveSignal live_;
+  bool recording_ = false;
+  bool paused_ = false;
+  bool stopping_ = false;
+  long long liveBytes_ = 0;
+  int number_ = -1;
+  std::filesystem::path target_;
+};
+
+// Record format code of a sample-rate menu command; 0 for any other command.
+int recordFormatCodeForCommand(int commandId);
+
+}  // namespace velmora

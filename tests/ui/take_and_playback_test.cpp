@@ -1,0 +1,273 @@
+// Recording and playback through the real frame and view, on the scripted wave devices:
+// takes for a client and for "Other Files", the keep question, the 150-file limit, pausing,
+// the sample-rate menu, and playing a recording with its cursor, pause and stop.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "audio/input_buffer_bytes.h"
+#include "audio/sound_player.h"
+#include "audio/sound_recorder.h"
+#include "audio/wav_writer.h"
+#include "bars/power_spectrum_bar.h"
+#include "bars/spectrogram_bar.h"
+#include "fakes/fake_wave_devices.h"
+#include "fakes/scripted_interaction.h"
+#include "fakes/temp_folder.h"
+#include "view/analysis_view.h"
+#include "view/playback_controller.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeWaveIn;
+using testing::FakeWaveOut;
+using testing::ScriptedInteraction;
+using testing::TempFolder;
+
+// 11025 Hz at the bar's default "Update Rate" entry (2.5): 459 bytes, allocated even.
+constexpr int kBufferBytes = 458;
+constexpr int kBufferSamples = kBufferBytes / 2;
+
+class TakeAndPlaybackTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directory(folder / "pac001");
+    settings.programFolder = folder.path();
+    recorder.setFormat(3);
+    window = std::make_unique<MainWindow>(settings, ui);
+    window->resize(1024, 740);
+    wireAudio(*window, recorder, player);
+    ASSERT_TRUE(window->openClient(1, "Ann", 0));
+  }
+  void TearDown() override {
+    window.reset();
+    setInputBufferBytes(kStartInputBufferBytes);
+  }
+  AnalysisView* view() const { return window->view(); }
+  TransportButtons* bar() const { return view()->spectrogramBar()->transport(); }
+  // Starts a take with the Record command and lets `buffers` buffers come back full.
+  void recordBuffers(int buffers) {
+    window->runCommand(cmd::Record);
+    ASSERT_TRUE(view()->isRecording());
+    in.deliver();
+    ASSERT_EQ(in.fill(buffers), buffers);
+    in.deliver();
+  }
+  void stopWithAnswer(bool keep) {
+    ui.yesNoAnswers = {keep};
+    window->runCommand(cmd::Record);
+    ASSERT_FALSE(view()->isRecording());
+  }
+  fs::path clientFile(const std::string& name) const { return folder / "pac001" / name; }
+  void writeRecording(const fs::path& path, int samples) {
+    std::vector<int16_t> v(static_cast<size_t>(samples));
+    for (int i = 0; i < samples; ++i) v[static_cast<size_t>(i)] = static_cast<int16_t>((i % 200) * 100 - 10000);
+    ASSERT_TRUE(writeWavFile(path, WaveFormat::pcm(11025), v.data(), v.size() * 2));
+  }
+
+  TempFolder folder;
+  AppSettings settings;
+  ScriptedInteraction ui;
+  FakeWaveIn in;
+  FakeWaveOut out;
+  SoundRecorder recorder{in, ui, folder.path()};
+  SoundPlayer player{out, ui};
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(TakeAndPlaybackTest, AKeptTakeIsWrittenDatedAndLoaded) {
+  EXPECT_TRUE(bar()->recordButton()->isEnabled());
+  EXPECT_FALSE(bar()->playButton()->isEnabled());
+  recordBuffers(6);
+  EXPECT_EQ(window->documentTitle(), "Ann  File - 1");
+  EXPECT_EQ(view()->mode(), ModeLiveSpectrogram);
+  EXPECT_EQ(view()->takeController()->liveBytes(), 6 * kBufferBytes);
+  EXPECT_EQ(view()->spectrogramEngine().liveColumnCount(), 6);
+  EXPECT_TRUE(bar()->recordPauseButton()->isEnabled());
+  EXPECT_FALSE(bar()->rateButton()->isEnabled());
+
+  stopWithAnswer(true);
+  EXPECT_EQ(ui.countOf(kKeepTakeQuestionId), 1);
+  EXPECT_TRUE(fs::exists(clientFile("wv001.wav")));
+  EXPECT_TRUE(fs::exists(clientFile("wv001.ddt")));
+  ASSERT_TRUE(view()->hasSamples());
+  EXPECT_EQ(view()->buffer().sampleCount(), 6 * kBufferSamples);
+  EXPECT_EQ(view()->buffer().samples[0], 0);
+  EXPECT_EQ(view()->buffer().samples[1000], 1000);  // the fake's running counter, in order
+  EXPECT_EQ(view()->buffer().recordingNumber, 1);
+  EXPECT_EQ(view()->mode(), ModeSpectrogram);
+  EXPECT_EQ(window->documentTitle(), "Ann  File - 1");
+  EXPECT_TRUE(bar()->playButton()->isEnabled());
+  EXPECT_FALSE(bar()->recordPauseButton()->isEnabled());
+  EXPECT_TRUE(bar()->rateButton()->isEnabled());
+}
+
+TEST_F(TakeAndPlaybackTest, ATakeAnsweredNoLeavesNothing) {
+  recordBuffers(3);
+  stopWithAnswer(false);
+  EXPECT_EQ(ui.countOf(kKeepTakeQuestionId), 1);
+  EXPECT_FALSE(fs::exists(clientFile("wv001.wav")));
+  EXPECT_FALSE(fs::exists(clientFile("wv001.ddt")));
+  EXPECT_FALSE(view()->hasSamples());
+  EXPECT_EQ(window->documentTitle(), "Ann");
+  EXPECT_FALSE(bar()->playButton()->isEnabled());
+  EXPECT_TRUE(bar()->recordButton()->isEnabled());
+}
+
+TEST_F(TakeAndPlaybackTest, TheNextTakeTakesTheNextNumberAndTheRateItsPrefix) {
+  recordBuffers(2);
+  stopWithAnswer(true);
+  ASSERT_TRUE(view()->recordRateCommand(40126));
+  EXPECT_EQ(recorder.sampleRateHz(), 44100);
+  recordBuffers(2);
+  EXPECT_EQ(window->documentTitle(), "Ann  File - 2");
+  stopWithAnswer(true);
+  EXPECT_TRUE(fs::exists(clientFile("qv002.wav")));
+  EXPECT_TRUE(fs::exists(clientFile("qv002.ddt")));
+  EXPECT_EQ(view()->buffer().sampleRate(), 44100u);
+  EXPECT_FALSE(view()->recordRateCommand(12345));
+}
+
+TEST_F(TakeAndPlaybackTest, AFullClientCannotRecord) {
+  for (int n = 1; n <= 150; ++n) {
+    std::ofstream f(clientFile(formatv("wv%03d.wav", n)));
+  }
+  window->runCommand(cmd::Record);
+  EXPECT_EQ(ui.countOf(57713), 1);
+  EXPECT_EQ(in.countOf("open"), 0);
+  EXPECT_FALSE(view()->isRecording());
+  EXPECT_EQ(view()->mode(), ModeEmpty);
+  EXPECT_FALSE(window->action(cmd::Record)->isEnabled());
+}
+
+TEST_F(TakeAndPlaybackTest, WhatIsCapturedWhilePausedIsNotKept) {
+  recordBuffers(2);
+  view()->recordPauseCommand();
+  EXPECT_TRUE(view()->takeController()->isPaused());
+  EXPECT_EQ(in.fill(3), 3);
+  in.deliver();
+  view()->recordPauseCommand();
+  EXPECT_FALSE(view()->takeController()->isPaused());
+  EXPECT_EQ(in.fill(1), 1);
+  in.deliver();
+  EXPECT_EQ(view()->takeController()->liveBytes(), 3 * kBufferBytes);
+  stopWithAnswer(true);
+  ASSERT_TRUE(view()->hasSamples());
+  EXPECT_EQ(view()->buffer().sampleCount(), 3 * kBufferSamples);
+  // The third kept buffer follows the paused ones in the counter, not the second.
+  EXPECT_EQ(view()->buffer().samples[2 * kBufferSamples], 5 * kBufferSamples);
+}
+
+TEST_F(TakeAndPlaybackTest, TheBarsRecordButtonLocksTheUpdateRateForTheTake) {
+  QComboBox* rate = view()->spectrogramBar()->updateRateCombo();
+  bar()->recordButton()->click();
+  ASSERT_TRUE(view()->isRecording());
+  EXPECT_FALSE(rate->isEnabled());
+  in.deliver();
+  in.fill(1);
+  in.deliver();
+  ui.yesNoAnswers = {true};
+  bar()->recordButton()->click();
+  EXPECT_FALSE(view()->isRecording());
+  EXPECT_TRUE(rate->isEnabled());
+  EXPECT_TRUE(fs::exists(clientFile("wv001.wav")));
+}
+
+TEST_F(TakeAndPlaybackTest, OtherFilesTakesGoThroughTheSaveDialog) {
+  ASSERT_TRUE(window->openOtherFiles());
+  const fs::path chosen = folder / "Other Files" / "mine.wav";
+  ui.fileAnswers = {chosen};
+  recordBuffers(2);
+  EXPECT_EQ(view()->takeController()->target(), folder / "Other Files" / "grav.tmp");
+  window->runCommand(cmd::Record);
+  ASSERT_EQ(ui.fileRequests.size(), 1u);
+  EXPECT_EQ(ui.fileRequests[0].defaultExtension, "wav");
+  EXPECT_EQ(ui.fileRequests[0].startFolder, folder / "Other Files");
+  EXPECT_EQ(ui.countOf(kKeepTakeQuestionId), 0);
+  EXPECT_TRUE(fs::exists(chosen));
+  EXPECT_TRUE(fs::exists(folder / "Other Files" / "mine.ddt"));
+  EXPECT_FALSE(fs::exists(folder / "Other Files" / "grav.tmp"));
+  ASSERT_TRUE(view()->hasSamples());
+  EXPECT_EQ(view()->buffer().sampleCount(), 2 * kBufferSamples);
+}
+
+TEST_F(TakeAndPlaybackTest, AnOtherFilesTakeCancelledAtTheDialogLeavesNoFile) {
+  ASSERT_TRUE(window->openOtherFiles());
+  ui.fileAnswers = {std::nullopt};
+  recordBuffers(2);
+  window->runCommand(cmd::Record);
+  EXPECT_FALSE(view()->hasSamples());
+  size_t files = 0;
+  for (const auto& entry : fs::directory_iterator(folder / "Other Files")) {
+    (void)entry;
+    ++files;
+  }
+  EXPECT_EQ(files, 0u);
+}
+
+TEST_F(TakeAndPlaybackTest, PlayingTheWholeRecordingMovesTheCursorUntilStopped) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  ASSERT_TRUE(bar()->playButton()->isEnabled());
+  window->runCommand(cmd::Play);
+  ASSERT_TRUE(view()->isPlaying());
+  ASSERT_FALSE(out.writtenBytes.empty());
+  EXPECT_EQ(out.writtenBytes[0], 3000u);  // the lead block
+  EXPECT_TRUE(bar()->playPauseButton()->isEnabled());
+  EXPECT_FALSE(bar()->recordButton()->isEnabled());
+  out.deliver();
+  EXPECT_EQ(out.complete(2), 2);
+  out.deliver();
+  EXPECT_GT(view()->playCursor(), 1500);
+  EXPECT_GT(view()->playCursorX(), view()->geometry().graphLeft);
+
+  view()->playPauseCommand();
+  EXPECT_TRUE(out.paused);
+  view()->playPauseCommand();
+  EXPECT_FALSE(out.paused);
+
+  window->runCommand(cmd::Play);  // Play while playing stops
+  EXPECT_FALSE(view()->isPlaying());
+  EXPECT_EQ(view()->playCursor(), -1);
+  EXPECT_FALSE(bar()->playPauseButton()->isEnabled());
+  EXPECT_TRUE(bar()->recordButton()->isEnabled());
+  EXPECT_TRUE(bar()->playButton()->isEnabled());
+}
+
+TEST_F(TakeAndPlaybackTest, AMarkedSelectionPlaysAsOneBlock) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  view()->setSelection(1100, 100);
+  bar()->playButton()->click();
+  ASSERT_TRUE(view()->isPlaying());
+  ASSERT_EQ(out.writtenBytes.size(), 1u);
+  EXPECT_EQ(out.writtenBytes[0], 2000u);
+  EXPECT_EQ(out.writtenData[0], reinterpret_cast<const char*>(view()->buffer().samples.data() + 100));
+  out.playToEnd();
+  EXPECT_FALSE(view()->isPlaying());
+  EXPECT_EQ(view()->playCursor(), -1);
+}
+
+TEST_F(TakeAndPlaybackTest, RecordingStopsPlaybackFirst) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  view()->playCommand();
+  ASSERT_TRUE(view()->isPlaying());
+  view()->recordCommand();
+  EXPECT_GE(out.countOf("reset"), 1);
+  EXPECT_FALSE(view()->isPlaying());
+  EXPECT_TRUE(view()->isRecording());
+  EXPECT_FALSE(view()->hasSamples());
+  EXPECT_EQ(window->documentTitle(), "Ann  File - 2");
+  stopWithAnswer(false);
+  EXPECT_FALSE(fs::exists(clientFile("wv002.wav")));
+  EXPECT_TRUE(fs::exists(clientFile("wv001.wav")));
+}
+
+}  // namespace
+}  // namespace velmora
