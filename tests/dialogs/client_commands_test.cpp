@@ -109,13 +109,18 @@ TEST_F(ClientCommandsTest, PersonalInformationRenamesTheOpenClient) {
 
 TEST_F(ClientCommandsTest, DeletingTheOpenClientAsksFirstThenLeavesNoClient) {
   newClient("Ana Costa");
+  const std::vector<int16_t> samples(11025, 100);
+  ASSERT_TRUE(writeWavFile(folder / "pac001" / "qv001.wav", WaveFormat::pcm(44100), samples.data(), samples.size() * 2));
+  ASSERT_TRUE(window->view()->openNumberedRecording(folder / "pac001" / "qv001.wav", 1, "Ana Costa"));
   ui.yesNoAnswers = {false};
   clients->deleteOpenClient();
   EXPECT_EQ(window->clientCode(), 1);
+  EXPECT_TRUE(window->view()->hasSamples());
   ui.yesNoAnswers = {true};
   clients->deleteOpenClient();
   EXPECT_EQ(ui.countOf(57648), 2);
   EXPECT_EQ(window->clientCode(), -1);
+  EXPECT_FALSE(window->view()->hasSamples());
   EXPECT_FALSE(std::filesystem::exists(folder / "pac001"));
   EXPECT_EQ(clients->clientRegister().query("CODIGO=1"), 0);
 }
