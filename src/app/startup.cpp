@@ -58,6 +58,9 @@ void wireAudio(MainWindow& window, SoundRecorder& recorder, SoundPlayer& player)
   });
   window.commands().setHandler(cmd::Record, [view] { view->recordCommand(false); });
   window.commands().setHandler(cmd::Play, [view] { view->playCommand(); });
+  window.commands().setHandler(cmd::Buffer300, [view] { view->bufferSizeCommand(300); });
+  window.commands().setHandler(cmd::Buffer600, [view] { view->bufferSizeCommand(600); });
+  window.commands().setHandler(cmd::Buffer1200, [view] { view->bufferSizeCommand(1200); });
   QObject::connect(view, &AnalysisView::audioStateChanged, &window, &MainWindow::updateCommandStates);
 }
 

@@ -265,6 +265,7 @@ void AnalysisView::settingsChanged() {
 void AnalysisView::applyUpdateRate(double factor) {
   const int rate = hasSamples() ? static_cast<int>(buffer_.sampleRate()) : scene_.recorderRate;
   setInputBufferBytes(updateRateBufferBytes(rate, factor));
+  if (take_) take_->bufferSizeChanged();
 }
 
 void AnalysisView::setLiveSignal(std::vector<float> values) {

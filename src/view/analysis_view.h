@@ -102,6 +102,8 @@ class AnalysisView : public QWidget {
   void playCommand();
   void recordPauseCommand();
   void playPauseCommand();
+  // The Audio menu's 300, 600 and 1200 byte buffers (32835-32837).
+  void bufferSizeCommand(int bytes);
   // The sample-rate menu (40124, 40125, 40126).
   bool recordRateCommand(int commandId);
   bool isRecording() const;

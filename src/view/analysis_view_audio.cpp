@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPainter>
 
+#include "audio/input_buffer_bytes.h"
 #include "bars/bar_choices.h"
 #include "bars/power_spectrum_bar.h"
 #include "bars/spectrogram_bar.h"
@@ -68,6 +69,11 @@ void AnalysisView::recordPauseCommand() {
 
 void AnalysisView::playPauseCommand() {
   if (playback_) playback_->pauseOrResume();
+}
+
+void AnalysisView::bufferSizeCommand(int bytes) {
+  setInputBufferBytes(bytes);
+  if (take_) take_->bufferSizeChanged();
 }
 
 bool AnalysisView::recordRateCommand(int commandId) { return take_ && take_->recordRateCommand(commandId); }

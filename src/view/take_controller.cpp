@@ -59,6 +59,10 @@ bool TakeController::recordRateCommand(int commandId) {
   return true;
 }
 
+void TakeController::bufferSizeChanged() {
+  if (recording_ && !paused_) recorder_.resetInput();
+}
+
 bool TakeController::chooseTarget(const TakeClient& client) {
   if (client.code == kOtherFilesCode) {
     number_ = -1;

@@ -50,6 +50,9 @@ class TakeController : public RecorderObserver {
   void pauseOrResume();
   // The sample-rate menu's commands 40124, 40125, 40126 (record format codes 3, 5, 7).
   bool recordRateCommand(int commandId);
+  // inputBufferBytes changed: a running take restarts capture with buffers of the new size
+  // (a paused one picks the size up when it resumes).
+  void bufferSizeChanged();
 
   bool isRecording() const { return recording_; }
   bool isPaused() const { return paused_; }

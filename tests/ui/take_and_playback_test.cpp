@@ -269,5 +269,56 @@ TEST_F(TakeAndPlaybackTest, RecordingStopsPlaybackFirst) {
   EXPECT_TRUE(fs::exists(clientFile("wv001.wav")));
 }
 
+
+TEST_F(TakeAndPlaybackTest, AFailedStartDisablesTheRecordButton) {
+  in.failNext("open", WaveResult::BadDevice);
+  window->runCommand(cmd::Record);
+  EXPECT_FALSE(view()->isRecording());
+  EXPECT_FALSE(bar()->recordButton()->isEnabled());
+  EXPECT_FALSE(bar()->recordPauseButton()->isEnabled());
+  EXPECT_FALSE(ui.shown.empty());  // the device's error text
+}
+
+TEST_F(TakeAndPlaybackTest, APowerSpectrumTakeFeedsTheLiveSpectrumAtItsBarsUpdateRate) {
+  window->runCommand(cmd::PowerSpectrum);
+  recordBuffers(3);
+  EXPECT_EQ(view()->mode(), ModeLivePowerSpectrum);
+  // The power bar's default entry (7.0 ms): 11025 / 60 x 7 = 1286 bytes.
+  EXPECT_EQ(view()->takeController()->liveBytes(), 3 * 1286);
+  EXPECT_TRUE(view()->powerSpectrumEngine().hasData());
+  stopWithAnswer(true);
+  EXPECT_EQ(view()->mode(), ModePowerSpectrum);
+}
+
+TEST_F(TakeAndPlaybackTest, ANewBufferSizeMidTakeRestartsCaptureWithIt) {
+  recordBuffers(2);
+  window->runCommand(cmd::Buffer600);
+  EXPECT_EQ(in.countOf("reset"), 1);
+  in.deliver();
+  ASSERT_EQ(in.fill(1), 1);
+  in.deliver();
+  EXPECT_EQ(view()->takeController()->liveBytes(), 2 * kBufferBytes + 600);
+  stopWithAnswer(true);
+  EXPECT_EQ(view()->buffer().sampleCount(), kBufferSamples * 2 + 300);
+}
+
+TEST_F(TakeAndPlaybackTest, ThePlayCursorIsDrawnInvertedOverThePanes) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  view()->playCommand();
+  out.deliver();
+  ASSERT_EQ(out.complete(5), 5);
+  out.deliver();
+  view()->resize(1024, 700);
+  const int x = view()->playCursorX();
+  ASSERT_GT(x, view()->geometry().graphLeft);
+  const int y = static_cast<int>((view()->geometry().waveTop + 2) * view()->geometry().verticalStretch());
+  const QImage with = view()->renderImage();
+  view()->playCommand();
+  const QImage without = view()->renderImage();
+  EXPECT_NE(with.pixel(x, y), without.pixel(x, y));
+  EXPECT_EQ(with.pixel(x + 3, y), without.pixel(x + 3, y));
+}
+
 }  // namespace
 }  // namespace velmora
