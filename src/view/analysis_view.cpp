@@ -266,6 +266,7 @@ void AnalysisView::applyUpdateRate(double factor) {
   const int rate = hasSamples() ? static_cast<int>(buffer_.sampleRate()) : scene_.recorderRate;
   setInputBufferBytes(updateRateBufferBytes(rate, factor));
   if (take_) take_->bufferSizeChanged();
+  if (playback_) playback_->blockSizeChanged();
 }
 
 void AnalysisView::setLiveSignal(std::vector<float> values) {

@@ -37,35 +37,53 @@ bool PlaybackController::startPlaying() {
   const int64_t selStart = std::clamp<int64_t>(std::min(view_.selectionStart(), view_.selectionEnd()), 0, count);
   const int64_t selEnd = std::clamp<int64_t>(std::max(view_.selectionStart(), view_.selectionEnd()), 0, count);
   const bool marked = selEnd > selStart;
+  wholeRecording_ = false;
+  if (!zoomed && !marked) return playFrom(0);
   // The buffer holds mono samples whatever the file carried.
   if (!player_.open(WaveFormat::pcm(b.sampleRate()), this)) return false;
-  if (!zoomed && marked) {
+  if (!zoomed) {
     const bool ok = player_.playSingle(b.samples.data() + selStart, static_cast<size_t>(selEnd - selStart) * 2);
     if (ok) setBarsPlaying(false);
     return ok;
   }
   BlockPlayRequest request;
   request.blockSamples = std::max(inputBufferBytes() / 2, 1);
-  request.zoomed = zoomed;
+  request.zoomed = true;
   request.waveformMode = view_.mode() == ModeSpectrogram;
   request.paneWidthPixels = view_.geometry().graphWidth;
-  if (!zoomed) {
-    request.startSample = 0;
-    request.lengthSamples = count;
-  } else if (marked) {
-    request.startSample = selStart;
-    request.lengthSamples = selEnd - selStart;
-  } else {
-    request.startSample = b.visibleStart;
-    request.lengthSamples = b.visibleEnd - b.visibleStart;
-  }
+  request.startSample = marked ? selStart : b.visibleStart;
+  request.lengthSamples = marked ? selEnd - selStart : b.visibleEnd - b.visibleStart;
   view_.setPlayCursor(request.startSample);
-  if (!player_.playBlocks(b.samples.data(), count, request)) {
-    // The player has said why and closes by itself.
-    return false;
-  }
+  // A failed start has been reported by the player, which closes by itself.
+  if (!player_.playBlocks(b.samples.data(), count, request)) return false;
   setBarsPlaying(true);
   return true;
+}
+
+bool PlaybackController::playFrom(int64_t startSample) {
+  const SoundBuffer& b = view_.buffer();
+  const int64_t count = b.sampleCount();
+  if (!player_.open(WaveFormat::pcm(b.sampleRate()), this)) return false;
+  BlockPlayRequest request;
+  request.blockSamples = std::max(inputBufferBytes() / 2, 1);
+  request.waveformMode = view_.mode() == ModeSpectrogram;
+  request.paneWidthPixels = view_.geometry().graphWidth;
+  request.startSample = startSample;
+  request.lengthSamples = count - startSample;
+  view_.setPlayCursor(startSample);
+  if (!player_.playBlocks(b.samples.data(), count, request)) return false;
+  wholeRecording_ = true;
+  setBarsPlaying(true);
+  return true;
+}
+
+void PlaybackController::blockSizeChanged() {
+  if (!isPlaying() || !wholeRecording_ || !view_.hasSamples()) return;
+  const int64_t from = player_.playPositionSamples();
+  player_.reset();
+  player_.waitClosed();
+  if (from < view_.buffer().sampleCount()) playFrom(from);
+  if (stateChanged_) stateChanged_();
 }
 
 void PlaybackController::pauseOrResume() {

@@ -26,6 +26,9 @@ class PlaybackController : public PlayerObserver {
   // Plays, or stops a running playback (paused or not).
   void playCommand();
   void pauseOrResume();
+  // The "Update Rate" changed: playback of an unzoomed view carries on from where it is
+  // with blocks of the new size.
+  void blockSizeChanged();
   bool isPlaying() const { return player_.isOpen() && player_.observer() == this; }
 
   // PlayerObserver
@@ -34,12 +37,14 @@ class PlaybackController : public PlayerObserver {
 
  private:
   bool startPlaying();
+  bool playFrom(int64_t startSample);
   void setBarsPlaying(bool blocks);
   void setBarsIdle();
 
   AnalysisView& view_;
   SoundPlayer& player_;
   std::function<void()> stateChanged_;
+  bool wholeRecording_ = false;  // blocks of an unzoomed view (restarted on a new size)
 };
 
 }  // namespace velmora

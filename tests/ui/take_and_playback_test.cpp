@@ -8,6 +8,7 @@
 #include "app/command_ids.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "audio/block_plan.h"
 #include "audio/input_buffer_bytes.h"
 #include "audio/sound_player.h"
 #include "audio/sound_recorder.h"
@@ -318,6 +319,37 @@ TEST_F(TakeAndPlaybackTest, ThePlayCursorIsDrawnInvertedOverThePanes) {
   const QImage without = view()->renderImage();
   EXPECT_NE(with.pixel(x, y), without.pixel(x, y));
   EXPECT_EQ(with.pixel(x + 3, y), without.pixel(x + 3, y));
+}
+
+TEST_F(TakeAndPlaybackTest, ANewUpdateRateWhilePlayingCarriesOnFromThePlayPosition) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  setInputBufferBytes(2048);
+  view()->playCommand();
+  out.deliver();
+  ASSERT_EQ(out.complete(3), 3);
+  out.deliver();
+  const int64_t position = view()->playCursor();
+  ASSERT_GT(position, 1500 + 2 * 1000);
+  const size_t before = out.writtenBytes.size();
+  QComboBox* rate = view()->spectrogramBar()->updateRateCombo();
+  rate->setCurrentIndex(0);
+  emit rate->activated(0);  // 1.0 ms: 11025 / 60 = 183 bytes, blocks of 91 samples
+  EXPECT_EQ(out.countOf("reset"), 1);
+  ASSERT_TRUE(view()->isPlaying());
+  ASSERT_GT(out.writtenBytes.size(), before + 1);
+  EXPECT_EQ(out.writtenData[before], reinterpret_cast<const char*>(view()->buffer().samples.data() + position));
+  BlockPlayRequest request;
+  request.startSample = position;
+  request.lengthSamples = 11025 - position;
+  request.blockSamples = 91;
+  const std::optional<BlockPlan> plan = planBlocks(request);
+  ASSERT_TRUE(plan.has_value());
+  EXPECT_EQ(out.writtenBytes[before + 1], static_cast<uint32_t>(plan->lengthOf(1) * 2));
+  EXPECT_LT(plan->lengthOf(1), 100);
+  EXPECT_TRUE(bar()->playPauseButton()->isEnabled());
+  out.playToEnd();
+  EXPECT_FALSE(view()->isPlaying());
 }
 
 }  // namespace
