@@ -196,6 +196,8 @@ void AnalysisView::finishOpening() {
 }
 
 void AnalysisView::closeRecording() {
+  // The player reads the samples in place.
+  if (playback_) playback_->stop();
   const bool hadSamples = buffer_.isOpen();
   buffer_.clear();
   buffer_.path.clear();

@@ -86,6 +86,12 @@ void PlaybackController::blockSizeChanged() {
   if (stateChanged_) stateChanged_();
 }
 
+void PlaybackController::stop() {
+  if (!isPlaying()) return;
+  player_.stop();
+  player_.waitClosed();
+}
+
 void PlaybackController::pauseOrResume() {
   if (!player_.isOpen()) return;
   if (player_.isPaused())

@@ -26,6 +26,8 @@ class PlaybackController : public PlayerObserver {
   // Plays, or stops a running playback (paused or not).
   void playCommand();
   void pauseOrResume();
+  // Stops what plays and waits for the close (the samples are about to change).
+  void stop();
   // The "Update Rate" changed: playback of an unzoomed view carries on from where it is
   // with blocks of the new size.
   void blockSizeChanged();

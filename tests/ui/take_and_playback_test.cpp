@@ -352,5 +352,17 @@ TEST_F(TakeAndPlaybackTest, ANewUpdateRateWhilePlayingCarriesOnFromThePlayPositi
   EXPECT_FALSE(view()->isPlaying());
 }
 
+TEST_F(TakeAndPlaybackTest, ClosingTheRecordingStopsItsPlaybackFirst) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  view()->playCommand();
+  ASSERT_TRUE(view()->isPlaying());
+  view()->closeRecording();
+  EXPECT_FALSE(view()->isPlaying());
+  EXPECT_FALSE(player.isOpen());
+  EXPECT_EQ(out.countOf("reset"), 1);
+  EXPECT_FALSE(bar()->playButton()->isEnabled());
+}
+
 }  // namespace
 }  // namespace velmora
