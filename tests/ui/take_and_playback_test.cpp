@@ -5,81 +5,16 @@
 
 #include <fstream>
 
-#include "app/command_ids.h"
-#include "app/main_window.h"
-#include "app/startup.h"
 #include "audio/block_plan.h"
-#include "audio/input_buffer_bytes.h"
-#include "audio/sound_player.h"
-#include "audio/sound_recorder.h"
-#include "audio/wav_writer.h"
-#include "bars/power_spectrum_bar.h"
-#include "bars/spectrogram_bar.h"
-#include "fakes/fake_wave_devices.h"
-#include "fakes/scripted_interaction.h"
-#include "fakes/temp_folder.h"
-#include "view/analysis_view.h"
 #include "view/playback_controller.h"
+#include "view_audio_fixture.h"
 
 namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FakeWaveIn;
-using testing::FakeWaveOut;
-using testing::ScriptedInteraction;
-using testing::TempFolder;
-
-// 11025 Hz at the bar's default "Update Rate" entry (2.5): 459 bytes, allocated even.
-constexpr int kBufferBytes = 458;
-constexpr int kBufferSamples = kBufferBytes / 2;
-
-class TakeAndPlaybackTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fs::create_directory(folder / "pac001");
-    settings.programFolder = folder.path();
-    recorder.setFormat(3);
-    window = std::make_unique<MainWindow>(settings, ui);
-    window->resize(1024, 740);
-    wireAudio(*window, recorder, player);
-    ASSERT_TRUE(window->openClient(1, "Ann", 0));
-  }
-  void TearDown() override {
-    window.reset();
-    setInputBufferBytes(kStartInputBufferBytes);
-  }
-  AnalysisView* view() const { return window->view(); }
-  TransportButtons* bar() const { return view()->spectrogramBar()->transport(); }
-  // Starts a take with the Record command and lets `buffers` buffers come back full.
-  void recordBuffers(int buffers) {
-    window->runCommand(cmd::Record);
-    ASSERT_TRUE(view()->isRecording());
-    in.deliver();
-    ASSERT_EQ(in.fill(buffers), buffers);
-    in.deliver();
-  }
-  void stopWithAnswer(bool keep) {
-    ui.yesNoAnswers = {keep};
-    window->runCommand(cmd::Record);
-    ASSERT_FALSE(view()->isRecording());
-  }
-  fs::path clientFile(const std::string& name) const { return folder / "pac001" / name; }
-  void writeRecording(const fs::path& path, int samples) {
-    std::vector<int16_t> v(static_cast<size_t>(samples));
-    for (int i = 0; i < samples; ++i) v[static_cast<size_t>(i)] = static_cast<int16_t>((i % 200) * 100 - 10000);
-    ASSERT_TRUE(writeWavFile(path, WaveFormat::pcm(11025), v.data(), v.size() * 2));
-  }
-
-  TempFolder folder;
-  AppSettings settings;
-  ScriptedInteraction ui;
-  FakeWaveIn in;
-  FakeWaveOut out;
-  SoundRecorder recorder{in, ui, folder.path()};
-  SoundPlayer player{out, ui};
-  std::unique_ptr<MainWindow> window;
-};
+using namespace velmora::testing;
+using TakeAndPlaybackTest = ViewAudioFixture;
 
 TEST_F(TakeAndPlaybackTest, AKeptTakeIsWrittenDatedAndLoaded) {
   EXPECT_TRUE(bar()->recordButton()->isEnabled());
