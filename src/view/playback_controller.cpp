@@ -12,7 +12,9 @@ PlaybackController::PlaybackController(AnalysisView& view, SoundPlayer& player, 
     : view_(view), player_(player), stateChanged_(std::move(stateChanged)) {}
 
 PlaybackController::~PlaybackController() {
-  // The player would otherwise report its last blocks to a view that is gone.
+  // The player would otherwise report its last blocks to a view that is gone. The frame may
+  // be half destroyed already: it hears nothing more.
+  stateChanged_ = nullptr;
   if (isPlaying()) {
     player_.stop();
     player_.waitClosed();

@@ -299,5 +299,15 @@ TEST_F(TakeAndPlaybackTest, ClosingTheRecordingStopsItsPlaybackFirst) {
   EXPECT_FALSE(bar()->playButton()->isEnabled());
 }
 
+TEST_F(TakeAndPlaybackTest, AWindowDestroyedWhilePlayingStopsThePlayerFirst) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  view()->playCommand();
+  ASSERT_TRUE(player.isOpen());
+  window.reset();
+  EXPECT_FALSE(player.isOpen());
+  EXPECT_EQ(out.countOf("reset"), 1);
+}
+
 }  // namespace
 }  // namespace velmora
