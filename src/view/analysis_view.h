@@ -118,6 +118,12 @@ class AnalysisView : public QWidget {
   int32_t selectionEnd() const { return selectionEnd_; }
   // What the take and playback controllers draw with.
   void beginLiveDisplay(int rateHz);
+  // Playing the whole recording draws the played blocks as a take is drawn; the file's
+  // display comes back when the player closes.
+  void beginPlaybackDisplay();
+  void endPlaybackDisplay();
+  // One block into the live engines (spectrogram column or spectrum) and the waveform.
+  void drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count);
   void applyUpdateRateOfBar();
   bool showsF0() const { return scene_.showF0; }
   // The live F0 readout in Hz; 0 clears it.
@@ -174,6 +180,7 @@ class AnalysisView : public QWidget {
   int32_t selectionEnd_ = 0;
   float f0Readout_ = 0;
   int64_t playCursor_ = -1;
+  bool playbackDisplay_ = false;
 };
 
 }  // namespace velmora

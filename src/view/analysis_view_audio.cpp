@@ -113,6 +113,44 @@ void AnalysisView::beginLiveDisplay(int rateHz) {
   update();
 }
 
+void AnalysisView::beginPlaybackDisplay() {
+  if (!isFileMode(mode_)) return;
+  mode_ = mode_ == ModePowerSpectrum ? ModeLivePowerSpectrum : ModeLiveSpectrogram;
+  playbackDisplay_ = true;
+  const ViewGeometry& g = scene_.geometry;
+  results_.spectrogram().startLive(g.graphWidth, g.spectralHeight);
+  results_.power().resetAverage();
+  results_.power().setHasData(false);
+  liveSignal_.clear();
+  update();
+}
+
+void AnalysisView::endPlaybackDisplay() {
+  if (!playbackDisplay_) return;
+  playbackDisplay_ = false;
+  // A Mode command while playing chose the other pane: keep that choice.
+  mode_ = modeAfterRecordingStopped(mode_);
+  liveSignal_.clear();
+  // The live blocks went into the spectrum engine; the file's spectrum is computed again.
+  results_.powerAnalysisChanged();
+  computeWhatIsShown();
+  update();
+}
+
+void AnalysisView::drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count) {
+  if (!samples || count == 0) return;
+  live.push(samples, count);
+  if (isPowerSpectrumMode(mode_)) {
+    if (results_.power().compute(samples, static_cast<int64_t>(count)) > 0) results_.power().setHasData(true);
+  } else {
+    Spectrogram& spectrogram = results_.spectrogram();
+    spectrogram.pushLive(samples, count);
+    spectrogram.computeLiveColumn(scene_.geometry.spectralHeight);
+    spectrogram.drawLiveColumn();
+  }
+  setLiveSignal(live.values());
+}
+
 void AnalysisView::applyUpdateRateOfBar() {
   if (isPowerSpectrumMode(mode_)) {
     const int i = powerSpectrumBar_->updateRateCombo()->currentIndex();

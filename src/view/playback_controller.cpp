@@ -73,8 +73,10 @@ bool PlaybackController::playFrom(int64_t startSample) {
   request.startSample = startSample;
   request.lengthSamples = count - startSample;
   view_.setPlayCursor(startSample);
-  if (!player_.playBlocks(b.samples.data(), count, request)) return false;
   wholeRecording_ = true;
+  view_.beginPlaybackDisplay();
+  live_.start(static_cast<int>(b.sampleRate()), view_.geometry().graphWidth);
+  if (!player_.playBlocks(b.samples.data(), count, request)) return false;
   setBarsPlaying(true);
   return true;
 }
@@ -107,10 +109,13 @@ void PlaybackController::pauseOrResume() {
 
 void PlaybackController::blockPlayed(const PlayedBlock& block) {
   if (block.single) return;
+  if (wholeRecording_ && !block.stopping)
+    view_.drawLiveBlock(live_, block.samples, static_cast<size_t>(std::max<int64_t>(block.blockSamples, 0)));
   view_.setPlayCursor(block.playPositionSamples);
 }
 
 void PlaybackController::playbackClosed() {
+  view_.endPlaybackDisplay();
   view_.setPlayCursor(-1);
   setBarsIdle();
   if (stateChanged_) stateChanged_();

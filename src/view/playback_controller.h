@@ -11,6 +11,7 @@
 
 #include "audio/sound_player.h"
 #include "core/interaction.h"
+#include "view/live_signal.h"
 
 namespace velmora {
 
@@ -47,6 +48,7 @@ class PlaybackController : public PlayerObserver {
   SoundPlayer& player_;
   std::function<void()> stateChanged_;
   bool wholeRecording_ = false;  // blocks of an unzoomed view (restarted on a new size)
+  LiveSignal live_;
 };
 
 }  // namespace velmora

@@ -232,22 +232,10 @@ void TakeController::takeBufferReturned(const TakeBuffer& buffer) {
 }
 
 void TakeController::drawLive(const TakeBuffer& buffer) {
-  live_.push(buffer.samples, buffer.sampleCount);
-  if (isPowerSpectrumMode(view_.mode())) {
-    PowerSpectrum& power = view_.powerSpectrumEngine();
-    if (power.compute(buffer.samples, static_cast<int64_t>(buffer.sampleCount)) > 0) {
-      power.setHasData(true);
-    }
-  } else {
-    Spectrogram& spectrogram = view_.spectrogramEngine();
-    spectrogram.pushLive(buffer.samples, buffer.sampleCount);
-    spectrogram.computeLiveColumn(view_.geometry().spectralHeight);
-    spectrogram.drawLiveColumn();
-  }
+  view_.drawLiveBlock(live_, buffer.samples, buffer.sampleCount);
   if (view_.showsF0()) {
     if (const std::optional<float> hz = live_.f0Due(inputBufferBytes())) view_.setF0Readout(*hz);
   }
-  view_.setLiveSignal(live_.values());
 }
 
 void TakeController::takeClosed() {

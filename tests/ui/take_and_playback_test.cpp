@@ -156,9 +156,11 @@ TEST_F(TakeAndPlaybackTest, PlayingTheWholeRecordingMovesTheCursorUntilStopped) 
   EXPECT_EQ(out.writtenBytes[0], 3000u);  // the lead block
   EXPECT_TRUE(bar()->playPauseButton()->isEnabled());
   EXPECT_FALSE(bar()->recordButton()->isEnabled());
+  EXPECT_EQ(view()->mode(), ModeLiveSpectrogram);  // the played blocks scroll by as in a take
   out.deliver();
   EXPECT_EQ(out.complete(2), 2);
   out.deliver();
+  EXPECT_EQ(view()->spectrogramEngine().liveColumnCount(), 2);
   EXPECT_GT(view()->playCursor(), 1500);
   EXPECT_GT(view()->playCursorX(), view()->geometry().graphLeft);
 
@@ -169,6 +171,8 @@ TEST_F(TakeAndPlaybackTest, PlayingTheWholeRecordingMovesTheCursorUntilStopped) 
 
   window->runCommand(cmd::Play);  // Play while playing stops
   EXPECT_FALSE(view()->isPlaying());
+  EXPECT_EQ(view()->mode(), ModeSpectrogram);
+  EXPECT_FALSE(view()->scene().spectrogram.isNull());  // the file's picture is back
   EXPECT_EQ(view()->playCursor(), -1);
   EXPECT_FALSE(bar()->playPauseButton()->isEnabled());
   EXPECT_TRUE(bar()->recordButton()->isEnabled());
@@ -183,6 +187,7 @@ TEST_F(TakeAndPlaybackTest, AMarkedSelectionPlaysAsOneBlock) {
   ASSERT_TRUE(view()->isPlaying());
   ASSERT_EQ(out.writtenBytes.size(), 1u);
   EXPECT_EQ(out.writtenBytes[0], 2000u);
+  EXPECT_EQ(view()->mode(), ModeSpectrogram);
   EXPECT_EQ(out.writtenData[0], reinterpret_cast<const char*>(view()->buffer().samples.data() + 100));
   out.playToEnd();
   EXPECT_FALSE(view()->isPlaying());
@@ -307,6 +312,24 @@ TEST_F(TakeAndPlaybackTest, AWindowDestroyedWhilePlayingStopsThePlayerFirst) {
   window.reset();
   EXPECT_FALSE(player.isOpen());
   EXPECT_EQ(out.countOf("reset"), 1);
+}
+
+TEST_F(TakeAndPlaybackTest, PlayingInThePowerSpectrumModeFeedsTheSpectrumAndThenShowsTheFilesAgain) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  window->runCommand(cmd::PowerSpectrum);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  ASSERT_EQ(view()->mode(), ModePowerSpectrum);
+  setInputBufferBytes(2048);
+  view()->playCommand();
+  EXPECT_EQ(view()->mode(), ModeLivePowerSpectrum);
+  out.deliver();
+  ASSERT_EQ(out.complete(2), 2);
+  out.deliver();
+  EXPECT_GE(view()->powerSpectrumEngine().averageCount(), 1);
+  out.playToEnd();
+  EXPECT_FALSE(view()->isPlaying());
+  EXPECT_EQ(view()->mode(), ModePowerSpectrum);
+  EXPECT_NE(view()->scene().power, nullptr);
 }
 
 }  // namespace
