@@ -126,6 +126,9 @@ class AnalysisView : public QWidget {
   void drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count);
   void applyUpdateRateOfBar();
   bool showsF0() const { return scene_.showF0; }
+  // The computed F0 contour's value at a sample of the recording; 0 when unvoiced or not
+  // computed.
+  float f0At(int64_t sample) const;
   // The live F0 readout in Hz; 0 clears it.
   void setF0Readout(float hz);
   float f0Readout() const { return f0Readout_; }

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPainter>
 
+#include "analysis/f0_track.h"
 #include "audio/input_buffer_bytes.h"
 #include "bars/bar_choices.h"
 #include "bars/power_spectrum_bar.h"
@@ -159,6 +160,14 @@ void AnalysisView::applyUpdateRateOfBar() {
     const int i = spectrogramBar_->selectedUpdateRateIndex();
     applyUpdateRate(spectrogramUpdateRateFactors().at(static_cast<size_t>(std::max(i, 0))));
   }
+}
+
+float AnalysisView::f0At(int64_t sample) const {
+  const std::vector<float>* values = results_.f0Values();
+  const int64_t rate = buffer_.sampleRate();
+  if (!values || rate <= 0 || sample < 0) return 0;
+  const auto frame = static_cast<size_t>(sample * kF0FramesPerSecond / rate);
+  return frame < values->size() ? (*values)[frame] : 0.0f;
 }
 
 void AnalysisView::setF0Readout(float hz) {

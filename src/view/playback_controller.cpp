@@ -109,12 +109,15 @@ void PlaybackController::pauseOrResume() {
 
 void PlaybackController::blockPlayed(const PlayedBlock& block) {
   if (block.single) return;
-  if (wholeRecording_ && !block.stopping)
+  if (wholeRecording_ && !block.stopping) {
     view_.drawLiveBlock(live_, block.samples, static_cast<size_t>(std::max<int64_t>(block.blockSamples, 0)));
+    if (view_.showsF0() && !isPowerSpectrumMode(view_.mode())) view_.setF0Readout(view_.f0At(block.playPositionSamples));
+  }
   view_.setPlayCursor(block.playPositionSamples);
 }
 
 void PlaybackController::playbackClosed() {
+  view_.setF0Readout(0);
   view_.endPlaybackDisplay();
   view_.setPlayCursor(-1);
   setBarsIdle();

@@ -3,6 +3,7 @@
 // the sample-rate menu, and playing a recording with its cursor, pause and stop.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 
 #include "audio/block_plan.h"
@@ -330,6 +331,27 @@ TEST_F(TakeAndPlaybackTest, PlayingInThePowerSpectrumModeFeedsTheSpectrumAndThen
   EXPECT_FALSE(view()->isPlaying());
   EXPECT_EQ(view()->mode(), ModePowerSpectrum);
   EXPECT_NE(view()->scene().power, nullptr);
+}
+
+TEST_F(TakeAndPlaybackTest, WithTheF0BoxTickedPlaybackShowsTheContoursValueAtThePlayPosition) {
+  std::vector<int16_t> buzz(22050);
+  for (size_t i = 0; i < buzz.size(); ++i) {
+    const double t = static_cast<double>(i) / 11025;
+    double s = 0;
+    for (int h = 1; h <= 4; ++h) s += std::sin(2 * M_PI * 200.0 * h * t) / h;
+    buzz[i] = static_cast<int16_t>(8000 * s);
+  }
+  ASSERT_TRUE(writeWavFile(clientFile("wv001.wav"), WaveFormat::pcm(11025), buzz.data(), buzz.size() * 2));
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  view()->spectrogramBar()->f0Box()->setChecked(true);
+  setInputBufferBytes(2048);
+  view()->playCommand();
+  out.deliver();
+  ASSERT_EQ(out.complete(6), 6);
+  out.deliver();
+  EXPECT_NEAR(view()->f0Readout(), 200.0f, 10.0f);
+  view()->playCommand();
+  EXPECT_EQ(view()->f0Readout(), 0.0f);
 }
 
 }  // namespace
