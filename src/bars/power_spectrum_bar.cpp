@@ -39,6 +39,9 @@ void PowerSpectrumBar::createUi(int updateRatePreference) {
 }
 
 void PowerSpectrumBar::connectUi() {
+  comboFocus_ = new ComboFocusWatch(this);
+  comboFocus_->watch(updateRate_, false);
+  comboFocus_->watch(limit_, true);
   connect(limit_, &QComboBox::activated, this, [this](int) {
     emit limitChanged(selectedLimitHz());
     emit focusBackToView();

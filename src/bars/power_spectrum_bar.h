@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "bars/combo_focus_watch.h"
 #include "bars/transport_buttons.h"
 
 namespace velmora {
@@ -21,6 +22,7 @@ class PowerSpectrumBar : public QWidget {
   int selectedFftSize() const;
 
   TransportButtons* transport() const { return transport_; }
+  ComboFocusWatch* comboFocus() const { return comboFocus_; }
   QPushButton* coloursButton() const { return colours_; }
   QComboBox* updateRateCombo() const { return updateRate_; }
   QComboBox* limitCombo() const { return limit_; }
@@ -42,6 +44,7 @@ class PowerSpectrumBar : public QWidget {
   void connectUi();
 
   TransportButtons* transport_ = nullptr;
+  ComboFocusWatch* comboFocus_ = nullptr;
   QPushButton* colours_ = nullptr;
   QComboBox* updateRate_ = nullptr;
   QComboBox* limit_ = nullptr;

@@ -66,6 +66,10 @@ void SpectrogramBar::createUi(int updateRatePreference) {
 }
 
 void SpectrogramBar::connectUi() {
+  comboFocus_ = new ComboFocusWatch(this);
+  comboFocus_->watch(updateRate_, false);
+  comboFocus_->watch(band_, true);
+  comboFocus_->watch(limit_, true);
   connect(band_, &QComboBox::activated, this, [this](int) {
     emit bandChanged(selectedBandHz());
     emit focusBackToView();

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "bars/db_slider.h"
+#include "bars/combo_focus_watch.h"
 #include "bars/transport_buttons.h"
 
 namespace velmora {
@@ -24,6 +25,7 @@ class SpectrogramBar : public QWidget {
   int selectedUpdateRateIndex() const { return updateRate_->currentIndex(); }
 
   TransportButtons* transport() const { return transport_; }
+  ComboFocusWatch* comboFocus() const { return comboFocus_; }
   QPushButton* coloursButton() const { return colours_; }
   QComboBox* updateRateCombo() const { return updateRate_; }
   QComboBox* bandCombo() const { return band_; }
@@ -49,6 +51,7 @@ class SpectrogramBar : public QWidget {
   void connectUi();
 
   TransportButtons* transport_ = nullptr;
+  ComboFocusWatch* comboFocus_ = nullptr;
   QPushButton* colours_ = nullptr;
   QComboBox* updateRate_ = nullptr;
   QComboBox* band_ = nullptr;

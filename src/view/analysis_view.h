@@ -164,6 +164,9 @@ class AnalysisView : public QWidget {
   void paintInto(QPainter& p) const;
   void paintAudioOverlay(QPainter& p) const;
   void connectTransport(TransportButtons* t);
+  // A bar's list took the focus: hold the take or the playback until it leaves.
+  void holdForList(bool alsoZoomed);
+  void releaseAfterList();
   void showRateMenu(TransportButtons* t);
   // Enables record and play as the view's state allows (not during a take).
   void refreshTransport();
@@ -184,6 +187,8 @@ class AnalysisView : public QWidget {
   float f0Readout_ = 0;
   int64_t playCursor_ = -1;
   bool playbackDisplay_ = false;
+  bool listHeldTake_ = false;
+  bool listHeldPlayback_ = false;
 };
 
 }  // namespace velmora

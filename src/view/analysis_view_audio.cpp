@@ -24,6 +24,10 @@ void AnalysisView::attachAudio(SoundRecorder& recorder, SoundPlayer& player, Tak
   recorder_ = &recorder;
   scene_.recorderRate = recorder.sampleRateHz();
   for (TransportButtons* t : transports()) connectTransport(t);
+  for (ComboFocusWatch* w : {spectrogramBar_->comboFocus(), powerSpectrumBar_->comboFocus()}) {
+    connect(w, &ComboFocusWatch::focusEntered, this, &AnalysisView::holdForList);
+    connect(w, &ComboFocusWatch::focusLeft, this, &AnalysisView::releaseAfterList);
+  }
   refreshTransport();
   update();
 }
@@ -38,6 +42,33 @@ void AnalysisView::connectTransport(TransportButtons* t) {
   connect(t->playButton(), &QToolButton::clicked, this, [this] { playCommand(); });
   connect(t->playPauseButton(), &QToolButton::clicked, this, [this] { playPauseCommand(); });
   connect(t->rateButton(), &QToolButton::clicked, this, [this, t] { showRateMenu(t); });
+}
+
+void AnalysisView::holdForList(bool alsoZoomed) {
+  if (take_ && take_->isRecording()) {
+    if (!take_->isPaused()) {
+      take_->pauseOrResume();
+      listHeldTake_ = true;
+    }
+    return;
+  }
+  const bool zoomed = buffer_.visibleStart != 0 || buffer_.visibleEnd != buffer_.sampleCount();
+  if (isPlaying() && !playback_->isPaused() && (alsoZoomed || !zoomed)) {
+    playback_->pauseOrResume();
+    listHeldPlayback_ = true;
+  }
+}
+
+void AnalysisView::releaseAfterList() {
+  if (listHeldTake_) {
+    listHeldTake_ = false;
+    if (take_->isRecording() && take_->isPaused()) take_->pauseOrResume();
+  }
+  if (listHeldPlayback_) {
+    listHeldPlayback_ = false;
+    // A new Update Rate restarts playback unpaused; only a held one is resumed.
+    if (isPlaying() && playback_->isPaused()) playback_->pauseOrResume();
+  }
 }
 
 void AnalysisView::showRateMenu(TransportButtons* t) {

@@ -33,6 +33,7 @@ class PlaybackController : public PlayerObserver {
   // with blocks of the new size.
   void blockSizeChanged();
   bool isPlaying() const { return player_.isOpen() && player_.observer() == this; }
+  bool isPaused() const { return isPlaying() && player_.isPaused(); }
 
   // PlayerObserver
   void blockPlayed(const PlayedBlock& block) override;

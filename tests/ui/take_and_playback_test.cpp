@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <QApplication>
+#include <QFocusEvent>
 #include <fstream>
 
 #include "audio/block_plan.h"
@@ -352,6 +354,40 @@ TEST_F(TakeAndPlaybackTest, WithTheF0BoxTickedPlaybackShowsTheContoursValueAtThe
   EXPECT_NEAR(view()->f0Readout(), 200.0f, 10.0f);
   view()->playCommand();
   EXPECT_EQ(view()->f0Readout(), 0.0f);
+}
+
+TEST_F(TakeAndPlaybackTest, ABarListWithTheFocusHoldsTheTakeUntilItLeaves) {
+  recordBuffers(2);
+  QComboBox* band = view()->spectrogramBar()->bandCombo();
+  QFocusEvent in_(QEvent::FocusIn);
+  QApplication::sendEvent(band, &in_);
+  EXPECT_TRUE(view()->takeController()->isPaused());
+  ASSERT_EQ(in.fill(2), 2);
+  in.deliver();
+  QFocusEvent out_(QEvent::FocusOut);
+  QApplication::sendEvent(band, &out_);
+  EXPECT_FALSE(view()->takeController()->isPaused());
+  ASSERT_EQ(in.fill(1), 1);
+  in.deliver();
+  EXPECT_EQ(view()->takeController()->liveBytes(), 3 * kBufferBytes);
+  stopWithAnswer(false);
+}
+
+TEST_F(TakeAndPlaybackTest, TheUpdateRateListWithTheFocusPausesPlaybackUntilItLeaves) {
+  writeRecording(clientFile("wv001.wav"), 11025);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  view()->playCommand();
+  QComboBox* rate = view()->spectrogramBar()->updateRateCombo();
+  QFocusEvent in_(QEvent::FocusIn);
+  QApplication::sendEvent(rate, &in_);
+  EXPECT_TRUE(out.paused);
+  QFocusEvent toDropDown(QEvent::FocusOut, Qt::PopupFocusReason);  // the list opens
+  QApplication::sendEvent(rate, &toDropDown);
+  EXPECT_TRUE(out.paused);
+  QFocusEvent out_(QEvent::FocusOut);
+  QApplication::sendEvent(rate, &out_);
+  EXPECT_FALSE(out.paused);
+  EXPECT_TRUE(view()->isPlaying());
 }
 
 }  // namespace
