@@ -113,6 +113,8 @@ FrameState MainWindow::frameState() const {
   s.loaded = view_->hasSamples();
   s.modified = view_->buffer().modified;
   s.recordingNumber = view_->buffer().recordingNumber;
+  s.recording = view_->isRecording();
+  s.playing = view_->isPlaying();
   s.zoomed = view_->hasSamples() &&
              (view_->buffer().visibleStart != 0 || view_->buffer().visibleEnd != view_->buffer().sampleCount());
   return s;
