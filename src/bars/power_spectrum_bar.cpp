@@ -5,6 +5,7 @@
 
 #include "analysis/spectrogram.h"
 #include "bars/bar_choices.h"
+#include "bars/limit_list.h"
 #include "bars/spectrogram_bar.h"
 #include "core/text_format.h"
 
@@ -74,18 +75,11 @@ void PowerSpectrumBar::connectUi() {
 }
 
 int PowerSpectrumBar::setRate(int sampleRate) {
-  limits_ = frequencyLimitsForRate(sampleRate);
-  limit_->clear();
-  for (int hz : limits_) limit_->addItem(QString::fromStdString(limitEntryText(hz)));
-  if (limits_.size() > static_cast<size_t>(kRateLimitIndex)) limit_->setCurrentIndex(kRateLimitIndex);
+  limits_ = fillLimitList(*limit_, sampleRate);
   return selectedLimitHz();
 }
 
-int PowerSpectrumBar::selectedLimitHz() const {
-  const int i = limit_->currentIndex();
-  if (i < 0 || i >= static_cast<int>(limits_.size())) return 0;
-  return limits_[static_cast<size_t>(i)];
-}
+int PowerSpectrumBar::selectedLimitHz() const { return selectedLimit(*limit_, limits_); }
 
 int PowerSpectrumBar::selectedFftSize() const {
   const int i = fftSize_->currentIndex();

@@ -7,6 +7,7 @@
 
 #include "analysis/spectrogram.h"
 #include "bars/bar_choices.h"
+#include "bars/limit_list.h"
 #include "core/text_format.h"
 
 namespace velmora {
@@ -98,18 +99,11 @@ void SpectrogramBar::connectUi() {
 }
 
 int SpectrogramBar::setRate(int sampleRate) {
-  limits_ = frequencyLimitsForRate(sampleRate);
-  limit_->clear();
-  for (int hz : limits_) limit_->addItem(QString::fromStdString(limitEntryText(hz)));
-  if (limits_.size() > static_cast<size_t>(kRateLimitIndex)) limit_->setCurrentIndex(kRateLimitIndex);
+  limits_ = fillLimitList(*limit_, sampleRate);
   return selectedLimitHz();
 }
 
-int SpectrogramBar::selectedLimitHz() const {
-  const int i = limit_->currentIndex();
-  if (i < 0 || i >= static_cast<int>(limits_.size())) return 0;
-  return limits_[static_cast<size_t>(i)];
-}
+int SpectrogramBar::selectedLimitHz() const { return selectedLimit(*limit_, limits_); }
 
 int SpectrogramBar::selectedBandHz() const {
   const int i = band_->currentIndex();

@@ -222,18 +222,11 @@ void AnalysisView::setEmptyMode() {
   update();
 }
 
-void AnalysisView::spectrogramCommand() {
-  const std::optional<DisplayMode> next = modeForSpectrogramCommand(mode_, hasSamples());
-  if (!next) return;
-  mode_ = *next;
-  showBarOfMode();
-  computeWhatIsShown();
-  refreshTransport();
-  update();
-}
+void AnalysisView::spectrogramCommand() { switchMode(modeForSpectrogramCommand(mode_, hasSamples())); }
 
-void AnalysisView::powerSpectrumCommand() {
-  const std::optional<DisplayMode> next = modeForPowerSpectrumCommand(mode_, hasSamples());
+void AnalysisView::powerSpectrumCommand() { switchMode(modeForPowerSpectrumCommand(mode_, hasSamples())); }
+
+void AnalysisView::switchMode(std::optional<DisplayMode> next) {
   if (!next) return;
   mode_ = *next;
   showBarOfMode();

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <memory>
 
 #include "audio/sound_buffer.h"
@@ -155,6 +156,8 @@ class AnalysisView : public QWidget {
   void createBars(int updateRatePreference);
   void connectBars();
   void showBarOfMode();
+  // The Mode commands' common step: nothing when `next` is empty.
+  void switchMode(std::optional<DisplayMode> next);
   void applyRateToBars(int rateHz);
   // Brings every result the current mode and settings need up to date.
   void computeWhatIsShown();
