@@ -13,10 +13,10 @@ std::vector<int> fillLimitList(QComboBox& combo, int sampleRate) {
   return limits;
 }
 
-int selectedLimit(const QComboBox& combo, const std::vector<int>& limitsHz) {
+int selectedValue(const QComboBox& combo, const std::vector<int>& values, int fallback) {
   const int i = combo.currentIndex();
-  if (i < 0 || i >= static_cast<int>(limitsHz.size())) return 0;
-  return limitsHz[static_cast<size_t>(i)];
+  if (i < 0 || i >= static_cast<int>(values.size())) return fallback;
+  return values[static_cast<size_t>(i)];
 }
 
 }  // namespace velmora

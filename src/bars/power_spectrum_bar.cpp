@@ -82,10 +82,8 @@ int PowerSpectrumBar::setRate(int sampleRate) {
 int PowerSpectrumBar::selectedLimitHz() const { return selectedLimit(*limit_, limits_); }
 
 int PowerSpectrumBar::selectedFftSize() const {
-  const int i = fftSize_->currentIndex();
   const auto& sizes = fftSizeChoices();
-  if (i < 0 || i >= static_cast<int>(sizes.size())) return sizes[kDefaultFftSizeIndex];
-  return sizes[static_cast<size_t>(i)];
+  return selectedValue(*fftSize_, sizes, sizes[kDefaultFftSizeIndex]);
 }
 
 }  // namespace velmora

@@ -106,10 +106,8 @@ int SpectrogramBar::setRate(int sampleRate) {
 int SpectrogramBar::selectedLimitHz() const { return selectedLimit(*limit_, limits_); }
 
 int SpectrogramBar::selectedBandHz() const {
-  const int i = band_->currentIndex();
   const auto& bands = bandChoicesHz();
-  if (i < 0 || i >= static_cast<int>(bands.size())) return bands[kDefaultBandIndex];
-  return bands[static_cast<size_t>(i)];
+  return selectedValue(*band_, bands, bands[kDefaultBandIndex]);
 }
 
 }  // namespace velmora

@@ -5,32 +5,12 @@
 #include <iostream>
 
 #include "cli/command_registry.h"
+#include "cli/stderr_interaction.h"
 #include "clients/client_register.h"
 #include "clients/recording_names.h"
 
 namespace velmora::cli {
 namespace {
-
-// Messages of the register go to standard error; there is nobody to answer questions.
-class StderrInteraction : public Interaction {
- public:
-  void showMessage(const Message& message) override {
-    std::cerr << message.text << "\n";
-    shown = true;
-  }
-  bool askYesNo(const Message& message) override {
-    showMessage(message);
-    return false;
-  }
-  std::optional<std::filesystem::path> chooseOpenFile(const FileRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseSaveFile(const FileRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseFolder(const std::string&, const std::filesystem::path&) override {
-    return std::nullopt;
-  }
-  int chooseOption(const ChoiceRequest&) override { return -1; }
-
-  bool shown = false;
-};
 
 int runClients(const std::vector<std::string>& args) {
   if (!(args.empty() || (args.size() == 2 && args[0] == "--data"))) {

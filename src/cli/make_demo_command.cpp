@@ -6,6 +6,7 @@
 #include "audio/date_file.h"
 #include "audio/wav_writer.h"
 #include "cli/command_registry.h"
+#include "cli/stderr_interaction.h"
 #include "cli/demo_voice.h"
 #include "clients/client_folders.h"
 #include "clients/client_register.h"
@@ -15,19 +16,6 @@
 
 namespace velmora::cli {
 namespace {
-
-// Prints what would otherwise be a message box.
-class ConsoleInteraction : public Interaction {
- public:
-  void showMessage(const Message& m) override { std::cerr << m.text << "\n"; }
-  bool askYesNo(const Message& m) override { return std::cerr << m.text << " (no)\n", false; }
-  std::optional<std::filesystem::path> chooseOpenFile(const FileRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseSaveFile(const FileRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseFolder(const std::string&, const std::filesystem::path&) override {
-    return std::nullopt;
-  }
-  int chooseOption(const ChoiceRequest&) override { return -1; }
-};
 
 struct DemoRecording {
   int number;
@@ -51,7 +39,7 @@ int runMakeDemo(const std::vector<std::string>& args) {
     return 1;
   }
   const std::filesystem::path dir = std::filesystem::absolute(args[0]);
-  ConsoleInteraction ui;
+  StderrInteraction ui;
   std::error_code ec;
   std::filesystem::create_directories(dir / "Other Files", ec);
   if (ec || !writeLanguage(dir, English)) {
