@@ -10,7 +10,7 @@
 #include "bars/power_spectrum_bar.h"
 #include "bars/spectrogram_bar.h"
 #include "view/analysis_view.h"
-#include "view/number_text.h"
+#include "presentation/number_text.h"
 #include "view/playback_controller.h"
 #include "view/view_renderer.h"
 

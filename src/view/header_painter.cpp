@@ -3,7 +3,7 @@
 
 #include "core/language.h"
 #include "core/string_table.h"
-#include "view/number_text.h"
+#include "presentation/number_text.h"
 #include "view/view_renderer.h"
 
 namespace velmora {

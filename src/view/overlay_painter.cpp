@@ -2,7 +2,7 @@
 // from the engines' overlay geometry; this file only paints them.
 #include "analysis/f0_curve.h"
 #include "analysis/formant_overlay.h"
-#include "view/axis_labels.h"
+#include "presentation/axis_labels.h"
 #include "view/view_renderer.h"
 
 namespace velmora {

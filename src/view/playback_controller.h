@@ -11,7 +11,7 @@
 
 #include "audio/sound_player.h"
 #include "core/interaction.h"
-#include "view/live_signal.h"
+#include "presentation/live_signal.h"
 
 namespace velmora {
 

@@ -1,5 +1,5 @@
 // The spectral pane's frame, its axes for both modes, and the label band.
-#include "view/axis_labels.h"
+#include "presentation/axis_labels.h"
 #include "view/view_renderer.h"
 
 namespace velmora {

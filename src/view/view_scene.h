@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "audio/sound_buffer.h"
-#include "view/display_mode.h"
-#include "view/view_geometry.h"
+#include "presentation/display_mode.h"
+#include "presentation/view_geometry.h"
 
 namespace velmora {
 

@@ -2,7 +2,7 @@
 #include <QPolygon>
 
 #include "view/view_renderer.h"
-#include "view/waveform_reduction.h"
+#include "presentation/waveform_reduction.h"
 
 namespace velmora {
 

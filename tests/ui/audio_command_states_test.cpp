@@ -5,7 +5,7 @@
 
 #include "app/command_ids.h"
 #include "app/command_states.h"
-#include "view/display_mode.h"
+#include "presentation/display_mode.h"
 
 namespace velmora {
 namespace {

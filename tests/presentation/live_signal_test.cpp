@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "view/live_signal.h"
+#include "presentation/live_signal.h"
 
 namespace velmora {
 namespace {

@@ -1,9 +1,9 @@
-#include "view/live_signal.h"
+#include "presentation/live_signal.h"
 
 #include <algorithm>
 
 #include "analysis/live_f0.h"
-#include "view/waveform_reduction.h"
+#include "presentation/waveform_reduction.h"
 
 namespace velmora {
 

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "view/axis_labels.h"
-#include "view/display_mode.h"
-#include "view/number_text.h"
-#include "view/view_geometry.h"
-#include "view/waveform_reduction.h"
+#include "presentation/axis_labels.h"
+#include "presentation/display_mode.h"
+#include "presentation/number_text.h"
+#include "presentation/view_geometry.h"
+#include "presentation/waveform_reduction.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "view/view_geometry.h"
+#include "presentation/view_geometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "view/waveform_reduction.h"
+#include "presentation/waveform_reduction.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "view/axis_labels.h"
+#include "presentation/axis_labels.h"
 
 #include "analysis/spectral_axes.h"
-#include "view/number_text.h"
+#include "presentation/number_text.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "view/number_text.h"
+#include "presentation/number_text.h"
 
 #include <cctype>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "view/display_mode.h"
+#include "presentation/display_mode.h"
 
 namespace velmora {
 

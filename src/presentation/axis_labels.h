@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "view/view_geometry.h"
+#include "presentation/view_geometry.h"
 
 namespace velmora {
 
