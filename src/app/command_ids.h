@@ -36,6 +36,10 @@ inline constexpr int Buffer300 = 32835;
 inline constexpr int Buffer600 = 32836;
 inline constexpr int Buffer1200 = 32837;
 inline constexpr int Volume = 32843;
+// The rate button's menu: the sample rate of the next take.
+inline constexpr int Rate11025 = 40124;
+inline constexpr int Rate22050 = 40125;
+inline constexpr int Rate44100 = 40126;
 // Mode
 inline constexpr int Spectrogram = 32838;
 inline constexpr int PowerSpectrum = 32839;

@@ -86,8 +86,8 @@ void MainWindow::registerFrameCommands() {
     QApplication::restoreOverrideCursor();
   });
   commands_.setHandler(cmd::F0Setting, [this] {
-    F0SettingDialog dialog(F0DisplayRange{view_->f0Min(), view_->f0Max()}, ui_, this);
-    if (dialog.exec() == QDialog::Accepted) view_->setF0Range(dialog.range().minHz, dialog.range().maxHz);
+    F0SettingDialog dialog(F0DisplayRange{view_->display().f0Min(), view_->display().f0Max()}, ui_, this);
+    if (dialog.exec() == QDialog::Accepted) view_->display().setF0Range(dialog.range().minHz, dialog.range().maxHz);
   });
   commands_.setHandler(cmd::LanguageEnglish, [this] { switchLanguageTo(English); });
   commands_.setHandler(cmd::LanguageKorean, [this] { switchLanguageTo(Korean); });
@@ -111,12 +111,11 @@ FrameState MainWindow::frameState() const {
   s.language = settings_.language;
   s.mode = view_->mode();
   s.loaded = view_->hasSamples();
-  s.modified = view_->buffer().modified;
-  s.recordingNumber = view_->buffer().recordingNumber;
+  s.modified = view_->document().isChanged();
+  s.recordingNumber = view_->document().recordingNumber();
   s.recording = view_->isRecording();
   s.playing = view_->isPlaying();
-  s.zoomed = view_->hasSamples() &&
-             (view_->buffer().visibleStart != 0 || view_->buffer().visibleEnd != view_->buffer().sampleCount());
+  s.zoomed = view_->document().isZoomed();
   return s;
 }
 
@@ -167,7 +166,7 @@ bool MainWindow::openClient(int code, const std::string& name, int clientType) {
   view_->spectrogramCommand();
   setDocumentTitle(QString::fromStdString(name));
   const F0DisplayRange range = f0RangeForClientType(clientType);
-  view_->setF0Range(range.minHz, range.maxHz);
+  view_->display().setF0Range(range.minHz, range.maxHz);
   updateCommandStates();
   return true;
 }
@@ -179,7 +178,7 @@ bool MainWindow::openOtherFiles() {
   clientCode_ = kOtherFilesCode;
   clientName_ = velmora::tr(211);
   setDocumentTitle(QString::fromStdString(clientName_));
-  view_->setF0Range(kF0AnonymousClientRange.minHz, kF0AnonymousClientRange.maxHz);
+  view_->display().setF0Range(kF0AnonymousClientRange.minHz, kF0AnonymousClientRange.maxHz);
   view_->spectrogramCommand();
   updateCommandStates();
   return true;
@@ -195,7 +194,7 @@ void MainWindow::updateOpenClient(const std::string& name, int clientType) {
   }
   clientType_ = clientType;
   const F0DisplayRange range = f0RangeForClientType(clientType);
-  view_->setF0Range(range.minHz, range.maxHz);
+  view_->display().setF0Range(range.minHz, range.maxHz);
 }
 
 void MainWindow::closeClient() {
@@ -231,7 +230,7 @@ bool MainWindow::switchLanguageTo(int language) {
   fillToolbar(toolbar_, menu_);
   statusText_->raise();
   connectMenu();
-  view_->setLanguage(settings_.language, settings_.extraTextChar);
+  view_->display().setLanguage(settings_.language, settings_.extraTextChar);
   updateCommandStates();
   return true;
 }

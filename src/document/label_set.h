@@ -26,15 +26,15 @@ struct TextLabel {
 
 class LabelSet {
  public:
-  const std::vector<TextLabel>& slots() const { return slots_; }
-  std::vector<TextLabel>& slots() { return slots_; }
+  const std::vector<TextLabel>& entries() const { return entries_; }
+  std::vector<TextLabel>& entries() { return entries_; }
   // Labels that are shown (slots not hidden).
   size_t visibleCount() const;
-  bool empty() const { return slots_.empty(); }
-  void clear() { slots_.clear(); }
+  bool empty() const { return entries_.empty(); }
+  void clear() { entries_.clear(); }
 
  private:
-  std::vector<TextLabel> slots_;
+  std::vector<TextLabel> entries_;
 };
 
 }  // namespace velmora

@@ -1,31 +1,28 @@
 #pragma once
-// The analysis view: owns the open recording and the two control bars, keeps the display
-// settings the bars choose, and paints itself through the view renderer.
-//
-// Opening by path: close the previous recording, load with the format checks and the
-// stereo question, pick the mode (power spectrum stays power spectrum), give the rate to
-// the bars, compute what the mode needs (busy cursor, "Calculating F0..." on the frame)
-// and repaint. Analyses are computed once per recording and kept until the samples change;
-// the spectrogram image once per visible range and display setting.
+// The analysis view: the widget that shows the open recording. It owns the recording
+// document, what is displayed of it (ViewDisplay), the controllers that open, record and
+// play it, and the two control bars; it turns the bars' and the frame's events into
+// controller calls and paints the scene through the renderer.
 #include <QImage>
 #include <QWidget>
 #include <array>
 #include <filesystem>
-#include <optional>
 #include <memory>
 
-#include "audio/sound_buffer.h"
 #include "core/interaction.h"
-#include "view/analysis_results.h"
+#include "document/recording_document.h"
+#include "view/document_controller.h"
 #include "view/take_controller.h"
-#include "view/view_scene.h"
+#include "view/view_display.h"
+#include "view/view_host.h"
 
 namespace velmora {
 
-class SpectrogramBar;
-class PowerSpectrumBar;
-class TransportButtons;
 class PlaybackController;
+class PowerSpectrumBar;
+class SpectrogramBar;
+class TransportButtons;
+class TransportWiring;
 
 struct ViewStartSettings {
   int screenWidth = 1024;
@@ -35,62 +32,39 @@ struct ViewStartSettings {
   int updateRatePreference = -1;
 };
 
-class AnalysisView : public QWidget {
+class AnalysisView : public QWidget, private ViewHost {
   Q_OBJECT
  public:
   AnalysisView(const ViewStartSettings& settings, Interaction& ui, QWidget* parent = nullptr);
   ~AnalysisView() override;
 
-  const ViewGeometry& geometry() const { return scene_.geometry; }
-  const SoundBuffer& buffer() const { return buffer_; }
-  int mode() const { return mode_; }
-  bool hasSamples() const { return buffer_.isOpen(); }
+  RecordingDocument& document() { return document_; }
+  const RecordingDocument& document() const { return document_; }
+  ViewDisplay& display() { return display_; }
+  const ViewDisplay& display() const { return display_; }
+  DocumentController& documents() { return documents_; }
+
+  // Shorthands for the frame.
+  const SoundBuffer& buffer() const { return document_.sound(); }
+  bool hasSamples() const { return document_.isOpen(); }
+  int mode() const { return display_.mode(); }
+  const ViewGeometry& geometry() const { return display_.geometry(); }
+  bool openRecordingByPath(const std::filesystem::path& path) { return documents_.openByPath(path); }
+  bool openNumberedRecording(const std::filesystem::path& path, int number, const std::string& clientName) {
+    return documents_.openNumbered(path, number, clientName);
+  }
+  void closeRecording() { documents_.close(); }
+  void spectrogramCommand() { display_.spectrogramCommand(); }
+  void powerSpectrumCommand() { display_.powerSpectrumCommand(); }
+  void setEmptyMode() { display_.setEmptyMode(); }
+  void hideBars();
+
   SpectrogramBar* spectrogramBar() const { return spectrogramBar_; }
   PowerSpectrumBar* powerSpectrumBar() const { return powerSpectrumBar_; }
+  std::array<TransportButtons*, 2> transports() const;
   // What the next paint will draw (for printing and tests).
-  ViewScene scene() const;
+  ViewScene scene() const { return display_.scene(); }
   QSize logicalClientSize() const;
-
-  // A file chosen by path ("Other Files"); false when it was refused or could not be read.
-  bool openRecordingByPath(const std::filesystem::path& path);
-  // A client's numbered recording (written by the program: no format checks); the title
-  // shows "<client>  File - <number>".
-  bool openNumberedRecording(const std::filesystem::path& path, int number, const std::string& clientName);
-  // Drops the open recording; the view shows its empty state.
-  void closeRecording();
-  // The Mode menu.
-  void spectrogramCommand();
-  void powerSpectrumCommand();
-  void setEmptyMode();
-  void hideBars();
-  void setF0Range(int minHz, int maxHz);
-  int f0Min() const { return scene_.f0Min; }
-  int f0Max() const { return scene_.f0Max; }
-  void setLanguage(int language, int extraTextChar);
-
-  // Display settings (the bars' controls call these).
-  void setShowF0(bool on);
-  void setShowFormants(bool on);
-  void setShowSpectrogram(bool on);
-  void setBand(int hz);
-  void setSpectrogramLimit(int hz);
-  void setScheme(int scheme);
-  void setLevels(int db);
-  void setPowerLimit(int hz);
-  void setFftSize(int points);
-  void setLtas(bool on);
-  void setLineMode(bool line);
-  void setCurveColour(const QColor& colour);
-  // "Update Rate": the capture and playback buffer size for the shown rate.
-  void applyUpdateRate(double factor);
-  // The rate of the next take, shown while no recording is open.
-  void setRecorderRate(int rateHz);
-  // The take's display: the recorder feeds the engines and the newest block of the signal;
-  // the live modes paint the engines' live picture and spectrum and this signal.
-  Spectrogram& spectrogramEngine() { return results_.spectrogram(); }
-  PowerSpectrum& powerSpectrumEngine() { return results_.power(); }
-  void setLiveSignal(std::vector<float> values);
-
   // Paints the whole view into an image of the widget's size (what the screen shows).
   QImage renderImage() const;
 
@@ -103,42 +77,14 @@ class AnalysisView : public QWidget {
   void playCommand();
   void recordPauseCommand();
   void playPauseCommand();
-  // The Audio menu's 300, 600 and 1200 byte buffers (32835-32837).
+  // The Audio menu's capture buffer sizes in bytes.
   void bufferSizeCommand(int bytes);
-  // The sample-rate menu (40124, 40125, 40126).
+  // The rate button's menu commands.
   bool recordRateCommand(int commandId);
   bool isRecording() const;
   bool isPlaying() const;
   TakeController* takeController() const { return take_.get(); }
   PlaybackController* playbackController() const { return playback_.get(); }
-  std::array<TransportButtons*, 2> transports() const;
-
-  // The selection in samples (start == end: nothing marked).
-  void setSelection(int32_t startSample, int32_t endSample);
-  int32_t selectionStart() const { return selectionStart_; }
-  int32_t selectionEnd() const { return selectionEnd_; }
-  // What the take and playback controllers draw with.
-  void beginLiveDisplay(int rateHz);
-  // Playing the whole recording draws the played blocks as a take is drawn; the file's
-  // display comes back when the player closes.
-  void beginPlaybackDisplay();
-  void endPlaybackDisplay();
-  // One block into the live engines (spectrogram column or spectrum) and the waveform.
-  void drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count);
-  void applyUpdateRateOfBar();
-  bool showsF0() const { return scene_.showF0; }
-  // The computed F0 contour's value at a sample of the recording; 0 when unvoiced or not
-  // computed.
-  float f0At(int64_t sample) const;
-  // The live F0 readout in Hz; 0 clears it.
-  void setF0Readout(float hz);
-  float f0Readout() const { return f0Readout_; }
-  // The playback cursor at a sample of the recording; -1 hides it.
-  void setPlayCursor(int64_t sample);
-  int64_t playCursor() const { return playCursor_; }
-  // The pixel column of the playback cursor, or -1.
-  int playCursorX() const;
-  void showTakeTitle(const QString& title) { emit titleRequested(title); }
 
  signals:
   void statusTextRequested(const QString& text);
@@ -155,43 +101,36 @@ class AnalysisView : public QWidget {
  private:
   void createBars(int updateRatePreference);
   void connectBars();
-  void showBarOfMode();
-  // The Mode commands' common step: nothing when `next` is empty.
-  void switchMode(std::optional<DisplayMode> next);
-  void applyRateToBars(int rateHz);
-  // Brings every result the current mode and settings need up to date.
-  void computeWhatIsShown();
-  void settingsChanged();
-  // What every successful open ends with: mode, bars, analyses, repaint.
-  void finishOpening();
+  // "Update Rate": the capture and playback buffer size for the shown rate.
+  void applyUpdateRate(double factor);
   void paintInto(QPainter& p) const;
-  void paintAudioOverlay(QPainter& p) const;
-  void connectTransport(TransportButtons* t);
-  // A bar's list took the focus: hold the take or the playback until it leaves.
-  void holdForList(bool alsoZoomed);
-  void releaseAfterList();
-  void showRateMenu(TransportButtons* t);
-  // Enables record and play as the view's state allows (not during a take).
-  void refreshTransport();
+
+  // ViewHost: what the controllers may ask of this widget.
+  ViewHost& host() { return *this; }
+  void repaint() override { update(); }
+  void beginBusy() override;
+  void endBusy() override;
+  void showStatusText(const std::string& text) override { emit statusTextRequested(QString::fromStdString(text)); }
+  void showTitle(const std::string& title) override { emit titleRequested(QString::fromStdString(title)); }
+  void resetTitle() override { emit titleResetRequested(); }
+  void notifyRecordingChanged() override { emit recordingChanged(); }
+  void notifyAudioStateChanged() override { emit audioStateChanged(); }
+  void modeChanged() override;
+  BarLimits setBarsRate(int rateHz) override;
+  int updateRateIndex(bool powerSpectrumBar) const override;
+  void setUpdateRateListsEnabled(bool enabled) override;
+  void setTransportEnabled(TransportControl control, bool enabled) override;
+  void setTransportImage(TransportControl control, TransportImage image) override;
 
   Interaction& ui_;
-  ViewScene scene_;
-  SoundBuffer buffer_;
-  std::vector<float> liveSignal_;
-  int mode_ = ModeEmpty;
-  AnalysisResults results_;
+  RecordingDocument document_;
+  ViewDisplay display_;
+  DocumentController documents_;
   SpectrogramBar* spectrogramBar_ = nullptr;
   PowerSpectrumBar* powerSpectrumBar_ = nullptr;
+  TransportWiring* transport_ = nullptr;
   std::unique_ptr<TakeController> take_;
   std::unique_ptr<PlaybackController> playback_;
-  SoundRecorder* recorder_ = nullptr;
-  int32_t selectionStart_ = 0;
-  int32_t selectionEnd_ = 0;
-  float f0Readout_ = 0;
-  int64_t playCursor_ = -1;
-  bool playbackDisplay_ = false;
-  bool listHeldTake_ = false;
-  bool listHeldPlayback_ = false;
 };
 
 }  // namespace velmora

@@ -11,15 +11,19 @@
 
 #include "audio/sound_player.h"
 #include "core/interaction.h"
+#include "document/recording_document.h"
 #include "presentation/live_signal.h"
+#include "view/view_display.h"
+#include "view/view_host.h"
 
 namespace velmora {
 
-class AnalysisView;
-
 class PlaybackController : public PlayerObserver {
  public:
-  PlaybackController(AnalysisView& view, SoundPlayer& player, std::function<void()> stateChanged);
+  PlaybackController(const RecordingDocument& document, ViewDisplay& display, ViewHost& host, SoundPlayer& player,
+                     std::function<void()> stateChanged);
+  // Nothing plays while a take runs.
+  void setRecordingQuery(std::function<bool()> isRecording) { isRecording_ = std::move(isRecording); }
   ~PlaybackController() override;
   PlaybackController(const PlaybackController&) = delete;
   PlaybackController& operator=(const PlaybackController&) = delete;
@@ -45,9 +49,14 @@ class PlaybackController : public PlayerObserver {
   void setBarsPlaying(bool blocks);
   void setBarsIdle();
 
-  AnalysisView& view_;
+  bool takeRunning() const { return isRecording_ && isRecording_(); }
+
+  const RecordingDocument& document_;
+  ViewDisplay& display_;
+  ViewHost& host_;
   SoundPlayer& player_;
   std::function<void()> stateChanged_;
+  std::function<bool()> isRecording_;
   bool wholeRecording_ = false;  // blocks of an unzoomed view (restarted on a new size)
   LiveSignal live_;
 };

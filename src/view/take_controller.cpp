@@ -2,23 +2,19 @@
 
 #include <system_error>
 
+#include "app/command_ids.h"
 #include "app/other_files.h"
 #include "audio/date_file.h"
 #include "audio/input_buffer_bytes.h"
-#include "bars/power_spectrum_bar.h"
-#include "bars/spectrogram_bar.h"
 #include "clients/client_folders.h"
 #include "clients/recording_names.h"
 #include "core/string_table.h"
-#include "view/analysis_view.h"
+#include "core/text_format.h"
+#include "bars/bar_choices.h"
 
 namespace velmora {
 
 namespace {
-constexpr int kRateCommand11025 = 40124;
-constexpr int kRateCommand22050 = 40125;
-constexpr int kRateCommand44100 = 40126;
-
 void removeQuietly(const std::filesystem::path& path) {
   std::error_code ec;
   std::filesystem::remove(path, ec);
@@ -27,16 +23,17 @@ void removeQuietly(const std::filesystem::path& path) {
 
 int recordFormatCodeForCommand(int commandId) {
   switch (commandId) {
-    case kRateCommand11025: return 3;
-    case kRateCommand22050: return 5;
-    case kRateCommand44100: return 7;
+    case cmd::Rate11025: return 3;
+    case cmd::Rate22050: return 5;
+    case cmd::Rate44100: return 7;
     default: return 0;
   }
 }
 
-TakeController::TakeController(AnalysisView& view, SoundRecorder& recorder, SoundPlayer& player, Interaction& ui,
-                               TakeClientSource client, std::function<void()> stateChanged)
-    : view_(view), recorder_(recorder), player_(player), ui_(ui), client_(std::move(client)),
+TakeController::TakeController(DocumentController& documents, ViewDisplay& display, ViewHost& host,
+                               SoundRecorder& recorder, SoundPlayer& player, Interaction& ui, TakeClientSource client,
+                               std::function<void()> stateChanged)
+    : documents_(documents), display_(display), host_(host), recorder_(recorder), player_(player), ui_(ui), client_(std::move(client)),
       stateChanged_(std::move(stateChanged)) {
   recorder_.setObserver(this);
 }
@@ -55,7 +52,7 @@ bool TakeController::recordRateCommand(int commandId) {
   const int code = recordFormatCodeForCommand(commandId);
   if (code == 0 || recording_) return false;
   if (!recorder_.setFormat(code)) return false;
-  view_.setRecorderRate(recorder_.sampleRateHz());
+  display_.setRecorderRate(recorder_.sampleRateHz());
   return true;
 }
 
@@ -67,40 +64,39 @@ bool TakeController::chooseTarget(const TakeClient& client) {
   if (client.code == kOtherFilesCode) {
     number_ = -1;
     target_ = otherFilesFolder(client.workingFolder) / SoundRecorder::kTempFileName;
-    view_.showTakeTitle(QString());
+    host_.showTitle(std::string());
     return true;
   }
   number_ = nextRecordingNumber(ui_, client.workingFolder, client.code);
   if (number_ < 0) return false;
   target_ = recordingPath(client.workingFolder, client.code, number_,
                           prefixForRate(static_cast<uint32_t>(recorder_.sampleRateHz())));
-  view_.showTakeTitle(QString::fromStdString(formatv(velmora::tr(166), client.name, number_)));
+  host_.showTitle(formatv(velmora::tr(166), client.name, number_));
   return true;
 }
 
 void TakeController::startTake(bool fromBar) {
   const TakeClient client = client_ ? client_() : TakeClient{};
-  if (client.code == kNoClient || view_.mode() == ModeEmpty) return;
+  if (client.code == kNoClient || display_.mode() == ModeEmpty) return;
   if (player_.isOpen()) {
     player_.reset();
     player_.waitClosed();
   }
-  view_.closeRecording();
+  documents_.close();
   if (!chooseTarget(client)) {
     // The client is full (57713 was shown): the view waits with nothing open.
-    view_.setEmptyMode();
-    view_.spectrogramBar()->updateRateCombo()->setEnabled(true);
-    view_.powerSpectrumBar()->updateRateCombo()->setEnabled(true);
+    display_.setEmptyMode();
+    host_.setUpdateRateListsEnabled(true);
     return;
   }
   setBarsRecording(fromBar);
   paused_ = false;
   liveBytes_ = 0;
   const int rate = recorder_.sampleRateHz();
-  view_.beginLiveDisplay(rate);
-  view_.applyUpdateRateOfBar();
-  live_.start(rate, view_.geometry().graphWidth);
-  if (recorder_.start(target_, view_.spectrogramBar()->selectedUpdateRateIndex())) {
+  display_.beginLiveDisplay(rate);
+  applyUpdateRateOfBar(rate);
+  live_.start(rate, display_.geometry().graphWidth);
+  if (recorder_.start(target_, host_.updateRateIndex(false))) {
     recording_ = true;
     return;
   }
@@ -109,22 +105,30 @@ void TakeController::startTake(bool fromBar) {
     player_.close();
   }
   setBarsIdle(false);
-  for (TransportButtons* t : view_.transports()) t->recordButton()->setEnabled(false);
+  host_.setTransportEnabled(TransportControl::Record, false);
+}
+
+void TakeController::applyUpdateRateOfBar(int rateHz) {
+  // Capture buffers of the size the shown bar's "Update Rate" asks for at this rate.
+  const bool power = isPowerSpectrumMode(display_.mode());
+  const std::vector<double>& factors = power ? powerSpectrumUpdateRateFactors() : spectrogramUpdateRateFactors();
+  const auto index = static_cast<size_t>(std::max(host_.updateRateIndex(power), 0));
+  setInputBufferBytes(updateRateBufferBytes(rateHz, factors.at(std::min(index, factors.size() - 1))));
 }
 
 void TakeController::pauseOrResume() {
   if (!recording_) return;
   if (paused_) {
-    view_.beginLiveDisplay(recorder_.sampleRateHz());
-    live_.start(recorder_.sampleRateHz(), view_.geometry().graphWidth);
+    documents_.document().clearSelection();
+    display_.beginLiveDisplay(recorder_.sampleRateHz());
+    live_.start(recorder_.sampleRateHz(), display_.geometry().graphWidth);
     recorder_.resume();
     paused_ = false;
   } else {
     recorder_.pause();
     paused_ = true;
   }
-  for (TransportButtons* t : view_.transports())
-    t->recordPauseButton()->setIcon(barIcon(paused_ ? BarIcon::Record : BarIcon::Pause));
+  host_.setTransportImage(TransportControl::RecordPause, paused_ ? TransportImage::Record : TransportImage::Pause);
   if (stateChanged_) stateChanged_();
 }
 
@@ -134,7 +138,7 @@ void TakeController::stopTake() {
   stopping_ = false;
   recording_ = false;
   paused_ = false;
-  for (TransportButtons* t : view_.transports()) t->playButton()->setEnabled(false);
+  host_.setTransportEnabled(TransportControl::Play, false);
   const TakeClient client = client_ ? client_() : TakeClient{};
   std::optional<std::filesystem::path> kept;
   if (client.code == kOtherFilesCode) {
@@ -143,17 +147,17 @@ void TakeController::stopTake() {
     kept = target_;
   }
   setBarsIdle(kept.has_value());
-  view_.setF0Readout(0);
+  display_.setF0Readout(0);
   if (!kept) {
-    view_.closeRecording();
-    view_.showTakeTitle(QString::fromStdString(client.name));
+    documents_.close();
+    host_.showTitle(client.name);
     return;
   }
   if (client.code == kOtherFilesCode)
-    view_.openRecordingByPath(*kept);
+    documents_.openByPath(*kept);
   else
-    view_.openNumberedRecording(*kept, number_, client.name);
-  for (TransportButtons* t : view_.transports()) t->playButton()->setEnabled(view_.hasSamples());
+    documents_.openNumbered(*kept, number_, client.name);
+  host_.setTransportEnabled(TransportControl::Play, documents_.document().isOpen());
 }
 
 bool TakeController::keepClientTake() {
@@ -195,33 +199,25 @@ std::optional<std::filesystem::path> TakeController::keepOtherFilesTake(const Ta
 }
 
 void TakeController::setBarsRecording(bool fromBar) {
-  for (TransportButtons* t : view_.transports()) {
-    t->recordButton()->setEnabled(true);
-    t->recordButton()->setIcon(barIcon(BarIcon::Stop));
-    t->recordPauseButton()->setIcon(barIcon(BarIcon::Pause));
-    t->recordPauseButton()->setEnabled(true);
-    t->rateButton()->setEnabled(false);
-    t->playButton()->setEnabled(false);
-  }
-  if (fromBar) {
-    view_.spectrogramBar()->updateRateCombo()->setEnabled(false);
-    view_.powerSpectrumBar()->updateRateCombo()->setEnabled(false);
-  }
+  host_.setTransportEnabled(TransportControl::Record, true);
+  host_.setTransportImage(TransportControl::Record, TransportImage::Stop);
+  host_.setTransportImage(TransportControl::RecordPause, TransportImage::Pause);
+  host_.setTransportEnabled(TransportControl::RecordPause, true);
+  host_.setTransportEnabled(TransportControl::Rate, false);
+  host_.setTransportEnabled(TransportControl::Play, false);
+  if (fromBar) host_.setUpdateRateListsEnabled(false);
 }
 
 void TakeController::setBarsIdle(bool fileRemains) {
-  for (TransportButtons* t : view_.transports()) {
-    t->recordButton()->setIcon(barIcon(BarIcon::Record));
-    t->recordButton()->setEnabled(true);
-    t->playPauseButton()->setEnabled(false);
-    t->playPauseButton()->setIcon(barIcon(BarIcon::Pause));
-    t->recordPauseButton()->setEnabled(false);
-    t->recordPauseButton()->setIcon(barIcon(BarIcon::Pause));
-    t->rateButton()->setEnabled(true);
-    t->playButton()->setEnabled(fileRemains);
-  }
-  view_.spectrogramBar()->updateRateCombo()->setEnabled(true);
-  view_.powerSpectrumBar()->updateRateCombo()->setEnabled(true);
+  host_.setTransportImage(TransportControl::Record, TransportImage::Record);
+  host_.setTransportEnabled(TransportControl::Record, true);
+  host_.setTransportEnabled(TransportControl::PlayPause, false);
+  host_.setTransportImage(TransportControl::PlayPause, TransportImage::Pause);
+  host_.setTransportEnabled(TransportControl::RecordPause, false);
+  host_.setTransportImage(TransportControl::RecordPause, TransportImage::Pause);
+  host_.setTransportEnabled(TransportControl::Rate, true);
+  host_.setTransportEnabled(TransportControl::Play, fileRemains);
+  host_.setUpdateRateListsEnabled(true);
 }
 
 void TakeController::takeOpened() { live_.resetF0Counter(); }
@@ -232,9 +228,9 @@ void TakeController::takeBufferReturned(const TakeBuffer& buffer) {
 }
 
 void TakeController::drawLive(const TakeBuffer& buffer) {
-  view_.drawLiveBlock(live_, buffer.samples, buffer.sampleCount);
-  if (view_.showsF0()) {
-    if (const std::optional<float> hz = live_.f0Due(inputBufferBytes())) view_.setF0Readout(*hz);
+  display_.drawLiveBlock(live_, buffer.samples, buffer.sampleCount);
+  if (display_.showsF0()) {
+    if (const std::optional<float> hz = live_.f0Due(inputBufferBytes())) display_.setF0Readout(*hz);
   }
 }
 

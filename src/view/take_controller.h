@@ -19,10 +19,11 @@
 #include "audio/sound_recorder.h"
 #include "core/interaction.h"
 #include "presentation/live_signal.h"
+#include "view/document_controller.h"
+#include "view/view_display.h"
+#include "view/view_host.h"
 
 namespace velmora {
-
-class AnalysisView;
 
 // The open client as the frame knows it.
 struct TakeClient {
@@ -38,8 +39,8 @@ inline constexpr const char* kKeepTakeQuestion = "Do you Want to save the actual
 
 class TakeController : public RecorderObserver {
  public:
-  TakeController(AnalysisView& view, SoundRecorder& recorder, SoundPlayer& player, Interaction& ui,
-                 TakeClientSource client, std::function<void()> stateChanged);
+  TakeController(DocumentController& documents, ViewDisplay& display, ViewHost& host, SoundRecorder& recorder,
+                 SoundPlayer& player, Interaction& ui, TakeClientSource client, std::function<void()> stateChanged);
   ~TakeController() override;
   TakeController(const TakeController&) = delete;
   TakeController& operator=(const TakeController&) = delete;
@@ -74,8 +75,11 @@ class TakeController : public RecorderObserver {
   void setBarsRecording(bool fromBar);
   void setBarsIdle(bool fileRemains);
   void drawLive(const TakeBuffer& buffer);
+  void applyUpdateRateOfBar(int rateHz);
 
-  AnalysisView& view_;
+  DocumentController& documents_;
+  ViewDisplay& display_;
+  ViewHost& host_;
   SoundRecorder& recorder_;
   SoundPlayer& player_;
   Interaction& ui_;

@@ -32,6 +32,7 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
       paintStartPicture(p, scene, logicalClient);
     }
     p.restore();
+    paintAudioOverlay(p, scene);
     return;
   }
   paintSpectralFrame(p, scene);
@@ -58,6 +59,7 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   }
   paintVolumePanel(p, scene, logicalClient);
   p.restore();
+  paintAudioOverlay(p, scene);
 }
 
 }  // namespace velmora

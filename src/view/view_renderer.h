@@ -29,6 +29,8 @@ void paintF0Curve(QPainter& p, const ViewScene& scene);
 void paintFormantOverlay(QPainter& p, const ViewScene& scene);
 void paintPowerSpectrum(QPainter& p, const ViewScene& scene);
 void paintVolumePanel(QPainter& p, const ViewScene& scene, QSize logicalClient);
+// Over the panes while a take or playback runs: the F0 readout and the playback cursor.
+void paintAudioOverlay(QPainter& p, const ViewScene& scene);
 
 // Text with its top-left corner at (x, y), as the view's fixed layout places it.
 void drawTextAt(QPainter& p, int x, int y, const QString& text);

@@ -38,6 +38,8 @@ struct ViewScene {
   int recorderRate = 11025;  // shown while no recording is open
   bool lineInput = false;    // the record line is "Line" instead of "Mic"
   bool printing = false;
+  float f0Readout = 0;   // live F0 in Hz while a take or playback runs; 0: none
+  int playCursorX = -1;  // pixel column of the playback cursor; -1: none
 
   bool hasSamples() const { return buffer && buffer->isOpen(); }
   int sampleRate() const { return buffer ? static_cast<int>(buffer->sampleRate()) : 0; }

@@ -41,7 +41,7 @@ TEST(RecordingDocument, OpenShowsWholeFileAndCloseForgetsEverything) {
   doc.select(100, 50);
   ASSERT_TRUE(doc.zoomTo(doc.selection()));
   doc.editState().lastEdit = LastEdit::Copy;
-  doc.labels().slots().push_back(TextLabel{});
+  doc.labels().entries().push_back(TextLabel{});
   doc.setChanged(true);
   doc.close();
   EXPECT_FALSE(doc.isOpen());

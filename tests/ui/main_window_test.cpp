@@ -96,8 +96,8 @@ TEST_F(MainWindowTest, OtherFilesIsOpenedAsThePseudoClient) {
   EXPECT_TRUE(window->action(cmd::OpenRecording)->isEnabled());
   EXPECT_FALSE(window->action(cmd::Import)->isEnabled());  // no import into "Other Files"
   EXPECT_EQ(window->view()->mode(), ModeLiveSpectrogram);
-  EXPECT_EQ(window->view()->f0Min(), 70);
-  EXPECT_EQ(window->view()->f0Max(), 1000);
+  EXPECT_EQ(window->view()->display().f0Min(), 70);
+  EXPECT_EQ(window->view()->display().f0Max(), 1000);
 }
 
 TEST_F(MainWindowTest, FilesOpenLoadsAStereoFileAfterTheChannelQuestion) {
@@ -249,8 +249,8 @@ TEST_F(MainWindowTest, ClientWithoutFolderOrOfUnknownTypeIsNotOpened) {
   EXPECT_FALSE(window->openClient(7, "Ana", 9));
   EXPECT_EQ(ui.countOf(57711), 1);
   EXPECT_TRUE(window->openClient(7, "Ana", 2));
-  EXPECT_EQ(window->view()->f0Min(), 200);
-  EXPECT_EQ(window->view()->f0Max(), 550);
+  EXPECT_EQ(window->view()->display().f0Min(), 200);
+  EXPECT_EQ(window->view()->display().f0Max(), 550);
   EXPECT_EQ(window->windowTitle(), "Ana - Velmora");
   EXPECT_TRUE(window->action(cmd::Import)->isEnabled());
 }

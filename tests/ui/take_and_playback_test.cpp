@@ -26,7 +26,7 @@ TEST_F(TakeAndPlaybackTest, AKeptTakeIsWrittenDatedAndLoaded) {
   EXPECT_EQ(window->documentTitle(), "Ann  File - 1");
   EXPECT_EQ(view()->mode(), ModeLiveSpectrogram);
   EXPECT_EQ(view()->takeController()->liveBytes(), 6 * kBufferBytes);
-  EXPECT_EQ(view()->spectrogramEngine().liveColumnCount(), 6);
+  EXPECT_EQ(view()->display().results().spectrogram().liveColumnCount(), 6);
   EXPECT_TRUE(bar()->recordPauseButton()->isEnabled());
   EXPECT_FALSE(bar()->rateButton()->isEnabled());
 
@@ -163,9 +163,9 @@ TEST_F(TakeAndPlaybackTest, PlayingTheWholeRecordingMovesTheCursorUntilStopped) 
   out.deliver();
   EXPECT_EQ(out.complete(2), 2);
   out.deliver();
-  EXPECT_EQ(view()->spectrogramEngine().liveColumnCount(), 2);
-  EXPECT_GT(view()->playCursor(), 1500);
-  EXPECT_GT(view()->playCursorX(), view()->geometry().graphLeft);
+  EXPECT_EQ(view()->display().results().spectrogram().liveColumnCount(), 2);
+  EXPECT_GT(view()->display().playCursor(), 1500);
+  EXPECT_GT(view()->display().playCursorX(), view()->geometry().graphLeft);
 
   view()->playPauseCommand();
   EXPECT_TRUE(out.paused);
@@ -176,7 +176,7 @@ TEST_F(TakeAndPlaybackTest, PlayingTheWholeRecordingMovesTheCursorUntilStopped) 
   EXPECT_FALSE(view()->isPlaying());
   EXPECT_EQ(view()->mode(), ModeSpectrogram);
   EXPECT_FALSE(view()->scene().spectrogram.isNull());  // the file's picture is back
-  EXPECT_EQ(view()->playCursor(), -1);
+  EXPECT_EQ(view()->display().playCursor(), -1);
   EXPECT_FALSE(bar()->playPauseButton()->isEnabled());
   EXPECT_TRUE(bar()->recordButton()->isEnabled());
   EXPECT_TRUE(bar()->playButton()->isEnabled());
@@ -185,7 +185,7 @@ TEST_F(TakeAndPlaybackTest, PlayingTheWholeRecordingMovesTheCursorUntilStopped) 
 TEST_F(TakeAndPlaybackTest, AMarkedSelectionPlaysAsOneBlock) {
   writeRecording(clientFile("wv001.wav"), 11025);
   ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
-  view()->setSelection(1100, 100);
+  view()->document().select(1100, 100);
   bar()->playButton()->click();
   ASSERT_TRUE(view()->isPlaying());
   ASSERT_EQ(out.writtenBytes.size(), 1u);
@@ -194,7 +194,7 @@ TEST_F(TakeAndPlaybackTest, AMarkedSelectionPlaysAsOneBlock) {
   EXPECT_EQ(out.writtenData[0], reinterpret_cast<const char*>(view()->buffer().samples.data() + 100));
   out.playToEnd();
   EXPECT_FALSE(view()->isPlaying());
-  EXPECT_EQ(view()->playCursor(), -1);
+  EXPECT_EQ(view()->display().playCursor(), -1);
 }
 
 TEST_F(TakeAndPlaybackTest, RecordingStopsPlaybackFirst) {
@@ -229,7 +229,7 @@ TEST_F(TakeAndPlaybackTest, APowerSpectrumTakeFeedsTheLiveSpectrumAtItsBarsUpdat
   EXPECT_EQ(view()->mode(), ModeLivePowerSpectrum);
   // The power bar's default entry (7.0 ms): 11025 / 60 x 7 = 1286 bytes.
   EXPECT_EQ(view()->takeController()->liveBytes(), 3 * 1286);
-  EXPECT_TRUE(view()->powerSpectrumEngine().hasData());
+  EXPECT_TRUE(view()->display().results().power().hasData());
   stopWithAnswer(true);
   EXPECT_EQ(view()->mode(), ModePowerSpectrum);
 }
@@ -254,7 +254,7 @@ TEST_F(TakeAndPlaybackTest, ThePlayCursorIsDrawnInvertedOverThePanes) {
   ASSERT_EQ(out.complete(5), 5);
   out.deliver();
   view()->resize(1024, 700);
-  const int x = view()->playCursorX();
+  const int x = view()->display().playCursorX();
   ASSERT_GT(x, view()->geometry().graphLeft);
   const int y = static_cast<int>((view()->geometry().waveTop + 2) * view()->geometry().verticalStretch());
   const QImage with = view()->renderImage();
@@ -272,7 +272,7 @@ TEST_F(TakeAndPlaybackTest, ANewUpdateRateWhilePlayingCarriesOnFromThePlayPositi
   out.deliver();
   ASSERT_EQ(out.complete(3), 3);
   out.deliver();
-  const int64_t position = view()->playCursor();
+  const int64_t position = view()->display().playCursor();
   ASSERT_GT(position, 1500 + 2 * 1000);
   const size_t before = out.writtenBytes.size();
   QComboBox* rate = view()->spectrogramBar()->updateRateCombo();
@@ -328,7 +328,7 @@ TEST_F(TakeAndPlaybackTest, PlayingInThePowerSpectrumModeFeedsTheSpectrumAndThen
   out.deliver();
   ASSERT_EQ(out.complete(2), 2);
   out.deliver();
-  EXPECT_GE(view()->powerSpectrumEngine().averageCount(), 1);
+  EXPECT_GE(view()->display().results().power().averageCount(), 1);
   out.playToEnd();
   EXPECT_FALSE(view()->isPlaying());
   EXPECT_EQ(view()->mode(), ModePowerSpectrum);
@@ -351,9 +351,9 @@ TEST_F(TakeAndPlaybackTest, WithTheF0BoxTickedPlaybackShowsTheContoursValueAtThe
   out.deliver();
   ASSERT_EQ(out.complete(6), 6);
   out.deliver();
-  EXPECT_NEAR(view()->f0Readout(), 200.0f, 10.0f);
+  EXPECT_NEAR(view()->display().f0Readout(), 200.0f, 10.0f);
   view()->playCommand();
-  EXPECT_EQ(view()->f0Readout(), 0.0f);
+  EXPECT_EQ(view()->display().f0Readout(), 0.0f);
 }
 
 TEST_F(TakeAndPlaybackTest, ABarListWithTheFocusHoldsTheTakeUntilItLeaves) {

@@ -63,9 +63,9 @@ TEST(TakeIntegration, ARealTakeIsKeptLoadedAndPlayedToTheEnd) {
 
     window.runCommand(cmd::Play);
     ASSERT_TRUE(view->isPlaying());
-    EXPECT_TRUE(runEventsUntil([&] { return view->playCursor() > 0; }, 10000));
+    EXPECT_TRUE(runEventsUntil([&] { return view->display().playCursor() > 0; }, 10000));
     EXPECT_TRUE(runEventsUntil([&] { return !view->isPlaying(); }, 20000));
-    EXPECT_EQ(view->playCursor(), -1);
+    EXPECT_EQ(view->display().playCursor(), -1);
     EXPECT_EQ(ui.shownIds(), std::vector<int>{kKeepTakeQuestionId});
   }
   setInputBufferBytes(kStartInputBufferBytes);

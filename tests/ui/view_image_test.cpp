@@ -47,7 +47,7 @@ TEST_P(ViewImageTest, FramesLieWhereTheLayoutPutsThem) {
   std::vector<int16_t> samples(22050, 0);
   ASSERT_TRUE(writeWavFile(path, WaveFormat::pcm(11025), samples.data(), samples.size() * 2));
   ASSERT_TRUE(view.openRecordingByPath(path));
-  view.setShowSpectrogram(false);  // white pane: only the frame is dark
+  view.display().setShowSpectrogram(false);  // white pane: only the frame is dark
   const ViewGeometry& g = view.geometry();
   ASSERT_EQ(g.graphLeft, c.left);
   ASSERT_EQ(g.spectralTop, c.top);
@@ -146,8 +146,8 @@ TEST(ViewImage, LiveModeShowsTheTakesPictureAndSignal) {
   const int x = g.graphLeft + 200;
   QImage image = view.grab().toImage();
   EXPECT_FALSE(isDark(image.pixel(x, g.spectralTop + 150)));  // nothing recorded yet: white pane
-  view.spectrogramEngine().startLive(g.graphWidth, g.spectralHeight);
-  view.setLiveSignal(std::vector<float>(static_cast<size_t>(g.graphWidth) * 8, -32768.0f));
+  view.display().results().spectrogram().startLive(g.graphWidth, g.spectralHeight);
+  view.display().setLiveSignal(std::vector<float>(static_cast<size_t>(g.graphWidth) * 8, -32768.0f));
   image = view.grab().toImage();
   EXPECT_TRUE(isDark(image.pixel(x, g.spectralTop + 150)));  // the silent live picture
   EXPECT_TRUE(isDark(image.pixel(x, g.waveTop + g.waveHeight - 1)));

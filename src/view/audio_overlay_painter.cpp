@@ -1,0 +1,33 @@
+// What a take or playback draws over the panes: the live F0 readout near the right end of
+// the waveform pane, and the playback cursor.
+#include "presentation/number_text.h"
+#include "view/view_renderer.h"
+
+namespace velmora {
+
+void paintAudioOverlay(QPainter& p, const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  if (scene.f0Readout > 0 && scene.mode != ModeEmpty && !isPowerSpectrumMode(scene.mode)) {
+    // "F" with a subscript 0, then the value.
+    const int x = g.graphLeft + g.graphWidth - 150;
+    const int y = g.waveTop + 4;
+    p.setPen(Qt::black);
+    p.setFont(viewFont("Arial", 14, true));
+    drawTextAt(p, x, y, QStringLiteral("F"));
+    p.setFont(viewFont("Arial", 10, true));
+    drawTextAt(p, x + 9, y + 7, QStringLiteral("0"));
+    p.setFont(viewFont("Arial", 14, true));
+    drawTextAt(p, x + 16, y, QString::fromStdString(viewNumber(": %.2f", static_cast<double>(scene.f0Readout))));
+  }
+  const int x = scene.playCursorX;
+  if (x < 0) return;
+  // An inverted column over the analysis pane and the waveform, as the selection marks are.
+  p.save();
+  p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  p.setPen(QPen(Qt::white, 0));
+  p.drawLine(x, g.spectralTop, x, g.spectralTop + g.spectralHeight);
+  p.drawLine(x, g.waveTop, x, g.waveTop + g.waveHeight);
+  p.restore();
+}
+
+}  // namespace velmora

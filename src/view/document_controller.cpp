@@ -1,0 +1,64 @@
+#include "view/document_controller.h"
+
+#include "audio/recording_opener.h"
+#include "clients/recording_names.h"
+#include "core/string_table.h"
+#include "core/text_format.h"
+
+namespace velmora {
+
+DocumentController::DocumentController(RecordingDocument& document, ViewDisplay& display, ViewHost& host,
+                                       Interaction& ui)
+    : document_(document), display_(display), host_(host), ui_(ui) {}
+
+bool DocumentController::openByPath(const std::filesystem::path& path) {
+  close();
+  host_.showTitle(formatv(velmora::tr(165), path.filename().string()));
+  SoundBuffer loaded;
+  bool opened = false;
+  {
+    BusyScope busy(host_);
+    opened = openRecordingByPath(loaded, path, ui_);
+  }
+  if (!opened) {
+    close();
+    host_.resetTitle();
+    return false;
+  }
+  finishOpening(std::move(loaded));
+  return true;
+}
+
+bool DocumentController::openNumbered(const std::filesystem::path& path, int number, const std::string& clientName) {
+  close();
+  SoundBuffer loaded;
+  bool opened = false;
+  {
+    BusyScope busy(host_);
+    opened = openNumberedRecording(loaded, path, number, ui_);
+  }
+  if (!opened) return false;
+  host_.showTitle(formatv(velmora::tr(164), clientName, number));
+  finishOpening(std::move(loaded));
+  return true;
+}
+
+void DocumentController::finishOpening(SoundBuffer&& loaded) {
+  document_.open(std::move(loaded), clientCode_ ? clientCode_() : kNoClient);
+  display_.recordingOpened();
+  host_.notifyRecordingChanged();
+}
+
+void DocumentController::close() {
+  if (beforeClose_) beforeClose_();
+  const bool hadSamples = document_.isOpen();
+  document_.close();
+  display_.recordingClosed();
+  if (hadSamples) {
+    host_.resetTitle();
+    host_.notifyRecordingChanged();
+  }
+  host_.modeChanged();
+}
+
+}  // namespace velmora

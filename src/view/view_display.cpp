@@ -1,0 +1,267 @@
+#include "view/view_display.h"
+
+#include <algorithm>
+
+#include "analysis/f0_track.h"
+#include "core/string_table.h"
+
+namespace velmora {
+
+ViewDisplay::ViewDisplay(const RecordingDocument& document, ViewHost& host, Interaction& ui,
+                         const ViewGeometry& geometry)
+    : document_(document), host_(host), ui_(ui) {
+  scene_.geometry = geometry;
+}
+
+ViewScene ViewDisplay::scene() const {
+  ViewScene s = scene_;
+  s.mode = mode_;
+  s.buffer = &document_.sound();
+  s.scheme = results_.spectrogram().scheme();
+  s.spectrogramTopHz = results_.spectrogram().topFrequencyHz();
+  s.powerTopHz = results_.power().topFrequencyHz();
+  s.f0Values = results_.f0Values();
+  s.formants = results_.formants();
+  if (isFileMode(mode_)) {
+    s.spectrogram = results_.spectrogramImage();
+    s.power = results_.powerSpectrum();
+  } else {
+    s.spectrogram = results_.liveSpectrogramImage();
+    s.power = results_.power().hasData() ? &results_.power() : nullptr;
+    s.liveSignal = liveSignal_.empty() ? nullptr : &liveSignal_;
+  }
+  s.f0Readout = f0Readout_;
+  s.playCursorX = playCursorX();
+  return s;
+}
+
+void ViewDisplay::recordingOpened() {
+  results_.samplesChanged();
+  mode_ = modeAfterOpening(mode_);
+  applyRate(document_.sampleRate());
+  host_.modeChanged();
+  computeWhatIsShown();
+  host_.repaint();
+}
+
+void ViewDisplay::recordingClosed() {
+  playCursor_ = -1;
+  results_.samplesChanged();
+  host_.repaint();
+}
+
+void ViewDisplay::applyRate(int rateHz) {
+  results_.setSampleRate(rateHz);
+  const BarLimits limits = host_.setBarsRate(rateHz);
+  if (limits.spectrogramHz > 0) results_.spectrogram().setLimit(static_cast<float>(limits.spectrogramHz));
+  if (limits.powerSpectrumHz > 0) results_.power().setLimit(static_cast<float>(limits.powerSpectrumHz));
+}
+
+void ViewDisplay::setEmptyMode() {
+  mode_ = ModeEmpty;
+  host_.modeChanged();
+  host_.repaint();
+}
+
+void ViewDisplay::spectrogramCommand() { switchMode(modeForSpectrogramCommand(mode_, document_.isOpen())); }
+
+void ViewDisplay::powerSpectrumCommand() { switchMode(modeForPowerSpectrumCommand(mode_, document_.isOpen())); }
+
+void ViewDisplay::switchMode(std::optional<DisplayMode> next) {
+  if (!next) return;
+  mode_ = *next;
+  host_.modeChanged();
+  computeWhatIsShown();
+  host_.repaint();
+}
+
+void ViewDisplay::computeWhatIsShown() {
+  if (!document_.isOpen() || !isFileMode(mode_)) return;
+  BusyScope busy(host_);
+  const auto status = [this](const std::string& text) { host_.showStatusText(text); };
+  const SoundBuffer& sound = document_.sound();
+  const ViewGeometry& g = scene_.geometry;
+  if (mode_ == ModeSpectrogram) {
+    results_.computeSpectrogram(sound, g.graphWidth, g.spectralHeight);
+    if (scene_.showF0) results_.computeF0(sound, status);
+    if (scene_.showFormants) {
+      const std::string error = results_.computeFormants(sound, status);
+      if (!error.empty()) ui_.showMessage(Message{0, error, {}, MessageIcon::Error});
+    }
+  } else {
+    results_.computePower(sound);
+  }
+}
+
+void ViewDisplay::settingsChanged() {
+  computeWhatIsShown();
+  host_.repaint();
+}
+
+void ViewDisplay::setRecorderRate(int rateHz) {
+  scene_.recorderRate = rateHz;
+  host_.repaint();
+}
+
+void ViewDisplay::setF0Range(int minHz, int maxHz) {
+  scene_.f0Min = minHz;
+  scene_.f0Max = maxHz;
+  host_.repaint();
+}
+
+void ViewDisplay::setLanguage(int language, int extraTextChar) {
+  scene_.language = language;
+  scene_.extraTextChar = extraTextChar;
+  host_.repaint();
+}
+
+void ViewDisplay::setShowF0(bool on) {
+  scene_.showF0 = on;
+  settingsChanged();
+}
+
+void ViewDisplay::setShowFormants(bool on) {
+  scene_.showFormants = on;
+  settingsChanged();
+}
+
+void ViewDisplay::setShowSpectrogram(bool on) {
+  scene_.showSpectrogram = on;
+  settingsChanged();
+}
+
+void ViewDisplay::setBand(int hz) {
+  results_.spectrogram().setBandwidth(static_cast<float>(hz));
+  results_.spectrogramAnalysisChanged();
+  settingsChanged();
+}
+
+void ViewDisplay::setSpectrogramLimit(int hz) {
+  results_.spectrogram().setLimit(static_cast<float>(hz));
+  results_.spectrogramAnalysisChanged();
+  settingsChanged();
+}
+
+void ViewDisplay::setScheme(int scheme) {
+  results_.spectrogram().setScheme(scheme);  // recolours the kept picture
+  host_.repaint();
+}
+
+void ViewDisplay::setLevels(int db) {
+  results_.spectrogram().setLevels(db);
+  host_.repaint();
+}
+
+void ViewDisplay::setPowerLimit(int hz) {
+  results_.power().setLimit(static_cast<float>(hz));
+  host_.repaint();
+}
+
+void ViewDisplay::setFftSize(int points) {
+  if (!results_.power().setFftSize(points)) return;
+  results_.powerAnalysisChanged();
+  settingsChanged();
+}
+
+void ViewDisplay::setLtas(bool on) {
+  results_.power().setShowAverage(on);
+  host_.repaint();
+}
+
+void ViewDisplay::setLineMode(bool line) {
+  results_.power().setStyle(line ? PowerSpectrumStyle::Line : PowerSpectrumStyle::Solid);
+  host_.repaint();
+}
+
+void ViewDisplay::setCurveColour(Rgb colour) {
+  results_.power().setColour(colour);
+  host_.repaint();
+}
+
+void ViewDisplay::startLivePicture() {
+  const ViewGeometry& g = scene_.geometry;
+  results_.spectrogram().startLive(g.graphWidth, g.spectralHeight);
+  results_.power().resetAverage();
+  results_.power().setHasData(false);
+  liveSignal_.clear();
+}
+
+void ViewDisplay::beginLiveDisplay(int rateHz) {
+  mode_ = isPowerSpectrumMode(mode_) ? ModeLivePowerSpectrum : ModeLiveSpectrogram;
+  scene_.recorderRate = rateHz;
+  applyRate(rateHz);
+  startLivePicture();
+  f0Readout_ = 0;
+  playCursor_ = -1;
+  host_.modeChanged();
+  host_.repaint();
+}
+
+void ViewDisplay::beginPlaybackDisplay() {
+  if (!isFileMode(mode_)) return;
+  mode_ = mode_ == ModePowerSpectrum ? ModeLivePowerSpectrum : ModeLiveSpectrogram;
+  playbackDisplay_ = true;
+  startLivePicture();
+  host_.repaint();
+}
+
+void ViewDisplay::endPlaybackDisplay() {
+  if (!playbackDisplay_) return;
+  playbackDisplay_ = false;
+  // A Mode command while playing chose the other pane: keep that choice.
+  mode_ = modeAfterRecordingStopped(mode_);
+  liveSignal_.clear();
+  // The live blocks went into the spectrum engine; the file's spectrum is computed again.
+  results_.powerAnalysisChanged();
+  computeWhatIsShown();
+  host_.repaint();
+}
+
+void ViewDisplay::drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count) {
+  if (!samples || count == 0) return;
+  live.push(samples, count);
+  if (isPowerSpectrumMode(mode_)) {
+    if (results_.power().compute(samples, static_cast<int64_t>(count)) > 0) results_.power().setHasData(true);
+  } else {
+    Spectrogram& spectrogram = results_.spectrogram();
+    spectrogram.pushLive(samples, count);
+    spectrogram.computeLiveColumn(scene_.geometry.spectralHeight);
+    spectrogram.drawLiveColumn();
+  }
+  setLiveSignal(live.values());
+}
+
+void ViewDisplay::setLiveSignal(std::vector<float> values) {
+  liveSignal_ = std::move(values);
+  host_.repaint();
+}
+
+float ViewDisplay::f0At(int64_t sample) const {
+  const std::vector<float>* values = results_.f0Values();
+  const int64_t rate = document_.sampleRate();
+  if (!values || rate <= 0 || sample < 0) return 0;
+  const auto frame = static_cast<size_t>(sample * kF0FramesPerSecond / rate);
+  return frame < values->size() ? (*values)[frame] : 0.0f;
+}
+
+void ViewDisplay::setF0Readout(float hz) {
+  f0Readout_ = hz > 0 ? hz : 0;
+  host_.repaint();
+}
+
+void ViewDisplay::setPlayCursor(int64_t sample) {
+  playCursor_ = sample;
+  host_.repaint();
+}
+
+int ViewDisplay::playCursorX() const {
+  if (playCursor_ < 0 || !document_.isOpen()) return -1;
+  const SampleRange visible = document_.visibleRange();
+  if (visible.length() <= 0) return -1;
+  const ViewGeometry& g = scene_.geometry;
+  const int64_t column = (playCursor_ - visible.start) * g.graphWidth / visible.length();
+  // Never past the pane's width.
+  return g.graphLeft + static_cast<int>(std::clamp<int64_t>(column, 0, g.graphWidth - 1));
+}
+
+}  // namespace velmora

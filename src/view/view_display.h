@@ -1,0 +1,107 @@
+#pragma once
+// What the analysis view shows of its document: the display mode, the display settings
+// the bars choose, the analyses (computed once and kept), and the live state of a take or
+// of playback (the newest signal block, the F0 readout, the play cursor). It gathers all
+// of it into the scene that the renderer paints.
+//
+// Opening: recordingOpened() picks the mode (power spectrum stays power spectrum), gives
+// the rate to the bars and the analyses, computes what the mode needs under the wait cursor
+// ("Calculating F0..." on the frame) and repaints. A setting that needs a new analysis
+// computes it at once; one that only recolours repaints.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "analysis/hls_colour.h"
+#include "core/interaction.h"
+#include "document/recording_document.h"
+#include "presentation/live_signal.h"
+#include "view/analysis_results.h"
+#include "view/view_host.h"
+#include "view/view_scene.h"
+
+namespace velmora {
+
+class ViewDisplay {
+ public:
+  ViewDisplay(const RecordingDocument& document, ViewHost& host, Interaction& ui, const ViewGeometry& geometry);
+
+  int mode() const { return mode_; }
+  const ViewGeometry& geometry() const { return scene_.geometry; }
+  // What the next paint draws.
+  ViewScene scene() const;
+  AnalysisResults& results() { return results_; }
+
+  void recordingOpened();
+  void recordingClosed();
+
+  // The Mode menu.
+  void spectrogramCommand();
+  void powerSpectrumCommand();
+  void setEmptyMode();
+
+  // Display settings.
+  void setF0Range(int minHz, int maxHz);
+  int f0Min() const { return scene_.f0Min; }
+  int f0Max() const { return scene_.f0Max; }
+  void setLanguage(int language, int extraTextChar);
+  int language() const { return scene_.language; }
+  void setShowF0(bool on);
+  bool showsF0() const { return scene_.showF0; }
+  void setShowFormants(bool on);
+  void setShowSpectrogram(bool on);
+  void setBand(int hz);
+  void setSpectrogramLimit(int hz);
+  void setScheme(int scheme);
+  void setLevels(int db);
+  void setPowerLimit(int hz);
+  void setFftSize(int points);
+  void setLtas(bool on);
+  void setLineMode(bool line);
+  void setCurveColour(Rgb colour);
+  // The rate of the next take, shown while no recording is open.
+  void setRecorderRate(int rateHz);
+  int recorderRate() const { return scene_.recorderRate; }
+
+  // A take: the live mode of the shown pane at the recorder's rate, an empty picture.
+  void beginLiveDisplay(int rateHz);
+  // Playing the whole recording draws the played blocks as a take is drawn; the file's
+  // display comes back when the player closes.
+  void beginPlaybackDisplay();
+  void endPlaybackDisplay();
+  // One block into the live engines (spectrogram column or spectrum) and the waveform.
+  void drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count);
+  void setLiveSignal(std::vector<float> values);
+  // The computed F0 contour's value at a sample; 0 when unvoiced or not computed.
+  float f0At(int64_t sample) const;
+  // The live F0 readout in Hz; 0 clears it.
+  void setF0Readout(float hz);
+  float f0Readout() const { return f0Readout_; }
+  // The playback cursor at a sample of the recording; -1 hides it.
+  void setPlayCursor(int64_t sample);
+  int64_t playCursor() const { return playCursor_; }
+  // The pixel column of the playback cursor, or -1.
+  int playCursorX() const;
+
+ private:
+  // The Mode commands' common step: nothing when `next` is empty.
+  void switchMode(std::optional<DisplayMode> next);
+  void applyRate(int rateHz);
+  void startLivePicture();
+  // Brings every result the current mode and settings need up to date.
+  void computeWhatIsShown();
+  void settingsChanged();
+
+  const RecordingDocument& document_;
+  ViewHost& host_;
+  Interaction& ui_;
+  ViewScene scene_;
+  int mode_ = ModeEmpty;
+  AnalysisResults results_;
+  std::vector<float> liveSignal_;
+  float f0Readout_ = 0;
+  int64_t playCursor_ = -1;
+  bool playbackDisplay_ = false;
+};
+
+}  // namespace velmora
