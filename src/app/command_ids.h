@@ -40,6 +40,9 @@ inline constexpr int Volume = 32843;
 inline constexpr int Rate11025 = 40124;
 inline constexpr int Rate22050 = 40125;
 inline constexpr int Rate44100 = 40126;
+// The waveform pane's context menu: Play, and Play during a take.
+inline constexpr int PopupPlay = 32780;
+inline constexpr int PopupPlayTake = 32845;
 // Mode
 inline constexpr int Spectrogram = 32838;
 inline constexpr int PowerSpectrum = 32839;

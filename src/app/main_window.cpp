@@ -68,6 +68,7 @@ void MainWindow::connectUi() {
   connect(view_, &AnalysisView::titleResetRequested, this,
           [this] { setDocumentTitle(QString::fromStdString(clientName_)); });
   connect(view_, &AnalysisView::recordingChanged, this, &MainWindow::updateCommandStates);
+  connect(view_, &AnalysisView::selectionChanged, this, &MainWindow::updateCommandStates);
 }
 
 void MainWindow::registerFrameCommands() {
@@ -75,6 +76,7 @@ void MainWindow::registerFrameCommands() {
   commands_.setHandler(cmd::OpenRecording, [this] { openRecordingCommand(); });
   commands_.setHandler(cmd::Spectrogram, [this] { view_->spectrogramCommand(); });
   commands_.setHandler(cmd::PowerSpectrum, [this] { view_->powerSpectrumCommand(); });
+  commands_.setHandler(cmd::Zoom, [this] { view_->zoomCommand(); });
   commands_.setHandler(cmd::About, [this] {
     AboutDialog dialog(this);
     dialog.exec();
@@ -116,6 +118,7 @@ FrameState MainWindow::frameState() const {
   s.recording = view_->isRecording();
   s.playing = view_->isPlaying();
   s.zoomed = view_->document().isZoomed();
+  s.hasSelection = view_->hasSelection();
   return s;
 }
 

@@ -1,9 +1,11 @@
 #include "view/analysis_view.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/command_ids.h"
 #include "audio/input_buffer_bytes.h"
 #include "bars/bar_choices.h"
 #include "bars/power_spectrum_bar.h"
@@ -12,14 +14,18 @@
 #include "clients/recording_names.h"
 #include "view/transport_wiring.h"
 #include "view/view_renderer.h"
+#include "view/waveform_context_menu.h"
 
 namespace velmora {
 
 AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, QWidget* parent)
     : QWidget(parent), ui_(ui),
       display_(document_, *this, ui, ViewGeometry::forScreen(settings.screenWidth, settings.screenHeight)),
-      documents_(document_, display_, *this, ui) {
+      documents_(document_, display_, *this, ui), pointer_(document_, display_) {
   display_.setLanguage(settings.language, settings.extraTextChar);
+  document_.addObserver(this);
+  pointer_.setQueries([this] { return isPlaying(); }, [this] { return document_.editState().canPaste(); });
+  setMouseTracking(true);
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::white);
@@ -30,7 +36,7 @@ AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, Q
   hideBars();
 }
 
-AnalysisView::~AnalysisView() = default;
+AnalysisView::~AnalysisView() { document_.removeObserver(this); }
 
 void AnalysisView::createBars(int updateRatePreference) {
   spectrogramBar_ = new SpectrogramBar(updateRatePreference, this);
@@ -78,9 +84,90 @@ QSize AnalysisView::logicalClientSize() const {
   return QSize(width(), static_cast<int>(height() / geometry().verticalStretch()));
 }
 
+ViewScene AnalysisView::scene() const {
+  ViewScene s = display_.scene();
+  pointer_.decorate(s);
+  return s;
+}
+
 void AnalysisView::paintInto(QPainter& p) const {
   p.scale(1.0, geometry().verticalStretch());
   paintView(p, scene(), logicalClientSize());
+}
+
+QPoint AnalysisView::logicalPoint(const QPointF& devicePoint) const {
+  return QPoint(static_cast<int>(devicePoint.x()), static_cast<int>(devicePoint.y() / geometry().verticalStretch()));
+}
+
+void AnalysisView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = logicalPoint(event->position());
+  PointerAnswer answer;
+  if (event->button() == Qt::LeftButton) answer = pointer_.press(at.x(), at.y());
+  if (event->button() == Qt::RightButton) answer = pointer_.rightPress(at.x(), at.y());
+  if (answer.openMenu) showWaveformMenu(event->globalPosition().toPoint());
+}
+
+void AnalysisView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = logicalPoint(event->position());
+  applyPointerShape(pointer_.move(at.x(), at.y(), event->buttons() & Qt::LeftButton).shape);
+}
+
+void AnalysisView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint at = logicalPoint(event->position());
+  const PointerAnswer answer = pointer_.release(at.x(), at.y());
+  emit selectionChanged();
+  if (answer.openMenu) showWaveformMenu(event->globalPosition().toPoint());
+}
+
+void AnalysisView::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  pointer_.leave();
+  unsetCursor();
+}
+
+void AnalysisView::applyPointerShape(PointerShape shape) {
+  switch (shape) {
+    case PointerShape::IBeam: setCursor(Qt::IBeamCursor); break;
+    case PointerShape::Cross: setCursor(Qt::CrossCursor); break;
+    case PointerShape::Arrow: unsetCursor(); break;
+  }
+}
+
+void AnalysisView::showWaveformMenu(QPoint globalAt) {
+  WaveformMenuState state;
+  state.recording = isRecording();
+  state.playing = isPlaying();
+  state.zoomed = document_.isZoomed();
+  state.clipHeld = document_.editState().canPaste();
+  state.selectionEmpty = !pointer_.selection().hasSelection();
+  state.selectionSpansPane = pointer_.selection().spansPane();
+  const auto handled = [this](int id) {
+    if (id == cmd::PopupPlay || id == cmd::Zoom) return true;
+    return commandHandled_ && commandHandled_(id);
+  };
+  const auto run = [this](int id) {
+    if (id == cmd::PopupPlay)
+      playCommand();
+    else if (id == cmd::Zoom)
+      zoomCommand();
+    else
+      emit commandRequested(id);
+  };
+  runWaveformMenu(this, globalAt, waveformMenu(state), handled, run);
+}
+
+void AnalysisView::zoomCommand() {
+  if (isRecording()) return;
+  pointer_.zoom();
+  emit selectionChanged();
+}
+
+void AnalysisView::documentChanged(const RecordingDocument&, unsigned changes) {
+  if (changes & ChangeSamples) pointer_.reset();
+  // Opening computes its own analyses; a zoom alone needs those of the new range.
+  if ((changes & ChangeZoom) && !(changes & ChangeSamples)) display_.visibleRangeChanged();
+  if (changes & ChangeSelection) update();
 }
 
 void AnalysisView::paintEvent(QPaintEvent*) {

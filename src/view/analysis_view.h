@@ -12,6 +12,7 @@
 #include "core/interaction.h"
 #include "document/recording_document.h"
 #include "view/document_controller.h"
+#include "view/pointer_controller.h"
 #include "view/take_controller.h"
 #include "view/view_display.h"
 #include "view/view_host.h"
@@ -32,7 +33,7 @@ struct ViewStartSettings {
   int updateRatePreference = -1;
 };
 
-class AnalysisView : public QWidget, private ViewHost {
+class AnalysisView : public QWidget, private ViewHost, private DocumentObserver {
   Q_OBJECT
  public:
   AnalysisView(const ViewStartSettings& settings, Interaction& ui, QWidget* parent = nullptr);
@@ -43,6 +44,13 @@ class AnalysisView : public QWidget, private ViewHost {
   ViewDisplay& display() { return display_; }
   const ViewDisplay& display() const { return display_; }
   DocumentController& documents() { return documents_; }
+  PointerController& pointer() { return pointer_; }
+  // Columns are marked in the waveform pane (Zoom + is then possible).
+  bool hasSelection() const { return pointer_.selection().hasSelection(); }
+  // Zoom + into the marked stretch, or Zoom - back to the whole recording.
+  void zoomCommand();
+  // Whether the frame handles a command the context menu offers (the edit commands).
+  void setCommandHandled(std::function<bool(int)> handled) { commandHandled_ = std::move(handled); }
 
   // Shorthands for the frame.
   const SoundBuffer& buffer() const { return document_.sound(); }
@@ -63,7 +71,7 @@ class AnalysisView : public QWidget, private ViewHost {
   PowerSpectrumBar* powerSpectrumBar() const { return powerSpectrumBar_; }
   std::array<TransportButtons*, 2> transports() const;
   // What the next paint will draw (for printing and tests).
-  ViewScene scene() const { return display_.scene(); }
+  ViewScene scene() const;
   QSize logicalClientSize() const;
   // Paints the whole view into an image of the widget's size (what the screen shows).
   QImage renderImage() const;
@@ -93,10 +101,18 @@ class AnalysisView : public QWidget, private ViewHost {
   void recordingChanged();
   // Recording or playback started, paused or ended: command states need a look.
   void audioStateChanged();
+  // The marked stretch or the zoom changed: command states need a look.
+  void selectionChanged();
+  // A context-menu command that the frame carries out (the edit commands).
+  void commandRequested(int commandId);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void createBars(int updateRatePreference);
@@ -104,6 +120,10 @@ class AnalysisView : public QWidget, private ViewHost {
   // "Update Rate": the capture and playback buffer size for the shown rate.
   void applyUpdateRate(double factor);
   void paintInto(QPainter& p) const;
+  QPoint logicalPoint(const QPointF& devicePoint) const;
+  void showWaveformMenu(QPoint globalAt);
+  void applyPointerShape(PointerShape shape);
+  void documentChanged(const RecordingDocument& document, unsigned changes) override;
 
   // ViewHost: what the controllers may ask of this widget.
   ViewHost& host() { return *this; }
@@ -126,6 +146,8 @@ class AnalysisView : public QWidget, private ViewHost {
   RecordingDocument document_;
   ViewDisplay display_;
   DocumentController documents_;
+  PointerController pointer_;
+  std::function<bool(int)> commandHandled_;
   SpectrogramBar* spectrogramBar_ = nullptr;
   PowerSpectrumBar* powerSpectrumBar_ = nullptr;
   TransportWiring* transport_ = nullptr;

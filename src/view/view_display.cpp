@@ -32,6 +32,7 @@ ViewScene ViewDisplay::scene() const {
   }
   s.f0Readout = f0Readout_;
   s.playCursorX = playCursorX();
+  if (playbackDisplay_) s.overlayLimitX = std::max(s.playCursorX, s.geometry.graphLeft);
   return s;
 }
 
@@ -55,6 +56,11 @@ void ViewDisplay::applyRate(int rateHz) {
   const BarLimits limits = host_.setBarsRate(rateHz);
   if (limits.spectrogramHz > 0) results_.spectrogram().setLimit(static_cast<float>(limits.spectrogramHz));
   if (limits.powerSpectrumHz > 0) results_.power().setLimit(static_cast<float>(limits.powerSpectrumHz));
+}
+
+void ViewDisplay::visibleRangeChanged() {
+  computeWhatIsShown();
+  host_.repaint();
 }
 
 void ViewDisplay::setEmptyMode() {

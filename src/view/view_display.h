@@ -31,6 +31,10 @@ class ViewDisplay {
   // What the next paint draws.
   ViewScene scene() const;
   AnalysisResults& results() { return results_; }
+  const AnalysisResults& results() const { return results_; }
+  void requestRepaint() { host_.repaint(); }
+  // Zoomed in or out: the analyses of the new range, then a repaint.
+  void visibleRangeChanged();
 
   void recordingOpened();
   void recordingClosed();

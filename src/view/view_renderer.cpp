@@ -49,14 +49,24 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
     const ViewGeometry& g = scene.geometry;
     if (scene.showSpectrogram && !scene.spectrogram.isNull())
       p.drawImage(QPoint(g.graphLeft + 1, g.spectralTop), scene.spectrogram);
-    if (scene.showFormants) paintFormantOverlay(p, scene);
+    // While the whole recording plays, the overlays reach only as far as the play position.
+    const QRect played(g.graphLeft, g.spectralTop, scene.overlayLimitX - g.graphLeft + 1, g.spectralHeight + 1);
+    const auto clipped = [&](auto paint) {
+      p.save();
+      if (scene.overlayLimitX >= 0) p.setClipRect(played);
+      paint(p, scene);
+      p.restore();
+    };
+    if (scene.showFormants) clipped(paintFormantOverlay);
     if (scene.showF0 && scene.hasSamples()) {
       paintF0Scale(p, scene);
-      paintF0Curve(p, scene);
+      clipped(paintF0Curve);
     }
   } else {
     paintPowerSpectrum(p, scene);
   }
+  paintSelection(p, scene);
+  paintReadout(p, scene);
   paintVolumePanel(p, scene, logicalClient);
   p.restore();
   paintAudioOverlay(p, scene);

@@ -29,6 +29,9 @@ void paintF0Curve(QPainter& p, const ViewScene& scene);
 void paintFormantOverlay(QPainter& p, const ViewScene& scene);
 void paintPowerSpectrum(QPainter& p, const ViewScene& scene);
 void paintVolumePanel(QPainter& p, const ViewScene& scene, QSize logicalClient);
+// The marked columns of the waveform pane (inverted) and the value box under the pointer.
+void paintSelection(QPainter& p, const ViewScene& scene);
+void paintReadout(QPainter& p, const ViewScene& scene);
 // Over the panes while a take or playback runs: the F0 readout and the playback cursor.
 void paintAudioOverlay(QPainter& p, const ViewScene& scene);
 

@@ -3,9 +3,11 @@
 // renderer, so the same drawing serves the screen, a grabbed image and a printer.
 #include <QColor>
 #include <QImage>
+#include <optional>
 #include <vector>
 
 #include "audio/sound_buffer.h"
+#include "presentation/pointer_readout.h"
 #include "presentation/display_mode.h"
 #include "presentation/view_geometry.h"
 
@@ -40,6 +42,13 @@ struct ViewScene {
   bool printing = false;
   float f0Readout = 0;   // live F0 in Hz while a take or playback runs; 0: none
   int playCursorX = -1;  // pixel column of the playback cursor; -1: none
+  // The marked columns of the waveform pane, shown inverted; -1: none.
+  int selectionX0 = -1;
+  int selectionX1 = -1;
+  std::optional<PointerReadout> readout;  // the value box under the pointer
+  // While the whole recording plays in the live display: the F0 and formant overlays end
+  // at this column (the play position); -1: no limit.
+  int overlayLimitX = -1;
 
   bool hasSamples() const { return buffer && buffer->isOpen(); }
   int sampleRate() const { return buffer ? static_cast<int>(buffer->sampleRate()) : 0; }

@@ -1,0 +1,21 @@
+#include "presentation/waveform_menu.h"
+
+#include "app/command_ids.h"
+#include "core/string_table.h"
+
+namespace velmora {
+
+std::vector<WaveformMenuItem> waveformMenu(const WaveformMenuState& s) {
+  if (s.recording) return {{cmd::PopupPlayTake, "Play", true}};
+  const bool pasteOnly = s.clipHeld && s.selectionEmpty;
+  return {
+      {cmd::PopupPlay, s.playing ? tr(167) : "Play", true},
+      {cmd::Zoom, s.zoomed ? tr(168) : "&Zoom +", !(pasteOnly && !s.zoomed)},
+      {0, "", true},
+      {cmd::Cut, "Cut", !s.selectionSpansPane && !pasteOnly},
+      {cmd::Copy, "&Copy", !pasteOnly},
+      {cmd::Paste, "&Paste", s.clipHeld},
+  };
+}
+
+}  // namespace velmora
