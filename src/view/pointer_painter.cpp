@@ -9,8 +9,9 @@ void paintSelection(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
   p.save();
   p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  p.fillRect(QRect(scene.selectionX0, g.waveTop + 1, scene.selectionX1 - scene.selectionX0, g.waveHeight),
-             Qt::white);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawRect(QRect(scene.selectionX0, g.waveTop + 1, scene.selectionX1 - scene.selectionX0, g.waveHeight));
   p.restore();
 }
 
