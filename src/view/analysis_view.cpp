@@ -103,7 +103,7 @@ void AnalysisView::mousePressEvent(QMouseEvent* event) {
   const QPoint at = logicalPoint(event->position());
   PointerAnswer answer;
   if (event->button() == Qt::LeftButton) answer = pointer_.press(at.x(), at.y());
-  if (event->button() == Qt::RightButton) answer = pointer_.rightPress(at.x(), at.y());
+  if (event->button() == Qt::RightButton) answer = pointer_.rightPress(at.x(), at.y(), isRecording());
   if (answer.openMenu) showWaveformMenu(event->globalPosition().toPoint());
 }
 
@@ -144,10 +144,13 @@ void AnalysisView::showWaveformMenu(QPoint globalAt) {
   state.selectionSpansPane = pointer_.selection().spansPane();
   const auto handled = [this](int id) {
     if (id == cmd::PopupPlay || id == cmd::Zoom) return true;
+    if (id == cmd::PopupPlayTake) return take_ && take_->canPlayBack();
     return commandHandled_ && commandHandled_(id);
   };
   const auto run = [this](int id) {
-    if (id == cmd::PopupPlay)
+    if (id == cmd::PopupPlayTake)
+      take_->playBack(*playback_);
+    else if (id == cmd::PopupPlay)
       playCommand();
     else if (id == cmd::Zoom)
       zoomCommand();

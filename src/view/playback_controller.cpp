@@ -40,6 +40,8 @@ bool PlaybackController::startPlaying() {
   const int64_t selEnd = selection.end;
   const bool marked = selEnd > selStart;
   wholeRecording_ = false;
+  display_.setRestCursor(-1);
+  playedEnd_ = marked ? selEnd : (zoomed ? b.visibleEnd : count);
   if (!zoomed && !marked) return playFrom(0);
   // The buffer holds mono samples whatever the file carried.
   if (!player_.open(WaveFormat::pcm(b.sampleRate()), this)) return false;
@@ -116,7 +118,28 @@ void PlaybackController::blockPlayed(const PlayedBlock& block) {
   display_.setPlayCursor(block.playPositionSamples);
 }
 
+bool PlaybackController::playTake(std::vector<int16_t> samples, int sampleRateHz) {
+  if (samples.empty() || player_.isOpen()) return false;
+  takeSamples_ = std::move(samples);
+  if (!player_.open(WaveFormat::pcm(static_cast<uint32_t>(sampleRateHz)), this) ||
+      !player_.playSingle(takeSamples_.data(), takeSamples_.size() * 2)) {
+    if (!player_.isOpen()) takeSamples_.clear();
+    return false;
+  }
+  host_.setTransportEnabled(TransportControl::RecordPause, false);
+  if (stateChanged_) stateChanged_();
+  return true;
+}
+
 void PlaybackController::playbackClosed() {
+  if (!takeSamples_.empty()) {
+    // The take goes on from its pause: only its pause button comes back.
+    takeSamples_.clear();
+    host_.setTransportEnabled(TransportControl::RecordPause, true);
+    if (stateChanged_) stateChanged_();
+    return;
+  }
+  display_.setRestCursor(playedEnd_);
   display_.setF0Readout(0);
   display_.endPlaybackDisplay();
   display_.setPlayCursor(-1);

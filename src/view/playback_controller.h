@@ -8,6 +8,7 @@
 // the player closes the cursor goes away and the bars return to idle.
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "audio/sound_player.h"
 #include "core/interaction.h"
@@ -31,6 +32,9 @@ class PlaybackController : public PlayerObserver {
   // Plays, or stops a running playback (paused or not).
   void playCommand();
   void pauseOrResume();
+  // Plays back what a paused take has recorded so far (the samples are handed over).
+  bool playTake(std::vector<int16_t> samples, int sampleRateHz);
+  bool isPlayingTake() const { return isPlaying() && !takeSamples_.empty(); }
   // Stops what plays and waits for the close (the samples are about to change).
   void stop();
   // The "Update Rate" changed: playback of an unzoomed view carries on from where it is
@@ -58,6 +62,8 @@ class PlaybackController : public PlayerObserver {
   std::function<void()> stateChanged_;
   std::function<bool()> isRecording_;
   bool wholeRecording_ = false;  // blocks of an unzoomed view (restarted on a new size)
+  int64_t playedEnd_ = -1;       // where the cursor rests when playback ends
+  std::vector<int16_t> takeSamples_;  // a paused take being played back
   LiveSignal live_;
 };
 

@@ -47,9 +47,9 @@ PointerAnswer PointerController::release(int x, int y) {
   return a;
 }
 
-PointerAnswer PointerController::rightPress(int x, int y) const {
+PointerAnswer PointerController::rightPress(int x, int y, bool takeRunning) const {
   PointerAnswer a;
-  a.openMenu = document_.isOpen() && selection_.inWaveformPane(x, y);
+  a.openMenu = (document_.isOpen() || takeRunning) && selection_.inWaveformPane(x, y);
   return a;
 }
 

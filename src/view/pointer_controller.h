@@ -31,8 +31,8 @@ class PointerController {
   PointerAnswer press(int x, int y);
   PointerAnswer move(int x, int y, bool leftHeld);
   PointerAnswer release(int x, int y);
-  // A right press opens the menu inside the waveform pane.
-  PointerAnswer rightPress(int x, int y) const;
+  // A right press opens the menu inside the waveform pane (during a take too).
+  PointerAnswer rightPress(int x, int y, bool takeRunning) const;
   void leave();
   // Zoom + / Zoom -.
   bool zoom();

@@ -6,10 +6,12 @@
 #include "app/other_files.h"
 #include "audio/date_file.h"
 #include "audio/input_buffer_bytes.h"
+#include "audio/temp_sample_file.h"
 #include "clients/client_folders.h"
 #include "clients/recording_names.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
+#include "view/playback_controller.h"
 #include "bars/bar_choices.h"
 
 namespace velmora {
@@ -116,9 +118,28 @@ void TakeController::applyUpdateRateOfBar(int rateHz) {
   setInputBufferBytes(updateRateBufferBytes(rateHz, factors.at(std::min(index, factors.size() - 1))));
 }
 
+void TakeController::stopPlayingBack() {
+  if (!player_.isOpen()) return;
+  player_.stop();
+  player_.waitClosed();
+}
+
+bool TakeController::playBack(PlaybackController& playback) {
+  if (!canPlayBack() || recorder_.format().bitsPerSample != 16) return false;
+  TempSampleFile file;
+  if (!file.open(TempSampleFile::ReadMode, recorder_.tempFilePath())) return false;
+  const long long bytes = file.size();
+  if (bytes < 2) return false;
+  file.rewind();
+  std::vector<int16_t> samples(static_cast<size_t>(bytes / 2));
+  samples.resize(file.read(samples.data(), samples.size() * 2) / 2);
+  return playback.playTake(std::move(samples), recorder_.sampleRateHz());
+}
+
 void TakeController::pauseOrResume() {
   if (!recording_) return;
   if (paused_) {
+    stopPlayingBack();
     documents_.document().clearSelection();
     display_.beginLiveDisplay(recorder_.sampleRateHz());
     live_.start(recorder_.sampleRateHz(), display_.geometry().graphWidth);
@@ -133,6 +154,7 @@ void TakeController::pauseOrResume() {
 }
 
 void TakeController::stopTake() {
+  stopPlayingBack();
   stopping_ = true;
   recorder_.stopTake();
   stopping_ = false;

@@ -25,6 +25,8 @@
 
 namespace velmora {
 
+class PlaybackController;
+
 // The open client as the frame knows it.
 struct TakeClient {
   int code = -1;  // kNoClient
@@ -49,6 +51,9 @@ class TakeController : public RecorderObserver {
   // (the "Update Rate" list is then locked for the length of the take).
   void toggleRecord(bool fromBar);
   void pauseOrResume();
+  // A paused take played back from what it has recorded so far.
+  bool canPlayBack() const { return recording_ && paused_; }
+  bool playBack(PlaybackController& playback);
   // The sample-rate menu's commands 40124, 40125, 40126 (record format codes 3, 5, 7).
   bool recordRateCommand(int commandId);
   // inputBufferBytes changed: a running take restarts capture with buffers of the new size
@@ -76,6 +81,7 @@ class TakeController : public RecorderObserver {
   void setBarsIdle(bool fileRemains);
   void drawLive(const TakeBuffer& buffer);
   void applyUpdateRateOfBar(int rateHz);
+  void stopPlayingBack();
 
   DocumentController& documents_;
   ViewDisplay& display_;

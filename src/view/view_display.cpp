@@ -31,7 +31,7 @@ ViewScene ViewDisplay::scene() const {
     s.liveSignal = liveSignal_.empty() ? nullptr : &liveSignal_;
   }
   s.f0Readout = f0Readout_;
-  s.playCursorX = playCursorX();
+  s.playCursorX = playCursor_ >= 0 ? playCursorX() : columnOf(restCursor_);
   if (playbackDisplay_) s.overlayLimitX = std::max(s.playCursorX, s.geometry.graphLeft);
   return s;
 }
@@ -47,6 +47,7 @@ void ViewDisplay::recordingOpened() {
 
 void ViewDisplay::recordingClosed() {
   playCursor_ = -1;
+  restCursor_ = -1;
   results_.samplesChanged();
   host_.repaint();
 }
@@ -59,6 +60,7 @@ void ViewDisplay::applyRate(int rateHz) {
 }
 
 void ViewDisplay::visibleRangeChanged() {
+  restCursor_ = -1;
   computeWhatIsShown();
   host_.repaint();
 }
@@ -260,14 +262,21 @@ void ViewDisplay::setPlayCursor(int64_t sample) {
   host_.repaint();
 }
 
-int ViewDisplay::playCursorX() const {
-  if (playCursor_ < 0 || !document_.isOpen()) return -1;
+int ViewDisplay::playCursorX() const { return columnOf(playCursor_); }
+
+int ViewDisplay::columnOf(int64_t sample) const {
+  if (sample < 0 || !document_.isOpen()) return -1;
   const SampleRange visible = document_.visibleRange();
   if (visible.length() <= 0) return -1;
   const ViewGeometry& g = scene_.geometry;
-  const int64_t column = (playCursor_ - visible.start) * g.graphWidth / visible.length();
+  const int64_t column = (sample - visible.start) * g.graphWidth / visible.length();
   // Never past the pane's width.
   return g.graphLeft + static_cast<int>(std::clamp<int64_t>(column, 0, g.graphWidth - 1));
+}
+
+void ViewDisplay::setRestCursor(int64_t sample) {
+  restCursor_ = sample;
+  host_.repaint();
 }
 
 }  // namespace velmora

@@ -86,11 +86,15 @@ class ViewDisplay {
   int64_t playCursor() const { return playCursor_; }
   // The pixel column of the playback cursor, or -1.
   int playCursorX() const;
+  // Where the cursor stays when playback has ended (the end of what was played); -1: none.
+  void setRestCursor(int64_t sample);
+  int64_t restCursor() const { return restCursor_; }
 
  private:
   // The Mode commands' common step: nothing when `next` is empty.
   void switchMode(std::optional<DisplayMode> next);
   void applyRate(int rateHz);
+  int columnOf(int64_t sample) const;
   void startLivePicture();
   // Brings every result the current mode and settings need up to date.
   void computeWhatIsShown();
@@ -105,6 +109,7 @@ class ViewDisplay {
   std::vector<float> liveSignal_;
   float f0Readout_ = 0;
   int64_t playCursor_ = -1;
+  int64_t restCursor_ = -1;
   bool playbackDisplay_ = false;
 };
 

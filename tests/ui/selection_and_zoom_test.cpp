@@ -88,6 +88,9 @@ TEST_F(SelectionAndZoomTest, TheMarkedStretchPlaysExactlyItsSamples) {
   EXPECT_EQ(out.writtenBytes[0], static_cast<uint32_t>(marked.length() * 2));
   EXPECT_EQ(out.writtenData[0], reinterpret_cast<const char*>(view()->buffer().samples.data() + marked.start));
   out.playToEnd();
+  // The cursor stays at the end of what was played.
+  EXPECT_EQ(view()->display().restCursor(), marked.end);
+  EXPECT_NEAR(view()->scene().playCursorX, g().graphLeft + 20, 1);  // samples to columns truncate
 }
 
 TEST_F(SelectionAndZoomTest, MovingOverTheSpectrogramShowsTheValueBoxAndACross) {
@@ -98,6 +101,39 @@ TEST_F(SelectionAndZoomTest, MovingOverTheSpectrogramShowsTheValueBoxAndACross) 
   hover(at(g().graphLeft + 100, waveY()));
   EXPECT_FALSE(view()->scene().readout.has_value());
   EXPECT_EQ(view()->cursor().shape(), Qt::IBeamCursor);
+}
+
+}  // namespace
+}  // namespace velmora::testing
+
+namespace velmora::testing {
+namespace {
+
+using PausedTakeTest = ViewAudioFixture;
+
+TEST_F(PausedTakeTest, APausedTakePlaysBackWhatItHasRecordedAndThenGoesOn) {
+  recordBuffers(3);
+  EXPECT_FALSE(view()->takeController()->canPlayBack());  // only a paused take
+  view()->recordPauseCommand();
+  ASSERT_TRUE(view()->takeController()->playBack(*view()->playbackController()));
+  ASSERT_EQ(out.writtenBytes.size(), 1u);
+  EXPECT_EQ(out.writtenBytes[0], static_cast<uint32_t>(3 * kBufferBytes));
+  // The fake's running counter, as recorded.
+  EXPECT_EQ(reinterpret_cast<const int16_t*>(out.writtenData[0])[kBufferSamples], kBufferSamples);
+  EXPECT_FALSE(bar()->recordPauseButton()->isEnabled());
+  EXPECT_TRUE(bar()->recordButton()->isEnabled());  // the take can still be stopped
+  out.playToEnd();
+  EXPECT_TRUE(bar()->recordPauseButton()->isEnabled());
+  EXPECT_TRUE(view()->isRecording());
+
+  // Resuming during a playback stops it first; the take then keeps all it recorded.
+  ASSERT_TRUE(view()->takeController()->playBack(*view()->playbackController()));
+  view()->recordPauseCommand();
+  EXPECT_FALSE(view()->isPlaying());
+  EXPECT_EQ(in.fill(1), 1);
+  in.deliver();
+  stopWithAnswer(true);
+  EXPECT_EQ(view()->buffer().sampleCount(), 4 * kBufferSamples);
 }
 
 }  // namespace
