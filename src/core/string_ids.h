@@ -1,0 +1,86 @@
+#pragma once
+// Ids of the texts fetched with tr(): titles, captions, labels, list rows and printf-style
+// formats. The English texts live in the string table; a translation catalog carries the
+// same ids. Each comment quotes the English text. Message box texts are in message_ids.h.
+namespace velmora::str {
+
+// Status and wait texts
+inline constexpr int CalculatingF0 = 105;         // "Calculating F0..."
+inline constexpr int CalculatingFormants = 107;   // "Calculating Formants..."
+inline constexpr int WaitPlease = 117;            // "Wait, Please..."
+inline constexpr int WaitLabel = 199;             // "Wait:"
+inline constexpr int FreeingData = 200;           // "Freeing Data..."
+inline constexpr int Copying = 201;               // "Copying..."
+inline constexpr int Decompressing = 202;         // "decompressing:"
+inline constexpr int RemovingBackupFolder = 206;  // "Wait, Removing Backup Directory..."
+inline constexpr int RestoringFiles = 207;        // "Wait, Restoring Files..."
+
+// Window titles and the view's header
+inline constexpr int ClientFileTitle = 164;       // "%s  File - %d" (client name, recording number)
+inline constexpr int PathFileTitle = 165;         // "File - %s" (a file opened by path)
+inline constexpr int TakeTitle = 166;             // "%s  File - %d" (client name, number of the take)
+inline constexpr int SpectrogramTitle = 142;      // "Spectrogram"
+inline constexpr int PowerSpectrumTitle = 143;    // "Power Spectrum"
+inline constexpr int ModelCaption = 160;          // "Model"
+inline constexpr int FileNumberCaption = 161;     // "File %d"
+inline constexpr int FileCaption = 162;           // "File:" (no recording, or a take running)
+inline constexpr int TimeCaption = 163;           // "Time: "
+inline constexpr int FormatCaption = 176;         // "%d Hz, %d Bits"
+inline constexpr int VolumeCaption = 179;         // "Vol"
+inline constexpr int MicCaption = 180;            // "Mic"
+inline constexpr int Version = 178;               // "version 4.2"
+inline constexpr int MemoryMegabytes = 109;       // "%.1f MB"
+
+// Menu items that change their text
+inline constexpr int StopItem = 167;              // "&Stop"
+inline constexpr int ZoomOutItem = 168;           // "Zoom -"
+
+// Clients and their recordings
+inline constexpr int DefaultClientName = 211;     // "default" (the "Other Files" pseudo-client)
+inline constexpr int OtherFilesFolder = 189;      // "Other Files"
+inline constexpr int ModelsFolder = 187;          // "%s\\Models" (the working folder)
+inline constexpr int WavFileFilter = 188;         // "Sound File (*.wav)|*.wav|"
+inline constexpr int InsertCaption = 114;         // "Insert" (the client dialog for a new client)
+inline constexpr int ChangeCaption = 115;         // "Change" (the client dialog for an existing one)
+inline constexpr int PersonalInformation = 118;   // "Personal Information"
+inline constexpr int NameLabel = 119;             // "Name:"
+inline constexpr int BirthDateLabel = 120;        // "Birth Date:"
+inline constexpr int AddressLabel = 121;          // "Address:"
+inline constexpr int CityLabel = 122;             // "City:"
+inline constexpr int StateLabel = 123;            // "State:"
+inline constexpr int ZipLabel = 124;              // "ZIP:"
+inline constexpr int HomePhoneLabel = 125;        // "Home Phone:"
+inline constexpr int WorkPhoneLabel = 126;        // "Work Phone:"
+inline constexpr int ObservationsLabel = 127;     // "Obs.:"
+inline constexpr int ClientHeader = 130;          // "Client"
+inline constexpr int CodeHeader = 131;            // "Code"
+inline constexpr int NameHeader = 132;            // "Name"
+inline constexpr int DateHeader = 133;            // "Date"
+inline constexpr int RecordingsTitle = 134;       // "%s - Files" (client name)
+inline constexpr int RecordingRow = 175;          // "%02d/%02d/%04d File %d" (date in the language's order, number)
+
+// Recording inputs
+inline constexpr int LineInOption = 183;          // "Line In"
+inline constexpr int LineInLabel = 57740;         // "Entrada de Linha"
+inline constexpr int MicrophoneLabel = 57741;     // "Microfone"
+
+// Printing and reports
+inline constexpr int ClientPrefix = 108;          // "Client: "
+inline constexpr int FileWord = 112;              // "File" (a printed title is cut where it first occurs)
+inline constexpr int PrintPreview = 116;          // "Print Preview"
+inline constexpr int PrintJobName = 170;          // "Print"
+inline constexpr int PrintedFileDate = 171;       // " File %d - Date: %02d/%02d/%04d"
+inline constexpr int RegistrationPrefix = 222;    // "  Reg.: "
+
+// Backup and restore
+inline constexpr int BackupClientsPrompt = 194;   // "Select the Clients You want to send to Backup:"
+inline constexpr int AttachClientsPrompt = 195;   // "Select the Clients You Want to Attach Files:"
+inline constexpr int TargetFolderTitle = 306;     // "Select the Target Directory:"
+inline constexpr int SourceFolderTitle = 307;     // "Select the Source Directory:"
+inline constexpr int RestoreBackupTitle = 1000;   // "Restore Backup...."
+inline constexpr int CreateBackupTitle = 1003;    // "Create Backup..."
+
+// The screen
+inline constexpr int DisplaySettingsProgram = 221;  // "Display.exe"
+
+}  // namespace velmora::str
