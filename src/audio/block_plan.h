@@ -31,7 +31,7 @@ struct BlockPlan {
   int64_t lengthOf(int block) const;
 };
 
-// Nothing for a negative length (message 57671 at the caller).
+// Nothing for a negative length (msg::RecordingTooShort at the caller).
 std::optional<BlockPlan> planBlocks(const BlockPlayRequest& request);
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include "audio/companion_path.h"
 #include "core/atomic_file.h"
 #include "core/file_times.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
@@ -13,7 +14,7 @@ bool writeDateFile(const std::filesystem::path& wavPath, Interaction& ui) {
   std::string text;
   if (auto t = fileTime(wavPath)) text = std::to_string(static_cast<int32_t>(t->seconds));
   if (!writeFileAtomically(companionPath(wavPath, "ddt"), text)) {
-    showMessage(ui, 57661);
+    showMessage(ui, msg::ErrorSavingFile);
     return false;
   }
   return true;

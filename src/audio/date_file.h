@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-// Writes the date file of `wavPath`; message 57661 and false when it cannot be created.
+// Writes the date file of `wavPath`; msg::ErrorSavingFile and false when it cannot be created.
 bool writeDateFile(const std::filesystem::path& wavPath, Interaction& ui);
 
 // The stored date, or nullopt for a missing file, one of five characters or fewer, or text

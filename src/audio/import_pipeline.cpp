@@ -12,16 +12,12 @@
 #include "clients/client_folders.h"
 #include "clients/recording_names.h"
 #include "core/atomic_file.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
 namespace {
 
-constexpr int kCannotOpenMessage = 57733;     // "The file can´t be opened!"
-constexpr int kImportedMessage = 57734;       // "File Imported Successfully!"
-constexpr int kNot16BitsMessage = 57736;      // "The File to be Imported should be 16 Bits! ..."
-constexpr int kImportFailedMessage = 57737;   // "Error Importing File!"
-constexpr int kOutOfMemoryMessage = 57738;    // "Error allocating Memory!"
 constexpr uint16_t kFormatExtensible = 0xFFFE;
 constexpr size_t kCopyChunkBytes = 1 << 16;
 
@@ -58,8 +54,8 @@ ImportResult finish(const ImportRequest& request, Interaction& ui, int number, u
   r.sampleRateHz = rateHz;
   r.wavPath = recordingPath(request.workingFolder, request.clientCode, number, prefixForRate(rateHz));
   r.relativePath = recordingPath({}, request.clientCode, number, prefixForRate(rateHz));
-  r.dateWritten = writeDateFile(r.wavPath, ui);  // shows 57661 when it fails
-  if (r.dateWritten) showMessage(ui, kImportedMessage);
+  r.dateWritten = writeDateFile(r.wavPath, ui);  // shows msg::ErrorSavingFile when it fails
+  if (r.dateWritten) showMessage(ui, msg::FileImported);
   return r;
 }
 
@@ -86,12 +82,12 @@ std::optional<std::filesystem::path> chooseImportSource(Interaction& ui, const s
 ImportResult importRecording(const ImportRequest& request, Interaction& ui) {
   WavData source = readWav(request.sourcePath);
   if (source.code != WavOk) {
-    showMessage(ui, kCannotOpenMessage);
+    showMessage(ui, msg::FileNotOpened);
     return failed();
   }
   const WaveFormat& format = source.format;
   if (format.bitsPerSample != 16) {
-    showMessage(ui, kNot16BitsMessage);
+    showMessage(ui, msg::ImportNot16Bits);
     return failed();
   }
   // What the stereo reduction and the converter cannot take: no channels or more than two,
@@ -100,7 +96,7 @@ ImportResult importRecording(const ImportRequest& request, Interaction& ui) {
   const bool pcm = format.formatTag == kFormatPcm || format.formatTag == kFormatExtensible;
   if (!pcm || format.channels < 1 || format.channels > 2 || format.samplesPerSecond == 0 ||
       source.samples.size() < format.channels) {
-    showMessage(ui, kCannotOpenMessage);
+    showMessage(ui, msg::FileNotOpened);
     return failed();
   }
 
@@ -111,7 +107,7 @@ ImportResult importRecording(const ImportRequest& request, Interaction& ui) {
     const auto target =
         recordingPath(request.workingFolder, request.clientCode, number, prefixForRate(format.samplesPerSecond));
     if (!copyFileAtomically(request.sourcePath, target)) {
-      showMessage(ui, kImportFailedMessage);
+      showMessage(ui, msg::ImportFailed);
       return failed();
     }
     return finish(request, ui, number, format.samplesPerSecond);
@@ -129,14 +125,14 @@ ImportResult importRecording(const ImportRequest& request, Interaction& ui) {
     if (format.channels == 2) mono = reduceStereo(source.samples, choice->channel.value_or(StereoChoice::Mix));
     else mono = std::move(source.samples);
   } catch (const std::bad_alloc&) {
-    showMessage(ui, kOutOfMemoryMessage);
-    showMessage(ui, kImportFailedMessage);
+    showMessage(ui, msg::OutOfMemory);
+    showMessage(ui, msg::ImportFailed);
     return failed();
   }
 
   if (format.samplesPerSecond == targetRate) {
     if (!writeWavFile(target, WaveFormat::pcm(targetRate), mono.data(), mono.size() * sizeof(int16_t), ui)) {
-      showMessage(ui, kImportFailedMessage);
+      showMessage(ui, msg::ImportFailed);
       return failed();
     }
     return finish(request, ui, number, targetRate);
@@ -150,7 +146,7 @@ ImportResult importRecording(const ImportRequest& request, Interaction& ui) {
     case WriteOutcome::Cancelled: return cancelled();
     case WriteOutcome::Failed: break;
   }
-  showMessage(ui, kImportFailedMessage);
+  showMessage(ui, msg::ImportFailed);
   return failed();
 }
 

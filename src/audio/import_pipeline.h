@@ -2,15 +2,15 @@
 // "Import...": a WAV file from anywhere becomes the open client's next numbered recording.
 //
 // importRecording(request):
-//   1. read the source (failure: 57733); only 16-bit files are taken (57736);
-//   2. take the client's next free recording number (none: the command ends; 57713 was shown);
+//   1. read the source (failure: msg::FileNotOpened); only 16-bit files are taken (ImportNot16Bits);
+//   2. take the client's next free recording number (none: the command ends; TooManyRecordings was shown);
 //   3. a mono file at 11025, 22050 or 44100 Hz is copied byte for byte;
 //   4. anything else goes through the conversion question (target rate, channel); Cancel ends
 //      the command with nothing written. Stereo is reduced to the chosen channel, then the
 //      samples are written as they are (same rate) or converted (resampler_write.h);
 //   5. the target is "pac%03d/qv%03d.wav" for 44100 Hz, "pac%03d/wv%03d.wav" otherwise;
-//      every file is written atomically, so a failure (57737) leaves nothing behind;
-//   6. the date file is written (57661 when it cannot be), then 57734 is shown.
+//      every file is written atomically, so a failure (ImportFailed) leaves nothing behind;
+//   6. the date file is written (ErrorSavingFile when it cannot be), then FileImported is shown.
 // The caller then opens the new recording (its relative path is in the result).
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,7 @@
 #include "audio/recording_opener.h"
 
 #include "audio/stereo_reduction.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
@@ -20,7 +21,7 @@ ChoiceRequest stereoChoiceRequest() {
 bool openNumberedRecording(SoundBuffer& buffer, const std::filesystem::path& path, int number, Interaction& ui) {
   SoundBuffer loaded;
   if (loadWave(loaded, path) != 0 || loaded.samples.empty()) {
-    showMessage(ui, 57647);
+    showMessage(ui, msg::ErrorReadingFile);
     return false;
   }
   buffer.samples = std::move(loaded.samples);
@@ -41,18 +42,18 @@ bool openRecordingByPath(SoundBuffer& buffer, const std::filesystem::path& path,
   if (loadWave(loaded, path) != 0 || loaded.samples.empty()) return false;
 
   if (!isSupportedRate(loaded.format.samplesPerSecond)) {
-    showMessage(ui, 57730);
+    showMessage(ui, msg::RateNotSupported);
     return false;
   }
   if (loaded.format.bitsPerSample != 16) {
-    showMessage(ui, 57731);
+    showMessage(ui, msg::Not16Bits);
     return false;
   }
   bool wasStereo = false;
   if (loaded.format.channels == 2) {
     int choice = ui.chooseOption(stereoChoiceRequest());
     if (choice < 0 || choice > 2) {
-      showMessage(ui, 57733);
+      showMessage(ui, msg::FileNotOpened);
       return false;
     }
     loaded.samples = reduceStereo(loaded.samples, static_cast<StereoChoice>(choice));
@@ -61,7 +62,7 @@ bool openRecordingByPath(SoundBuffer& buffer, const std::filesystem::path& path,
     if (loaded.samples.empty()) return false;
   } else if (loaded.format.channels != 1) {
     // More than two channels cannot be shown as one signal.
-    showMessage(ui, 57733);
+    showMessage(ui, msg::FileNotOpened);
     return false;
   }
   buffer.samples = std::move(loaded.samples);

@@ -1,8 +1,8 @@
 #pragma once
 // The two ways a recording enters the view's buffer:
 //  - a client's numbered recording (written by the program): loaded without format checks;
-//  - a file chosen by path: the rate (57730) and 16-bit (57731) checks, and a stereo file
-//    reduced to one channel after the user's choice (Cancel: 57733).
+//  - a file chosen by path: the rate (msg::RateNotSupported) and 16-bit (msg::Not16Bits) checks, and a stereo file
+//    reduced to one channel after the user's choice (Cancel: msg::FileNotOpened).
 // The caller has closed the previous recording first; a refused file leaves the buffer empty.
 #include <filesystem>
 

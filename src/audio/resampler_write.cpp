@@ -6,11 +6,11 @@
 
 #include "audio/wav_writer.h"
 #include "audio/wave_format.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
 namespace {
-constexpr int kOutOfMemoryMessage = 57738;  // "Error allocating Memory!"
 const char* const kOutputBufferText = "Error Allocating Buffer";
 
 void showText(Interaction& ui, const std::string& text) {
@@ -52,7 +52,7 @@ WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sour
   try {
     reals.assign(samples.begin(), samples.end());
   } catch (const std::bad_alloc&) {
-    showMessage(ui, kOutOfMemoryMessage);
+    showMessage(ui, msg::OutOfMemory);
     return WriteOutcome::Failed;
   }
 

@@ -2,11 +2,11 @@
 // From 16-bit samples at one rate to a 16-bit mono WAV file at another.
 //
 // resampleAndWrite(samples, sourceRate, targetRate, path):
-//   1. the samples as reals (no room: message 57738);
+//   1. the samples as reals (no room: msg::OutOfMemory);
 //   2. resample (resampler.h); its failures are shown with the conversion's own text, except
 //      the limit-cycle case (its line went to standard error) and a cancel (nothing shown);
 //   3. back to 16 bits: clamped to -32767 .. 32767 and truncated toward zero;
-//   4. written atomically as 16-bit mono PCM at the target rate (failure: message 210).
+//   4. written atomically as 16-bit mono PCM at the target rate (failure: msg::WavNotWritten).
 // Nothing is written unless every step succeeded.
 #include <cstdint>
 #include <filesystem>

@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <new>
 
+#include "core/message_ids.h"
+
 namespace velmora {
 
 namespace {
-constexpr int kMsgErrorPlaying = 57669;
-constexpr int kMsgPrepareLaterBlock = 57670;
-constexpr int kMsgTooShort = 57671;
-constexpr int kMsgLoadingBuffer = 57672;
-constexpr int kMsgCannotOpenPlayback = 57705;
 constexpr int64_t kMaxBlockBytes = 0x7FFFFFFE;
 }  // namespace
 
@@ -39,7 +36,7 @@ bool SoundPlayer::open(const WaveFormat& format, PlayerObserver* observer) {
   savedVolume_ = 0;
   if (open_) return true;
   if (device_.query(format) != WaveResult::Ok || device_.open(format, this) != WaveResult::Ok) {
-    showMessage(ui_, kMsgCannotOpenPlayback);
+    showMessage(ui_, msg::PlaybackNotOpened);
     return false;
   }
   open_ = true;
@@ -73,7 +70,7 @@ bool SoundPlayer::playSingle(const int16_t* samples, size_t byteCount) {
   if (r != WaveResult::Ok) {
     userStopped_ = true;
     device_.unprepare(slot.get());
-    showMessage(ui_, kMsgErrorPlaying);
+    showMessage(ui_, msg::ErrorPlaying);
     close();
     return false;
   }
@@ -89,7 +86,7 @@ bool SoundPlayer::playBlocks(const int16_t* samples, int64_t sampleCount, const 
   if (r.lengthSamples > sampleCount - r.startSample) r.lengthSamples = sampleCount - r.startSample;
   auto plan = planBlocks(r);
   if (!plan) {
-    showMessage(ui_, kMsgTooShort);
+    showMessage(ui_, msg::RecordingTooShort);
     return false;
   }
   plan_ = *plan;
@@ -101,7 +98,7 @@ bool SoundPlayer::playBlocks(const int16_t* samples, int64_t sampleCount, const 
   queued_ = completed_ = 0;
   blockHeaders_.assign(static_cast<size_t>(plan_.blockCount), WaveHeader{});
   for (int i = 0; i < plan_.queueAhead; ++i) {
-    if (!queueBlock(i, kMsgLoadingBuffer)) {
+    if (!queueBlock(i, msg::LoadingBufferFailed)) {
       abandonBlocks();
       return false;
     }
@@ -124,7 +121,7 @@ bool SoundPlayer::queueBlock(int block, int prepareFailureMessage) {
   }
   if (device_.write(&h) != WaveResult::Ok) {
     device_.unprepare(&h);
-    showMessage(ui_, kMsgErrorPlaying);
+    showMessage(ui_, msg::ErrorPlaying);
     return false;
   }
   ++queued_;
@@ -201,7 +198,7 @@ void SoundPlayer::waveOutDone(WaveHeader* header) {
   }
   device_.unprepare(header);
   if (!single && queued_ < plan_.blockCount && !stopping_) {
-    if (!queueBlock(queued_, kMsgPrepareLaterBlock)) userStopped_ = true;
+    if (!queueBlock(queued_, msg::LaterBlockNotPrepared)) userStopped_ = true;
     if (userStopped_) reset();
   }
   if (completed_ >= queued_) {

@@ -5,7 +5,7 @@
 // When every queued block is back the device is closed.
 //
 // Calling sequence (UI thread only):
-//   open(format, observer)               format query, then open; 57705 on failure
+//   open(format, observer)               format query, then open; msg::PlaybackNotOpened on failure
 //   playSingle(samples, bytes)        or playBlocks(samples, sampleCount, request)
 //   pause() / restart()                  hold and resume
 //   stop() (user) or reset()             every queued block comes back, then the device closes

@@ -8,18 +8,11 @@
 #include "audio/record_format.h"
 #include "audio/wav_writer.h"
 #include "core/config_files.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
 namespace {
-constexpr int kMsgNoFreeMemory = 57699;
-constexpr int kMsgErrorLoadingHeader = 57697;
-constexpr int kMsgCannotStartRecording = 57698;
-constexpr int kMsgErrorFreeingHeader = 57701;
-constexpr int kMsgErrorWritingFile = 57702;
-constexpr int kMsgErrorStop001 = 57703;
-constexpr int kMsgErrorStop002 = 57704;
-constexpr int kMsgErrorFreeingMemory = 57668;
 constexpr uintptr_t kCapturedWhilePaused = 1;
 }  // namespace
 
@@ -60,7 +53,7 @@ bool SoundRecorder::start(const std::filesystem::path& target, int updateRateInd
   if (device_.isOpen()) device_.waitUntil([this] { return !device_.isOpen(); });
   // Without the temporary file nothing of the take could be kept: refuse to start.
   if (!tempFile_.open(TempSampleFile::WriteMode, tempFilePath())) {
-    showMessage(ui_, kMsgErrorWritingFile);
+    showMessage(ui_, msg::ErrorWritingFile);
     stopRequested_ = true;
     return false;
   }
@@ -87,14 +80,14 @@ bool SoundRecorder::openDevice() {
   }
   for (int slot = 0; slot < kSlots; ++slot) {
     if (!queueSlot(slot)) {
-      showMessage(ui_, kMsgErrorLoadingHeader);
+      showMessage(ui_, msg::ErrorLoadingHeader);
       failStart();
       return false;
     }
   }
   r = device_.start();
   if (r == WaveResult::InvalidHandle || r == WaveResult::HandleBusy) {
-    showMessage(ui_, kMsgCannotStartRecording);
+    showMessage(ui_, msg::CannotStartRecording);
     failStart();
     return false;
   }
@@ -119,10 +112,10 @@ bool SoundRecorder::prepareAll() {
     WaveResult r = WaveResult::Ok;
     switch (allocateSlot(slot, &r)) {
       case Allocation::Ok: continue;
-      case Allocation::NoMemory: showMessage(ui_, kMsgNoFreeMemory); break;
+      case Allocation::NoMemory: showMessage(ui_, msg::NoFreeMemory); break;
       case Allocation::PrepareFailed: showDeviceError(r); break;
     }
-    showMessage(ui_, kMsgErrorLoadingHeader);
+    showMessage(ui_, msg::ErrorLoadingHeader);
     return false;
   }
   return true;
@@ -151,8 +144,8 @@ int SoundRecorder::allocateOne() {
     WaveResult r = WaveResult::Ok;
     switch (allocateSlot(slot, &r)) {
       case Allocation::Ok: return slot;
-      case Allocation::NoMemory: showMessage(ui_, kMsgNoFreeMemory); return -1;
-      case Allocation::PrepareFailed: showMessage(ui_, kMsgErrorLoadingHeader); return -1;
+      case Allocation::NoMemory: showMessage(ui_, msg::NoFreeMemory); return -1;
+      case Allocation::PrepareFailed: showMessage(ui_, msg::ErrorLoadingHeader); return -1;
     }
   }
   return -1;
@@ -207,14 +200,14 @@ void SoundRecorder::resume() {
 void SoundRecorder::resetInput() {
   if (!device_.isOpen() || stopRequested_) return;
   WaveResult r = device_.reset();
-  if (r != WaveResult::Ok) showMessage(ui_, kMsgErrorStop001);
+  if (r != WaveResult::Ok) showMessage(ui_, msg::StopFailedReset);
 }
 
 void SoundRecorder::requestStop() {
   stopRequested_ = true;
   if (device_.isOpen()) {
     WaveResult r = device_.reset();
-    if (r != WaveResult::Ok) showMessage(ui_, kMsgErrorStop001);
+    if (r != WaveResult::Ok) showMessage(ui_, msg::StopFailedReset);
   }
   // Nothing queued (a paused take whose queue ran dry): no buffer will come back to end it.
   finishIfDrained();
@@ -259,7 +252,7 @@ void SoundRecorder::waveInData(WaveHeader* header) {
 
 void SoundRecorder::bufferDone(WaveHeader* header) {
   if (device_.unprepare(header) != WaveResult::Ok) {
-    showMessage(ui_, kMsgErrorFreeingHeader);
+    showMessage(ui_, msg::ErrorFreeingHeader);
     return;
   }
   const int slot = slotOf(header);
@@ -269,13 +262,13 @@ void SoundRecorder::bufferDone(WaveHeader* header) {
       // drain and close.
       if (slot >= 0) freeSlot(slot);
       requestStop();
-      showMessage(ui_, kMsgErrorWritingFile);
+      showMessage(ui_, msg::ErrorWritingFile);
       return;
     }
     bytesRecorded_ += header->bytesRecorded;
   }
   if (slot < 0) {
-    showMessage(ui_, kMsgErrorFreeingMemory);
+    showMessage(ui_, msg::ErrorFreeingMemory);
   } else {
     freeSlot(slot);
   }
@@ -298,7 +291,7 @@ void SoundRecorder::storeTake() {
   if (bytesRecorded_ > 0) {
     block.reset(new (std::nothrow) char[static_cast<size_t>(bytesRecorded_)]);
     if (!block) {
-      showMessage(ui_, kMsgNoFreeMemory);
+      showMessage(ui_, msg::NoFreeMemory);
       wavPending_ = -1;
       return;
     }
@@ -326,7 +319,7 @@ bool SoundRecorder::writeWav(const std::filesystem::path& name, size_t byteCount
 void SoundRecorder::closeDevice() {
   releaseAll();
   WaveResult r = device_.close();
-  if (r != WaveResult::Ok) showMessage(ui_, kMsgErrorStop002);
+  if (r != WaveResult::Ok) showMessage(ui_, msg::StopFailedClose);
 }
 
 // Buffers still prepared but never queued (a start that failed half way) go back before the

@@ -5,7 +5,7 @@
 // after a stop.
 //
 // Calling sequence (UI thread only):
-//   SoundRecorder recorder(device, ui, workingFolder);   setFormat(code) (3 at program start)
+//   SoundRecorder recorder(device, ui, workingFolder);   setFormat(code) (kStartRecordFormatCode at program start)
 //   (the view first stops any playback: player.reset(); player.waitClosed(); sets
 //    inputBufferBytes from the "Update Rate" entry and chooses the target name)
 //   start(target, updateRateIndex)  opens the device, queues 100 buffers of
@@ -14,11 +14,11 @@
 //                                   while another take runs
 //   pause() / resume()              a paused take drops what it captures; resume queues 10
 //                                   fresh buffers
-//   resetInput()                    after inputBufferBytes changed mid-take (commands
-//                                   32835-32837): capture restarts with buffers of the new size
+//   resetInput()                    after inputBufferBytes changed mid-take (the Audio menu's
+//                                   buffer sizes): capture restarts with buffers of the new size
 //   stopTake()                      queues one buffer when paused, requests the stop and runs the
 //                                   event loop until the device has closed; true when the WAV
-//                                   was written (else message 210 was shown). Then the view
+//                                   was written (else msg::WavNotWritten was shown). Then the view
 //                                   asks whether to keep it, writes the .ddt and loads it.
 // Stages of every returned buffer (waveInData): the observer sees it (live display), then it
 // is unprepared, appended to grav.tmp unless paused, freed, and replaced by a fresh buffer
@@ -88,7 +88,7 @@ class SoundRecorder : public WaveInListener {
   bool waitClosed();
   void resetInput();
 
-  // Writes a WAV of this recorder's format; on failure shows 210 with the name.
+  // Writes a WAV of this recorder's format; on failure shows msg::WavNotWritten with the name.
   bool writeWav(const std::filesystem::path& name, size_t byteCount, const void* samples);
 
   bool isDeviceClosed() const { return deviceClosed_; }

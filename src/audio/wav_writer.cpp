@@ -1,6 +1,7 @@
 #include "audio/wav_writer.h"
 
 #include "core/atomic_file.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
@@ -60,7 +61,7 @@ bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, c
 bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount,
                   Interaction& ui) {
   if (writeWavFile(path, format, data, byteCount)) return true;
-  showMessage(ui, 210, path.string());
+  showMessage(ui, msg::WavNotWritten, path.string());
   return false;
 }
 

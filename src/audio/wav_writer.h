@@ -16,7 +16,7 @@ std::string wavFileBytes(const WaveFormat& format, const void* data, size_t byte
 
 bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount);
 
-// As above; on failure shows message 210 with the path.
+// As above; on failure shows msg::WavNotWritten with the path.
 bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount,
                   Interaction& ui);
 

@@ -10,7 +10,7 @@ namespace velmora {
 
 class ClientRegister;
 
-// Lowest positive code that none of the entries carries (codes read like c4atol).
+// Lowest positive code that none of the entries carries (codes read with parseDbfLong).
 int lowestFreeCode(const std::vector<ClientEntry>& entries);
 
 // Queries all clients (replacing the register's shared list) and gives the lowest free

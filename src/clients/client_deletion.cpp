@@ -8,6 +8,7 @@
 #include "audio/companion_path.h"
 #include "clients/client_folders.h"
 #include "clients/client_register.h"
+#include "core/message_ids.h"
 #include "core/text_format.h"
 
 namespace velmora {
@@ -15,11 +16,6 @@ namespace velmora {
 namespace {
 namespace fs = std::filesystem;
 
-constexpr int kAskDeleteClient = 57648;
-constexpr int kMsgFolderStays = 57649;
-constexpr int kAskDeleteRecording = 57655;
-constexpr int kMsgCannotDelete = 57656;
-constexpr int kMsgDatabaseError = 57712;
 
 constexpr std::array<const char*, 7> kClientFileExtensions = {".wav", ".dat", ".ddt", ".txt", ".mrk", ".rtf", ".f0"};
 
@@ -43,8 +39,8 @@ bool removeIfPresent(const std::optional<fs::path>& file) {
 }
 }  // namespace
 
-bool confirmClientDeletion(Interaction& ui) { return askYesNo(ui, kAskDeleteClient); }
-bool confirmRecordingDeletion(Interaction& ui) { return askYesNo(ui, kAskDeleteRecording); }
+bool confirmClientDeletion(Interaction& ui) { return askYesNo(ui, msg::AskDeleteClient); }
+bool confirmRecordingDeletion(Interaction& ui) { return askYesNo(ui, msg::AskDeleteRecording); }
 
 void deleteClientFiles(const fs::path& clientFolderPath) {
   std::vector<fs::path> files;
@@ -78,11 +74,11 @@ ClientDeletion deleteClient(Interaction& ui, ClientRegister& clientRegister, con
   std::error_code ec;
   fs::remove(folder, ec);
   result.folderRemoved = !fs::exists(folder, ec);
-  if (!result.folderRemoved) showMessage(ui, kMsgFolderStays);
+  if (!result.folderRemoved) showMessage(ui, msg::ClientFolderNotDeleted);
 
   if (hasRecord) {
     if (recordNumber > 0) result.recordDeleted = clientRegister.deleteRecord(recordNumber) == 1;
-    else showMessage(ui, kMsgDatabaseError);
+    else showMessage(ui, msg::DatabaseError);
   }
   return result;
 }
@@ -93,11 +89,11 @@ bool deleteRecordingFiles(Interaction& ui, const fs::path& wavPath, NotesFailure
 
   const auto sound = find(wavPath);
   const bool soundGone = removeIfPresent(sound);
-  if (!soundGone) showMessage(ui, kMsgCannotDelete);
+  if (!soundGone) showMessage(ui, msg::ErrorDeletingFile);
   // Companions follow the sound file's own spelling when it was found under another case.
   const fs::path stemSource = sound ? *sound : wavPath;
   const bool notesGone = removeIfPresent(find(companionPath(stemSource, "txt")));
-  if (!notesGone && notes == NotesFailure::Reported) showMessage(ui, kMsgCannotDelete);
+  if (!notesGone && notes == NotesFailure::Reported) showMessage(ui, msg::ErrorDeletingFile);
   removeIfPresent(find(companionPath(stemSource, "ddt")));
   removeIfPresent(find(companionPath(stemSource, "mrk")));
   return soundGone;

@@ -8,13 +8,13 @@
 //      "*.f0" file, pattern by pattern in that order, extensions matched without regard to
 //      case; a file that will not go is passed over silently;
 //   3. the folder itself; when it still holds other files (backup placeholders "*.bkp"
-//      survive on purpose, so the client's copies in a backup can still be found): 57649,
+//      survive on purpose, so the client's copies in a backup can still be found): msg::ClientFolderNotDeleted,
 //      and the deletion goes on;
-//   4. the register record; when the query found none: 57712 and no record is deleted.
+//   4. the register record; when the query found none: msg::DatabaseError and no record is deleted.
 //      The "Other Files" pseudo-client has no record.
 //
 // A recording (the caller asked confirmRecordingDeletion()):
-//   1. the sound file: 57656 when it exists and cannot be deleted; the steps go on;
+//   1. the sound file: msg::ErrorDeletingFile when it exists and cannot be deleted; the steps go on;
 //   2. its notes, date and labels files, silently, except that the recordings list reports a
 //      notes file like the sound file;
 //   3. emptying the view when it showed that recording is the caller's step.
@@ -26,9 +26,9 @@ namespace velmora {
 
 class ClientRegister;
 
-// 57648 "Attention, All Information about this Client will be deleted! ..." - true for Yes.
+// msg::AskDeleteClient ("All Information about this Client will be deleted!") - true for Yes.
 bool confirmClientDeletion(Interaction& ui);
-// 57655 "Attention, All Information about this File will be deleted! ..." - true for Yes.
+// msg::AskDeleteRecording ("All Information about this File will be deleted!") - true for Yes.
 bool confirmRecordingDeletion(Interaction& ui);
 
 struct ClientDeletion {

@@ -4,13 +4,11 @@
 
 #include <system_error>
 
+#include "core/message_ids.h"
+
 namespace velmora {
 
 namespace {
-constexpr int kMsgFolderNotAccessible = 57710;
-constexpr int kMsgTooManyRecordings = 57713;
-constexpr int kMsgFolderExists = 57723;
-
 namespace fs = std::filesystem;
 
 std::optional<fs::path> ensureFolder(const fs::path& folder) {
@@ -64,7 +62,7 @@ int nextRecordingNumber(Interaction& ui, const fs::path& workingFolder, int clie
   if (clientCode <= 0) return -1;
   const int next = nextFreeNumber(takenRecordingNumbers(clientFolder(workingFolder, clientCode)));
   if (next == 0) {
-    showMessage(ui, kMsgTooManyRecordings);
+    showMessage(ui, msg::TooManyRecordings);
     return -1;
   }
   return next;
@@ -74,7 +72,7 @@ bool enterClientFolder(Interaction& ui, const fs::path& workingFolder, int clien
   const fs::path folder = clientFolder(workingFolder, clientCode);
   std::error_code ec;
   if (clientCode > 0 && fs::is_directory(folder, ec) && ::access(folder.c_str(), R_OK | X_OK) == 0) return true;
-  showMessage(ui, kMsgFolderNotAccessible);
+  showMessage(ui, msg::ClientFolderInaccessible);
   return false;
 }
 
@@ -83,7 +81,7 @@ bool createClientFolder(Interaction& ui, const fs::path& workingFolder, int clie
   std::error_code ec;
   if (fs::create_directory(folder, ec)) return true;
   if (fs::is_directory(folder, ec)) {
-    showMessage(ui, kMsgFolderExists);
+    showMessage(ui, msg::ClientFolderExists);
     return true;
   }
   return false;

@@ -8,7 +8,7 @@
 //   2. scan 1, 2, ... 150: a taken number becomes `last`; sixteen free numbers in a row end
 //      the scan;
 //   3. the result is last + 1, so a free number below the highest taken one is never reused;
-//      when 150 is taken, message 57713 is shown and the result is -1.
+//      when 150 is taken, msg::TooManyRecordings is shown and the result is -1.
 //
 // Typical call:
 //   int n = nextRecordingNumber(ui, workingFolder, clientCode);
@@ -39,14 +39,14 @@ TakenNumbers takenRecordingNumbers(const std::filesystem::path& clientFolderPath
 // The scan of steps 2 and 3 over a set of taken numbers: 1..150, or 0 when 150 is taken.
 int nextFreeNumber(const TakenNumbers& taken);
 
-// 1..150; -1 at once for no client (code -1); -1 after message 57713 when 150 is taken.
+// 1..150; -1 at once for no client (code -1); -1 after msg::TooManyRecordings when 150 is taken.
 int nextRecordingNumber(Interaction& ui, const std::filesystem::path& workingFolder, int clientCode);
 
 // Checks that the client's folder exists and can be entered (the program never changes its
-// current directory for it; paths are built from the working folder). False after 57710.
+// current directory for it; paths are built from the working folder). False after msg::ClientFolderInaccessible.
 bool enterClientFolder(Interaction& ui, const std::filesystem::path& workingFolder, int clientCode);
 
-// Creates "pac%03d" for a new client. An existing folder is kept and reported with 57723;
+// Creates "pac%03d" for a new client. An existing folder is kept and reported with msg::ClientFolderExists;
 // the client uses it with whatever it holds. False only when no folder could be made.
 bool createClientFolder(Interaction& ui, const std::filesystem::path& workingFolder, int clientCode);
 

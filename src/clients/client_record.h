@@ -67,7 +67,7 @@ struct ClientEntry {
   std::string observations;
 };
 
-// The record a dialog edits, filled from a listed entry (numbers read like c4atol).
+// The record a dialog edits, filled from a listed entry (numbers read with parseDbfLong).
 ClientRecord recordFromEntry(const ClientEntry& entry);
 
 // "%02d%02d%04d" of month, day, year.

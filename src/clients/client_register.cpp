@@ -5,14 +5,11 @@
 
 #include "clients/dbf_condition.h"
 #include "clients/dbf_table.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
 namespace {
-constexpr int kMsgFileNotFound = 57742;
-constexpr int kMsgInvalidFile = 57743;
-constexpr int kMsgNoMemory = 57744;
-constexpr int kMsgDatabaseError = 57712;
 
 // Positions in the register's field list.
 enum FieldSlot { SlotCode, SlotName, SlotType, SlotBirthDate, SlotAddress, SlotCity, SlotState, SlotZip,
@@ -20,9 +17,9 @@ enum FieldSlot { SlotCode, SlotName, SlotType, SlotBirthDate, SlotAddress, SlotC
 
 int messageFor(DbfError error) {
   switch (error) {
-    case DbfError::NotFound: return kMsgFileNotFound;
-    case DbfError::Invalid: return kMsgInvalidFile;
-    default: return kMsgDatabaseError;
+    case DbfError::NotFound: return msg::RegisterNotFound;
+    case DbfError::Invalid: return msg::RegisterInvalid;
+    default: return msg::DatabaseError;
   }
 }
 }  // namespace
@@ -49,14 +46,14 @@ bool ClientRegister::create() {
 }
 
 bool ClientRegister::openTable(DbfTable& table, bool writable) {
-  if (!exists()) return refuse(kMsgFileNotFound);
+  if (!exists()) return refuse(msg::RegisterNotFound);
   const DbfError error = table.open(fileName_, writable);
   if (error != DbfError::None) return refuse(messageFor(error));
-  if (table.fieldCount() != kClientFieldCount) return refuse(kMsgInvalidFile);
+  if (table.fieldCount() != kClientFieldCount) return refuse(msg::RegisterInvalid);
   fieldIndex_.clear();
   for (const DbfFieldSpec& spec : clientFieldSpecs()) {
     const int index = table.fieldIndex(spec.name);
-    if (index < 0) return refuse(kMsgInvalidFile);
+    if (index < 0) return refuse(msg::RegisterInvalid);
     fieldIndex_.push_back(index);
   }
   return true;
@@ -67,9 +64,9 @@ bool ClientRegister::lockTable(DbfTable& table) {
   const DbfError error = table.lockAll();
   if (error != DbfError::None) return refuse(messageFor(error));
   // The lock rereads the header; a table swapped for another meanwhile is caught here.
-  if (table.fieldCount() != kClientFieldCount) return refuse(kMsgInvalidFile);
+  if (table.fieldCount() != kClientFieldCount) return refuse(msg::RegisterInvalid);
   for (size_t i = 0; i < fieldIndex_.size(); ++i)
-    if (table.fieldIndex(clientFieldSpecs()[i].name) != fieldIndex_[i]) return refuse(kMsgInvalidFile);
+    if (table.fieldIndex(clientFieldSpecs()[i].name) != fieldIndex_[i]) return refuse(msg::RegisterInvalid);
   return true;
 }
 
@@ -132,11 +129,11 @@ int ClientRegister::query(std::string_view conditionText) {
     }
     if (error != DbfError::None) {
       entries_.clear();
-      return fail(kMsgInvalidFile);
+      return fail(msg::RegisterInvalid);
     }
   } catch (const std::bad_alloc&) {
     entries_.clear();
-    return fail(kMsgNoMemory);
+    return fail(msg::RegisterNoMemory);
   }
   return static_cast<int>(result);
 }
@@ -155,8 +152,8 @@ int ClientRegister::append(const ClientRecord& record) {
   DbfTable table;
   if (!openTable(table, true) || !lockTable(table)) return -1;
   table.blank();
-  if (!writeFields(table, record)) return fail(kMsgDatabaseError);
-  if (table.appendRecord() != DbfError::None) return fail(kMsgDatabaseError);
+  if (!writeFields(table, record)) return fail(msg::DatabaseError);
+  if (table.appendRecord() != DbfError::None) return fail(msg::DatabaseError);
   table.unlock();
   return 1;
 }
@@ -165,9 +162,9 @@ int ClientRegister::update(long recordNumber, const ClientRecord& record) {
   DbfTable table;
   if (!openTable(table, true) || !lockTable(table)) return -1;
   // No record of that number: writing the last one instead would overwrite another client.
-  if (table.go(recordNumber) != DbfError::None) return fail(kMsgDatabaseError);
-  if (!writeFields(table, record)) return fail(kMsgDatabaseError);
-  if (table.writeRecord() != DbfError::None) return fail(kMsgDatabaseError);
+  if (table.go(recordNumber) != DbfError::None) return fail(msg::DatabaseError);
+  if (!writeFields(table, record)) return fail(msg::DatabaseError);
+  if (table.writeRecord() != DbfError::None) return fail(msg::DatabaseError);
   table.unlock();
   return 1;
 }
@@ -175,12 +172,12 @@ int ClientRegister::update(long recordNumber, const ClientRecord& record) {
 int ClientRegister::deleteRecord(long recordNumber) {
   DbfTable table;
   if (!openTable(table, true) || !lockTable(table)) return -1;
-  if (table.go(recordNumber) != DbfError::None) return fail(kMsgDatabaseError);
-  if (table.markDeleted() != DbfError::None) return fail(kMsgDatabaseError);
+  if (table.go(recordNumber) != DbfError::None) return fail(msg::DatabaseError);
+  if (table.markDeleted() != DbfError::None) return fail(msg::DatabaseError);
   if (table.pack() != DbfError::None) {
     // The register file is unchanged; take the mark back so the client stays listed.
     if (table.isOpen()) table.recall();
-    return fail(kMsgDatabaseError);
+    return fail(msg::DatabaseError);
   }
   return 1;
 }

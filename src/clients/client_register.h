@@ -11,11 +11,11 @@
 //
 // Results: query gives the record number of the last match (0 for none), 1 without a
 // condition, -1 on failure; the writers give 1 or -1. Failures are shown to the user:
-//   57742 "File not found!"            the register is missing or cannot be opened
-//   57743 "Invalid File!"              not a register: not 11 fields, or a damaged header
-//   57744 "Error - There is no free memory available!"   the list could not be built
-//   57712 "Error Accessing Database!"  a write failed, the lock could not be had, or a
-//                                      record number that names no record
+//   msg::RegisterNotFound   "File not found!"    the register is missing or cannot be opened
+//   msg::RegisterInvalid    "Invalid File!"      not a register: not 11 fields, or a damaged header
+//   msg::RegisterNoMemory   "Error - There is no free memory available!"   the list could not be built
+//   msg::DatabaseError      "Error Accessing Database!"  a write failed, the lock could not be had,
+//                           or a record number that names no record
 // A record number comes from a query made just before; update and delete refuse one that
 // names no record rather than touch another client's.
 #include <chrono>

@@ -7,7 +7,7 @@
 //   if (condition->matches(table)) ...             // for the current record
 //
 // Grammar: [blanks] FIELD [blanks] OP [blanks] [sign] DIGITS [blanks], where OP is one of
-// = == <> # != < <= > >=. The field's text is read like c4atol before comparing.
+// = == <> # != < <= > >=. The field's text is read with parseDbfLong before comparing.
 #include <optional>
 #include <string>
 #include <string_view>

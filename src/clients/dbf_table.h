@@ -19,7 +19,7 @@
 //
 // Text: fields hold bytes; setText writes UTF-8 left-aligned and blank-padded, cut to the
 // field width at a character boundary; text() reads UTF-8, or Windows-1252 when the bytes
-// are not valid UTF-8. Numbers are written as "%d" left-aligned and read like c4atol.
+// are not valid UTF-8. Numbers are written as "%d" left-aligned and read with parseDbfLong.
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -62,7 +62,7 @@ class DbfTable {
   // Field values of the record buffer.
   std::string_view rawField(int index) const;
   std::string text(int index) const;  // decoded to UTF-8, blanks kept
-  long number(int index) const;       // c4atol of the field text
+  long number(int index) const;       // parseDbfLong of the field text
   bool setText(int index, std::string_view utf8);
   DbfError setNumber(int index, long value);
   void blank();  // all blanks, not deleted
@@ -97,7 +97,7 @@ class DbfTable {
   long recNo_ = 0;
 };
 
-// c4atol: leading blanks skipped, an optional sign, then digits up to the first other
+// A number field as dBASE reads it: leading blanks skipped, an optional sign, then digits up to the first other
 // character; no digits give 0; values beyond long are clamped.
 long parseDbfLong(std::string_view text);
 

@@ -2,13 +2,10 @@
 
 #include <cstdio>
 
+#include "core/string_ids.h"
 #include "core/string_table.h"
 
 namespace velmora {
-
-namespace {
-constexpr int kOtherFilesNameId = 189;
-}
 
 const char* prefixText(RecordingPrefix prefix) { return prefix == RecordingPrefix::Qv ? "qv" : "wv"; }
 
@@ -17,7 +14,7 @@ RecordingPrefix prefixForRate(uint32_t samplesPerSecond) {
 }
 
 std::string clientFolderName(int clientCode) {
-  if (clientCode == kOtherFilesCode) return tr(kOtherFilesNameId);
+  if (clientCode == kOtherFilesCode) return tr(str::OtherFilesFolder);
   char name[32];
   std::snprintf(name, sizeof name, "pac%03d", clientCode);
   return name;

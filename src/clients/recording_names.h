@@ -2,7 +2,7 @@
 // Names of a client's folder and of every file of a recording.
 //
 //   client folder      "pac%03d" (code 7 -> pac007, code 1234 -> pac1234), in the working folder;
-//                      the pseudo-client 99999 uses the "Other Files" folder (string 189)
+//                      the pseudo-client kOtherFilesCode uses the "Other Files" folder (str::OtherFilesFolder)
 //   recording stem     prefix + three-digit number: "wv001", "qv150"
 //   prefix             "qv" for 44100 Hz, "wv" for every other rate
 //   files of a stem    .wav sound, .ddt date, .mrk labels, .txt notes, .bkp backup placeholder,
@@ -31,7 +31,7 @@ const char* prefixText(RecordingPrefix prefix);
 // "qv" for 44100 Hz, "wv" for any other rate.
 RecordingPrefix prefixForRate(uint32_t samplesPerSecond);
 
-// "pac%03d" for a client code; the translated "Other Files" name for 99999.
+// "pac%03d" for a client code; the translated "Other Files" name for kOtherFilesCode.
 std::string clientFolderName(int clientCode);
 // workingFolder / clientFolderName(code). An empty workingFolder gives a relative path.
 std::filesystem::path clientFolder(const std::filesystem::path& workingFolder, int clientCode);

@@ -8,14 +8,14 @@
 #include "clients/client_folders.h"
 #include "core/file_times.h"
 #include "core/language.h"
+#include "core/message_ids.h"
+#include "core/string_ids.h"
 
 namespace velmora {
 
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int kMsgDateFileUnreadable = 57739;
-constexpr int kRowFormatId = 175;
 
 CalendarDate civilFromDays(int64_t days) {
   const std::chrono::year_month_day ymd{std::chrono::sys_days{std::chrono::days{days}}};
@@ -53,7 +53,7 @@ std::optional<RecordingEntry> detectRecording(Interaction& ui, const fs::path& w
   std::optional<int32_t> seconds;
   if ((wav || qv) && dateFile) {
     std::ifstream probe(*dateFile, std::ios::binary);
-    if (!probe) showMessage(ui, kMsgDateFileUnreadable);
+    if (!probe) showMessage(ui, msg::DateFileUnreadable);
     else seconds = readDateFile(*dateFile);
   }
   if (!seconds) {
@@ -72,14 +72,14 @@ std::optional<RecordingEntry> detectRecording(Interaction& ui, const fs::path& w
 
 std::string recordingRowText(const RecordingEntry& entry, int language) {
   const CalendarDate& d = entry.date;
-  std::string format = tr(kRowFormatId);
+  std::string format = tr(str::RecordingRow);
   switch (language) {
     case Spanish:
     case Portuguese: return formatv(format, d.day, d.month, d.year, entry.number);
     case Korean:
       // Without a Korean catalog the English pattern would pad the year as a day; give the
       // year its four digits in the same layout.
-      if (format == StringTable::englishText(kRowFormatId)) format = "%04d/%02d/%02d File %d";
+      if (format == StringTable::englishText(str::RecordingRow)) format = "%04d/%02d/%02d File %d";
       return formatv(format, d.year, d.month, d.day, entry.number);
     default: return formatv(format, d.month, d.day, d.year, entry.number);
   }

@@ -49,7 +49,7 @@ struct RecordingRow {
 CalendarDate dateOfSeconds(int32_t secondsSince1970);
 
 // Entry of one number, or nothing when neither a sound file nor a placeholder exists.
-// An existing date file that cannot be opened shows 57739.
+// An existing date file that cannot be opened shows msg::DateFileUnreadable.
 std::optional<RecordingEntry> detectRecording(Interaction& ui, const std::filesystem::path& workingFolder,
                                               int clientCode, int number);
 

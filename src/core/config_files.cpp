@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/atomic_file.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
@@ -31,7 +32,7 @@ bool writeInt32File(const std::filesystem::path& path, const std::vector<int32_t
 
 int readLanguage(const std::filesystem::path& folder) {
   auto v = readInt32File(folder / kLanguageFile, 1);
-  if (!v || (*v)[0] < 0 || (*v)[0] > 3) return kDefaultLanguage;
+  if (!v || (*v)[0] < English || (*v)[0] > Portuguese) return kDefaultLanguage;
   return (*v)[0];
 }
 
@@ -41,7 +42,7 @@ bool writeLanguage(const std::filesystem::path& folder, int language) {
 
 int readScreenModeSetting(const std::filesystem::path& folder) {
   auto v = readInt32File(folder / kScreenModeFile, 1);
-  if (!v || (*v)[0] < 0 || (*v)[0] > 3) return kNoForcedScreenMode;
+  if (!v || (*v)[0] < English || (*v)[0] > Portuguese) return kNoForcedScreenMode;
   return (*v)[0];
 }
 
@@ -63,7 +64,7 @@ int checkUnfinishedRecording(const std::filesystem::path& folder, Interaction& u
   const auto path = folder / kRecordingLogFile;
   if (auto v = readInt32File(path, 2)) {
     preference = (*v)[1];
-    if ((*v)[0] == RecordingStarted) showMessage(ui, 57706);
+    if ((*v)[0] == RecordingStarted) showMessage(ui, msg::LastRunNotEnded);
   }
   std::error_code ec;
   std::filesystem::remove(path, ec);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/interaction.h"
+#include "core/language.h"
 
 namespace velmora {
 
@@ -16,7 +17,7 @@ inline constexpr const char* kScreenModeFile = "conf.dat";
 inline constexpr const char* kRecordInputFile = "cfr.dat";
 inline constexpr const char* kRecordingLogFile = "vl1.log";
 
-inline constexpr int kDefaultLanguage = 2;          // Korean, when lang.dat is missing
+inline constexpr int kDefaultLanguage = Korean;     // when lang.dat is missing
 inline constexpr int kNoForcedScreenMode = 4;
 inline constexpr int kDefaultRecordInputChoice = 0;
 inline constexpr int kNoUpdateRatePreference = -1;
@@ -37,7 +38,7 @@ bool writeRecordInputChoice(const std::filesystem::path& folder, int choice);
 
 bool writeRecordingLog(const std::filesystem::path& folder, RecordingLogState state, int updateRateIndex);
 
-// Start-of-run check of vl1.log: message 57706 when the last take was never closed; the log
+// Start-of-run check of vl1.log: msg::LastRunNotEnded when the last take was never closed; the log
 // is deleted afterwards. Returns the update-rate index it carried, or -1.
 int checkUnfinishedRecording(const std::filesystem::path& folder, Interaction& ui);
 

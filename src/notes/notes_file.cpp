@@ -4,12 +4,12 @@
 
 #include "audio/companion_path.h"
 #include "core/atomic_file.h"
+#include "core/message_ids.h"
 #include "core/text_codec.h"
 
 namespace velmora {
 
 namespace {
-constexpr int kMsgNotesNotSaved = 174;
 constexpr size_t kMaxNotesFileBytes = 16u << 20;
 
 // Byte length of the first `characters` UTF-8 characters of `line`.
@@ -68,7 +68,7 @@ std::string notesFileBytes(const std::string& text) {
 
 bool saveNotes(const std::filesystem::path& notesPath, const std::string& text, Interaction& ui) {
   if (writeFileAtomically(notesPath, notesFileBytes(text))) return true;
-  showMessage(ui, kMsgNotesNotSaved);
+  showMessage(ui, msg::NotesNotSaved);
   return false;
 }
 

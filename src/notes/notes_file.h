@@ -21,7 +21,7 @@ std::filesystem::path notesPathFor(const std::filesystem::path& recordingPath);
 std::optional<std::string> loadNotes(const std::filesystem::path& notesPath);
 
 // Writes the editor's text: every line (at most 1024 characters) followed by a line end.
-// On failure shows 174 and leaves the previous file whole.
+// On failure shows msg::NotesNotSaved and leaves the previous file whole.
 bool saveNotes(const std::filesystem::path& notesPath, const std::string& text, Interaction& ui);
 
 // The file's bytes for an editor text (exposed for tests).
