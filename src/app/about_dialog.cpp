@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <unistd.h>
 
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
 
@@ -13,7 +14,7 @@ namespace velmora {
 
 std::string memoryText(unsigned long long physicalBytes) {
   const unsigned long long mb = (physicalBytes + (1ull << 20) - 1) >> 20;
-  return formatv(velmora::tr(109), static_cast<double>(mb));
+  return formatv(velmora::tr(str::MemoryMegabytes), static_cast<double>(mb));
 }
 
 unsigned long long physicalMemoryBytes() {
@@ -32,7 +33,7 @@ std::string systemName() {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Velmora"));
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel(QString::fromStdString("Velmora " + velmora::tr(178)), this);
+  auto* title = new QLabel(QString::fromStdString("Velmora " + velmora::tr(str::Version)), this);
   QFont f = title->font();
   f.setBold(true);
   f.setPointSize(f.pointSize() + 2);

@@ -16,7 +16,7 @@ CommandState commandState(int id, const FrameState& s) {
       return {s.clientOpen(), false};
     case cmd::DeleteClient: return {s.clientOpen() && idle, false};
     case cmd::Play: return {s.loaded, s.playing};
-    case cmd::Record: return {s.mode != 16 && !s.playing, s.recording};
+    case cmd::Record: return {s.mode != ModeEmpty && !s.playing, s.recording};
     case cmd::Zoom: return {s.zoomed || s.hasSelection, s.zoomed};
     case cmd::DeleteRecording: return {s.loaded && idle, false};
     case cmd::SaveChanges: return {s.loaded && s.modified, false};
@@ -26,7 +26,7 @@ CommandState commandState(int id, const FrameState& s) {
     case cmd::Print: return {s.loaded && idle, false};
     case cmd::RecordSettings: return {!s.recording, false};
     case cmd::EditNotes: return {s.loaded && s.recordingNumber != -1, false};
-    case cmd::CleanTexts: return {s.mode >= 9 && idle && s.recordingNumber != -1, false};
+    case cmd::CleanTexts: return {s.mode >= ModeSpectrogram && idle && s.recordingNumber != -1, false};
     case cmd::F0Setting:
     case cmd::HelpContents:
     case cmd::Backup:
@@ -37,8 +37,8 @@ CommandState commandState(int id, const FrameState& s) {
     case cmd::CompareWithFile:
     case cmd::OpenModel:
     case cmd::SaveAsModel: return {s.loaded && !s.recording, false};
-    case cmd::LanguageEnglish: return {!s.recording, s.language == 0};
-    case cmd::LanguageKorean: return {!s.recording, s.language == 2};
+    case cmd::LanguageEnglish: return {!s.recording, s.language == English};
+    case cmd::LanguageKorean: return {!s.recording, s.language == Korean};
     case cmd::Cut:
     case cmd::Copy:
     case cmd::Paste:

@@ -2,13 +2,15 @@
 // Which commands are enabled and checked, from the state of the frame and the view.
 // Evaluated before menus open and whenever the state changes (toolbar buttons).
 #include "clients/recording_names.h"
+#include "core/language.h"
+#include "presentation/display_mode.h"
 
 namespace velmora {
 
 struct FrameState {
   int clientCode = kNoClient;
-  int language = 0;
-  int mode = 16;            // display mode
+  int language = English;
+  int mode = ModeEmpty;     // display mode
   bool loaded = false;      // the view holds samples
   bool modified = false;
   int recordingNumber = -1;

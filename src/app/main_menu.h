@@ -1,5 +1,5 @@
 #pragma once
-// Builds menu 128 (Client, Files, Audio, Mode, Settings, Comparison, Help), the toolbar and
+// Builds the main menu (Client, Files, Audio, Mode, Settings, Comparison, Help), the toolbar and
 // the accelerators. Every entry is a QAction carrying its command id; the frame finds the
 // actions by id to run and update them.
 #include <QMenuBar>

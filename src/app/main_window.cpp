@@ -12,6 +12,8 @@
 #include "app/language_switch.h"
 #include "app/other_files.h"
 #include "core/language.h"
+#include "core/message_ids.h"
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "platform/translation_catalog.h"
 #include "view/analysis_view.h"
@@ -149,13 +151,13 @@ void MainWindow::setDocumentTitle(const QString& title) {
 
 bool MainWindow::openClient(int code, const std::string& name, int clientType) {
   if (clientType < 0 || clientType > 3) {
-    showMessage(ui_, 57711);
+    showMessage(ui_, msg::UndefinedType);
     return false;
   }
   std::error_code ec;
   const std::filesystem::path folder = clientFolder(settings_.programFolder, code);
   if (!std::filesystem::is_directory(folder, ec)) {
-    showMessage(ui_, 57710);
+    showMessage(ui_, msg::ClientFolderInaccessible);
     clientCode_ = kNoClient;
     updateCommandStates();
     return false;
@@ -179,7 +181,7 @@ bool MainWindow::openOtherFiles() {
   view_->closeRecording();
   view_->setEmptyMode();
   clientCode_ = kOtherFilesCode;
-  clientName_ = velmora::tr(211);
+  clientName_ = velmora::tr(str::DefaultClientName);
   setDocumentTitle(QString::fromStdString(clientName_));
   view_->display().setF0Range(kF0AnonymousClientRange.minHz, kF0AnonymousClientRange.maxHz);
   view_->spectrogramCommand();
@@ -190,9 +192,9 @@ bool MainWindow::openOtherFiles() {
 void MainWindow::updateOpenClient(const std::string& name, int clientType) {
   clientName_ = name;
   const int number = view_->buffer().recordingNumber;
-  setDocumentTitle(QString::fromStdString(view_->hasSamples() && number > 0 ? formatv(velmora::tr(164), name, number) : name));
+  setDocumentTitle(QString::fromStdString(view_->hasSamples() && number > 0 ? formatv(velmora::tr(str::ClientFileTitle), name, number) : name));
   if (clientType < 0 || clientType > 3) {
-    showMessage(ui_, 57711);
+    showMessage(ui_, msg::UndefinedType);
     return;
   }
   clientType_ = clientType;
@@ -239,7 +241,7 @@ bool MainWindow::switchLanguageTo(int language) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!askYesNo(ui_, 57714)) {
+  if (!askYesNo(ui_, msg::AskExit)) {
     event->ignore();
     return;
   }

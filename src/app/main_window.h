@@ -1,5 +1,5 @@
 #pragma once
-// The main frame: menu 128, the toolbar, the analysis view, the open client and the
+// The main frame: the main menu, the toolbar, the analysis view, the open client and the
 // commands that are not tied to the open recording (clients, opening a recording, help,
 // About, the language switch, exit). Other parts register their commands' handlers in
 // commands(); the frame keeps the menus' enabled and checked states current.

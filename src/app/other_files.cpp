@@ -1,5 +1,6 @@
 #include "app/other_files.h"
 
+#include "core/string_ids.h"
 #include "core/string_table.h"
 
 namespace velmora {
@@ -24,7 +25,7 @@ FileRequest otherFilesOpenRequest(const std::filesystem::path& programFolder) {
   FileRequest r;
   r.title = "Open";
   r.startFolder = otherFilesFolder(programFolder);
-  r.filter = tr(188);
+  r.filter = tr(str::WavFileFilter);
   r.defaultExtension = "wav";
   r.confirmOverwrite = false;
   return r;

@@ -1,5 +1,7 @@
 #include "app/screen_check.h"
 
+#include "core/message_ids.h"
+
 namespace velmora {
 
 std::optional<ScreenMode> forcedScreenSize(int screenModeSetting) {
@@ -14,7 +16,7 @@ std::optional<ScreenMode> forcedScreenSize(int screenModeSetting) {
 
 Message attentionQuestion() {
   Message m;
-  m.id = 238;
+  m.id = msg::AskChangeScreen;
   m.caption = "Attention!";
   m.icon = MessageIcon::Warning;
   m.text =
@@ -30,7 +32,7 @@ Message attentionQuestion() {
 namespace {
 // A restart cannot be done for the user here: say so and count the change as failed.
 void reportRestartNeeded(Interaction& ui) {
-  askYesNo(ui, 141);
+  askYesNo(ui, msg::AskRestartForResolution);
 }
 }  // namespace
 
@@ -43,7 +45,7 @@ bool ScreenModeChanger::change(int width, int height) {
     if (!chosen || m.bitsPerPixel > chosen->bitsPerPixel) chosen = m;
   }
   if (!chosen) {
-    showMessage(ui_, 104);
+    showMessage(ui_, msg::ResolutionNotSet);
     return false;
   }
   const int colours = modes_.currentColourCount();
@@ -59,7 +61,7 @@ bool ScreenModeChanger::change(int width, int height) {
     case ModeChangeResult::Failed:
       break;
   }
-  ui_.showMessage(Message{140, tr(140), " ", MessageIcon::Warning});
+  ui_.showMessage(Message{msg::ResolutionChangeFailed, tr(msg::ResolutionChangeFailed), " ", MessageIcon::Warning});
   return false;
 }
 
@@ -86,7 +88,7 @@ ScreenCheckResult checkScreen(int screenModeSetting, const ScreenProbe& screen, 
   }
   const ScreenInfo info = screen.current();
   if (info.planes * info.bitsPerPixel < 8 || info.width < 800 || info.height < 600) {
-    if (ui.askYesNo(attentionQuestion()) && !startDisplaySettings()) showMessage(ui, 57694);
+    if (ui.askYesNo(attentionQuestion()) && !startDisplaySettings()) showMessage(ui, msg::DisplayPropertiesUnavailable);
     return result;
   }
   if (info.width >= 1024 || info.width == 800 || info.height == 600) {
@@ -95,8 +97,8 @@ ScreenCheckResult checkScreen(int screenModeSetting, const ScreenProbe& screen, 
     result.screenHeight = info.height;
     return result;
   }
-  showMessage(ui, 101);
-  if (!startDisplaySettings()) showMessage(ui, 103);
+  showMessage(ui, msg::ScreenTooLarge);
+  if (!startDisplaySettings()) showMessage(ui, msg::DisplaySettingsNotStarted);
   return result;
 }
 

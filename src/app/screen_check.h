@@ -5,7 +5,8 @@
 //     mode to it (nothing to do when it is current with more than 256 colours).
 //  2. Otherwise: fewer than 8 bits of colour or a screen under 800x600 opens "Attention!"
 //     and quits; a width of 1024 or more, exactly 800, or a height of exactly 600 is
-//     accepted; any other width (801..1023) gets message 101, the display settings, and quits.
+//     accepted; any other width (801..1023) gets msg::ScreenTooLarge, the display settings, and
+//     quits.
 //  3. At exit a mode we changed is put back.
 #include <functional>
 #include <optional>

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "core/language.h"
+#include "core/string_ids.h"
 #include "core/string_table.h"
 
 namespace velmora {
@@ -56,7 +57,7 @@ void SplashWindow::paintEvent(QPaintEvent*) {
   p.setFont(QApplication::font());
   p.setPen(Qt::white);
   const QPoint at = language_ == Spanish ? QPoint(456, 40) : QPoint(300, 190);
-  p.drawText(QRect(at, QSize(width() - at.x(), 30)), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(velmora::tr(117)));
+  p.drawText(QRect(at, QSize(width() - at.x(), 30)), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(velmora::tr(str::WaitPlease)));
 }
 
 void SplashWindow::timerEvent(QTimerEvent* event) {

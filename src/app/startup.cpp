@@ -11,6 +11,7 @@
 #include "app/qt_interaction.h"
 #include "app/screen_check.h"
 #include "app/splash_window.h"
+#include "audio/record_format.h"
 #include "audio/sound_player.h"
 #include "audio/sound_recorder.h"
 #include "core/config_files.h"
@@ -108,7 +109,7 @@ int runVelmora(int argc, char** argv) {
   QtWaveIn waveIn;
   QtWaveOut waveOut;
   SoundRecorder recorder(waveIn, ui, settings.programFolder);
-  recorder.setFormat(3);
+  recorder.setFormat(kStartRecordFormatCode);
   SoundPlayer player(waveOut, ui);
   MainWindow window(settings, ui);
   wireAudio(window, recorder, player);

@@ -3,14 +3,11 @@
 #include <cstdio>
 
 #include "core/language.h"
+#include "core/message_ids.h"
 
 namespace velmora {
 
 namespace {
-constexpr int kMsgInvalidDay = 57717;
-constexpr int kMsgInvalidMonth = 57718;
-constexpr int kMsgInvalidYear = 57719;
-constexpr int kMsgYearDigits = 57722;
 constexpr int kFirstYear = 1890;
 constexpr int kLastYear = 2050;
 
@@ -57,15 +54,15 @@ DateBoxVerdict judgeTwoDigitBox(const std::string& text, int high, int messageId
 
 DateBoxVerdict judgeDateBox(DateBox box, const std::string& text, int language) {
   switch (box) {
-    case DateBox::Day: return judgeTwoDigitBox(text, 31, kMsgInvalidDay, nextAfterDay(language));
-    case DateBox::Month: return judgeTwoDigitBox(text, 12, kMsgInvalidMonth, nextAfterMonth(language));
+    case DateBox::Day: return judgeTwoDigitBox(text, 31, msg::InvalidDay, nextAfterDay(language));
+    case DateBox::Month: return judgeTwoDigitBox(text, 12, msg::InvalidMonth, nextAfterMonth(language));
     case DateBox::Year: {
       DateBoxVerdict v;
       if (text.size() != 4) return v;
       const auto value = number(text);
       if (!value || *value < kFirstYear || *value > kLastYear) {
         v.clearBox = true;
-        v.messageId = kMsgInvalidYear;
+        v.messageId = msg::InvalidYear;
         return v;
       }
       v.complete = true;
@@ -89,15 +86,15 @@ BirthDateDecision decideBirthDate(const std::string& day, const std::string& mon
                                   bool dayComplete, bool monthComplete, bool yearComplete) {
   BirthDateDecision d;
   if (dayComplete && monthComplete && !yearComplete) {
-    d.messageId = kMsgYearDigits;
+    d.messageId = msg::YearNeedsFourDigits;
     d.focusYear = true;
     return d;
   }
   if (!(dayComplete && monthComplete && yearComplete)) return d;  // stored empty
   const int dd = number(day).value_or(0), mm = number(month).value_or(0), yy = number(year).value_or(0);
-  if (dd < 1 || dd > 31) d.messageId = kMsgInvalidDay;
-  else if (mm < 1 || mm > 12) d.messageId = kMsgInvalidMonth;
-  else if (yy < kFirstYear || yy > kLastYear) d.messageId = kMsgInvalidYear;
+  if (dd < 1 || dd > 31) d.messageId = msg::InvalidDay;
+  else if (mm < 1 || mm > 12) d.messageId = msg::InvalidMonth;
+  else if (yy < kFirstYear || yy > kLastYear) d.messageId = msg::InvalidYear;
   if (d.messageId) return d;
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d%02d%04d", mm, dd, yy);

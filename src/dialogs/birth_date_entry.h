@@ -13,7 +13,7 @@ enum class FocusTarget { None, Day, Month, Year, Address };
 struct DateBoxVerdict {
   bool complete = false;
   bool clearBox = false;       // the value was refused: the box is emptied
-  int messageId = 0;           // shown when refused (57717, 57718, 57719)
+  int messageId = 0;           // shown when refused (msg::InvalidDay, InvalidMonth, InvalidYear)
   FocusTarget moveFocus = FocusTarget::None;
 };
 
@@ -28,7 +28,7 @@ DateBoxOrder dateBoxOrder(int language);
 
 struct BirthDateDecision {
   int messageId = 0;                 // non-zero: refuse OK with this message
-  bool focusYear = false;            // with 57722
+  bool focusYear = false;            // with msg::YearNeedsFourDigits
   std::string stored;                // "MMDDYYYY" or empty
 };
 

@@ -14,15 +14,13 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "core/message_ids.h"
+#include "core/string_ids.h"
 #include "dialogs/limited_text_edit.h"
 
 namespace velmora {
 
 namespace {
-constexpr int kMsgNameMissing = 57720;
-constexpr int kMsgTypeMissing = 57721;
-constexpr int kInsertCaptionId = 114;
-constexpr int kChangeCaptionId = 115;
 
 QLineEdit* lineEdit(QWidget* parent, int maxCharacters, const char* objectName) {
   auto* edit = new QLineEdit(parent);
@@ -112,7 +110,7 @@ void ClientDialog::createUi() {
   layout->addLayout(form);
 
   auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(qs(velmora::tr(mode_ == Insert ? kInsertCaptionId : kChangeCaptionId)), QDialogButtonBox::AcceptRole);
+  ok_ = buttons->addButton(qs(velmora::tr(mode_ == Insert ? str::InsertCaption : str::ChangeCaption)), QDialogButtonBox::AcceptRole);
   auto* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
   ok_->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -178,12 +176,12 @@ void ClientDialog::focusTarget(FocusTarget target) {
 
 void ClientDialog::accept() {
   if (name_->text().trimmed().size() < 2 && name_->text().size() < 2) {
-    showMessage(ui_, kMsgNameMissing);
+    showMessage(ui_, msg::NameMissing);
     name_->setFocus();
     return;
   }
   if (types_->checkedId() < 0) {
-    showMessage(ui_, kMsgTypeMissing);
+    showMessage(ui_, msg::TypeMissing);
     return;
   }
   const BirthDateDecision date =

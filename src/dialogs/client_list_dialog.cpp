@@ -11,17 +11,13 @@
 #include "clients/client_deletion.h"
 #include "clients/client_register.h"
 #include "core/language.h"
+#include "core/message_ids.h"
+#include "core/string_ids.h"
 #include "dialogs/client_dialog.h"
 
 namespace velmora {
 
 namespace {
-constexpr int kMsgSelectItem = 57646;
-constexpr int kMsgReadError = 57647;
-constexpr int kMsgTypeName = 57650;
-constexpr int kMsgNotFound = 57651;
-constexpr int kCodeHeaderId = 131;
-constexpr int kNameHeaderId = 132;
 constexpr int kCodeColumnWidth = 60;
 constexpr int kRowsWithoutScrolling = 10;
 
@@ -51,7 +47,7 @@ ClientListDialog::ClientListDialog(Interaction& ui, ClientRegister& clientRegist
   list_ = new QTreeWidget(this);
   list_->setObjectName("clients");
   list_->setColumnCount(2);
-  list_->setHeaderLabels({QString::fromStdString(velmora::tr(kCodeHeaderId)), QString::fromStdString(velmora::tr(kNameHeaderId))});
+  list_->setHeaderLabels({QString::fromStdString(velmora::tr(str::CodeHeader)), QString::fromStdString(velmora::tr(str::NameHeader))});
   list_->setRootIsDecorated(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setColumnWidth(0, kCodeColumnWidth);
@@ -140,7 +136,7 @@ bool ClientListDialog::eventFilter(QObject* watched, QEvent* event) {
 void ClientListDialog::search() {
   const QString text = search_->text();
   if (text.isEmpty()) {
-    showMessage(ui_, kMsgTypeName);
+    showMessage(ui_, msg::TypeNameToSearch);
     search_->setFocus();
     return;
   }
@@ -153,13 +149,13 @@ void ClientListDialog::search() {
       return;
     }
   }
-  showMessage(ui_, kMsgNotFound);
+  showMessage(ui_, msg::ClientNotFound);
 }
 
 int ClientListDialog::selectedCode() {
   const auto items = list_->selectedItems();
   if (items.isEmpty()) {
-    showMessage(ui_, kMsgSelectItem);
+    showMessage(ui_, msg::SelectItem);
     return -1;
   }
   return items.first()->data(0, Qt::UserRole).toInt();
@@ -181,7 +177,7 @@ void ClientListDialog::editSelected() {
   const int recordNumber = register_.query(codeCondition(code));
   const ClientEntry* entry = register_.entry(0);
   if (recordNumber <= 0 || !entry) {
-    showMessage(ui_, kMsgReadError);
+    showMessage(ui_, msg::ErrorReadingFile);
     return;
   }
   ClientRecord record = recordFromEntry(*entry);

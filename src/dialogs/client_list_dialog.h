@@ -57,7 +57,7 @@ class ClientListDialog : public QDialog {
   void fill();
   void fitNameColumn(int clientCount, int smallListWidth);
   void updateButtons();
-  int selectedCode();  // -1 after 57646
+  int selectedCode();  // -1 after msg::SelectItem
 
   Interaction& ui_;
   ClientRegister& register_;

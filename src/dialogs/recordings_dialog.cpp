@@ -9,14 +9,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/message_ids.h"
+#include "core/string_ids.h"
+
 namespace velmora {
 
 namespace {
-constexpr int kMsgSelectFile = 57654;
-constexpr int kMsgSentToBackup = 57652;
-constexpr int kMsgDeleteFile = 57655;
-constexpr int kTitleId = 134;
-constexpr int kDateHeaderId = 133;
 constexpr int kRowRole = Qt::UserRole + 1;
 
 // A small sound-file icon per state: blue for "wv", green for "qv", paler without a date
@@ -45,14 +43,14 @@ QIcon stateIcon(RecordingState state) {
 RecordingsDialog::RecordingsDialog(Interaction& ui, const std::filesystem::path& workingFolder, int clientCode,
                                    const std::string& clientName, int language, QWidget* parent)
     : QDialog(parent), ui_(ui), folder_(workingFolder), clientCode_(clientCode), language_(language) {
-  setWindowTitle(QString::fromStdString(formatv(velmora::tr(kTitleId), clientName)));
+  setWindowTitle(QString::fromStdString(formatv(velmora::tr(str::RecordingsTitle), clientName)));
   auto* layout = new QVBoxLayout(this);
   auto* group = new QGroupBox("Sound Files", this);
   auto* groupLayout = new QVBoxLayout(group);
   list_ = new QTreeWidget(group);
   list_->setObjectName("recordings");
   list_->setColumnCount(1);
-  list_->setHeaderLabels({QString::fromStdString(velmora::tr(kDateHeaderId))});
+  list_->setHeaderLabels({QString::fromStdString(velmora::tr(str::DateHeader))});
   list_->setRootIsDecorated(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setSortingEnabled(false);
@@ -111,13 +109,13 @@ void RecordingsDialog::resizeEvent(QResizeEvent* event) {
 const RecordingRow* RecordingsDialog::selectedRow() {
   const auto items = list_->selectedItems();
   if (items.isEmpty()) {
-    showMessage(ui_, kMsgSelectFile);
+    showMessage(ui_, msg::SelectFile);
     return nullptr;
   }
   const int index = items.first()->data(0, kRowRole).toInt();
   const RecordingRow* row = &rows_.at(static_cast<size_t>(index));
   if (row->entry.state == RecordingState::SentToBackup) {
-    showMessage(ui_, kMsgSentToBackup);
+    showMessage(ui_, msg::SentToBackup);
     return nullptr;
   }
   return row;
@@ -135,7 +133,7 @@ void RecordingsDialog::deleteSelected() {
   if (deleteDisabled_) return;
   const RecordingRow* row = selectedRow();
   if (!row) return;
-  if (!askYesNo(ui_, kMsgDeleteFile)) return;
+  if (!askYesNo(ui_, msg::AskDeleteRecording)) return;
   const int number = row->entry.number;
   if (deleter_ && !deleter_(number)) return;
   deleted_.push_back(number);

@@ -1,6 +1,6 @@
 #pragma once
 // "<client> - Files": the open client's recordings, newest first, to open one or delete one.
-// Rows sent to backup can be neither opened nor deleted (57652). The caller supplies the
+// Rows sent to backup can be neither opened nor deleted (msg::SentToBackup). The caller supplies the
 // deletion of a recording's files, and learns which numbers were deleted.
 //
 //   RecordingsDialog d(ui, workingFolder, code, clientName, language, parent);

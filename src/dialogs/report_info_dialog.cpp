@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/language.h"
+#include "core/message_ids.h"
 #include "core/report_info.h"
 
 namespace velmora {
@@ -42,7 +43,7 @@ ReportInfoDialog::ReportInfoDialog(Interaction& ui, const std::filesystem::path&
 
 void ReportInfoDialog::accept() {
   if (!writeReportInfo(folder_, ReportInfo{clinic_->text().toStdString(), registration_->text().toStdString()}))
-    showMessage(ui_, 57661);
+    showMessage(ui_, msg::ErrorSavingFile);
   QDialog::accept();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // "Report...": the clinic or professional name (and registration number) printed at the
-// head of reports, kept in "info_vl.dat". OK rewrites the file (57661 when it cannot be
-// written); Cancel writes nothing.
+// head of reports, kept in "info_vl.dat". OK rewrites the file (msg::ErrorSavingFile when it
+// cannot be written); Cancel writes nothing.
 #include <QDialog>
 #include <filesystem>
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/language.h"
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "presentation/number_text.h"
 #include "view/view_renderer.h"
@@ -27,10 +28,10 @@ void paintHeaderBand(QPainter& p, const ViewScene& scene) {
   p.setBrush(Qt::NoBrush);
   p.setFont(viewFont("Verdana", 25, true));
   const int y = g.infoTop + (g.largeLayout ? 20 : 5);
-  const int titleId = isPowerSpectrumMode(scene.mode) ? 143 : 142;
+  const int titleId = isPowerSpectrumMode(scene.mode) ? str::PowerSpectrumTitle : str::SpectrogramTitle;
   drawTextAt(p, g.graphLeft - 80, y, qs(tr(titleId)));
   const int timeX = g.graphLeft + g.graphWidth - 520 + (scene.language == Korean ? 20 : 0);
-  drawTextAt(p, timeX, y, qs(tr(163) + durationText(shownSeconds(scene))));
+  drawTextAt(p, timeX, y, qs(tr(str::TimeCaption) + durationText(shownSeconds(scene))));
 }
 
 void paintInfoBlock(QPainter& p, const ViewScene& scene) {
@@ -39,24 +40,25 @@ void paintInfoBlock(QPainter& p, const ViewScene& scene) {
   const int lowerY = g.infoTop + (g.largeLayout ? 30 : 18);
   p.setFont(viewFont("Verdana", 13, true));
   p.setPen(Qt::black);
-  std::string upper = tr(162);
+  std::string upper = tr(str::FileCaption);
   std::string lower;
   int upperX = x;
   if (scene.hasSamples()) {
     const SoundBuffer& b = *scene.buffer;
     if (b.recordingNumber == kModelRecordingNumber) {
-      upper = tr(160);
+      upper = tr(str::ModelCaption);
     } else if (b.recordingNumber == kNoRecordingNumber) {
       upper = b.path.filename().string();
       upperX -= 20;
     } else {
-      upper = formatv(tr(161), b.recordingNumber);
+      upper = formatv(tr(str::FileNumberCaption), b.recordingNumber);
     }
-    lower = formatv(tr(176), static_cast<int>(b.format.samplesPerSecond), static_cast<int>(b.format.bitsPerSample)) +
+    lower = formatv(tr(str::FormatCaption), static_cast<int>(b.format.samplesPerSecond),
+                    static_cast<int>(b.format.bitsPerSample)) +
             (b.format.channels >= 2 ? " Stereo" : " Mono");
-  } else if (scene.mode < 9) {
+  } else if (scene.mode < ModeSpectrogram) {
     // Waiting for (or making) a take: the recorder's format.
-    lower = formatv(tr(176), scene.recorderRate, 16) + " Mono";
+    lower = formatv(tr(str::FormatCaption), scene.recorderRate, 16) + " Mono";
   }
   const QFontMetrics metrics(p.font());
   const auto drawLine = [&](int lx, int ly, const std::string& text) {
@@ -84,8 +86,8 @@ void paintVolumePanel(QPainter& p, const ViewScene& scene, QSize logicalClient) 
     const int t = std::max(1, g.screenHeight / 768);
     y = (g.screenHeight - 768) / 2 + 240 - 40 * t;
   }
-  drawTextAt(p, x, y, qs(tr(179)));
-  drawTextAt(p, x, y + (g.largeLayout ? 142 : 160), scene.lineInput ? QStringLiteral("Line") : qs(tr(180)));
+  drawTextAt(p, x, y, qs(tr(str::VolumeCaption)));
+  drawTextAt(p, x, y + (g.largeLayout ? 142 : 160), scene.lineInput ? QStringLiteral("Line") : qs(tr(str::MicCaption)));
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "view/view_renderer.h"
 
@@ -49,7 +50,7 @@ void paintStartPicture(QPainter& p, const ViewScene& scene, QSize logicalClient)
     picture = QRect(x0, y0 + 40, 290, 118);
   }
   paintEmblem(p, picture);
-  QString version = QString::fromStdString(tr(178)) + QStringLiteral("h");
+  QString version = QString::fromStdString(tr(str::Version)) + QStringLiteral("h");
   // A Korean text counts one character more; our strings carry no padding, so the count is
   // the string itself.
   p.setFont(viewFont("Arial", 14, false));

@@ -18,7 +18,7 @@ void paintWaveformPane(QPainter& p, const ViewScene& scene) {
   for (int y : {g.waveTop + h / 4, g.waveTop + h / 2, g.waveTop + h / 2 + h / 4}) p.drawLine(g.graphLeft, y, right, y);
   const WavePane pane{g.graphLeft, g.graphWidth, g.waveTop, h};
   std::vector<WavePoint> points;
-  if (scene.mode <= 8) {
+  if (scene.mode < ModeSpectrogram) {
     if (scene.liveSignal) points = reduceLiveSignal(*scene.liveSignal, pane);
   } else if (scene.hasSamples()) {
     const SoundBuffer& b = *scene.buffer;
