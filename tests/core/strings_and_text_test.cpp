@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/message_ids.h"
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_codec.h"
 #include "core/text_format.h"
@@ -19,6 +21,27 @@ TEST(StringTable, EnglishTextsByIdAndTranslationsOverride) {
   EXPECT_EQ(tr(57650), "Type the Client\xC2\xB4s name you want to search!");  // untranslated ids stay English
   table.clearTranslations();
   EXPECT_EQ(tr(57651), "Client not found!");
+}
+
+// The names of ids whose texts read alike must point at the right entries.
+TEST(StringTable, NamedIdsGiveTheirTexts) {
+  EXPECT_EQ(StringTable::englishText(msg::ErrorSavingFile), "Error Saving File!");
+  EXPECT_EQ(StringTable::englishText(msg::LabelFileNotSaved), "Error saving File!");
+  EXPECT_EQ(StringTable::englishText(msg::TakeNotSaved), "Error saving File.");
+  EXPECT_EQ(StringTable::englishText(msg::NoFreeMemory), "There is no free memory available!");
+  EXPECT_EQ(StringTable::englishText(msg::RegisterNoMemory), "Error - There is no free memory available!");
+  EXPECT_EQ(StringTable::englishText(msg::StopFailedReset), "Error stop recording - code: 001");
+  EXPECT_EQ(StringTable::englishText(msg::StopFailedClose), "Error stop recording - code: 002");
+  EXPECT_EQ(StringTable::englishText(msg::WavNotWritten),
+            "The %s file can\xC2\xB4t be recorded!\nVerify if the file is opened!");
+  EXPECT_EQ(StringTable::englishText(str::PathFileTitle), "File - %s");
+  EXPECT_EQ(StringTable::englishText(str::FileNumberCaption), "File %d");
+  EXPECT_EQ(StringTable::englishText(str::RecordingRow), "%02d/%02d/%04d File %d");
+  EXPECT_EQ(StringTable::englishText(str::PrintedFileDate), " File %d - Date: %02d/%02d/%04d");
+  EXPECT_EQ(StringTable::englishText(str::LineInLabel), "Entrada de Linha");
+  EXPECT_EQ(StringTable::englishText(str::LineInOption), "Line In");
+  EXPECT_EQ(StringTable::englishText(str::MicrophoneLabel), "Microfone");
+  EXPECT_EQ(StringTable::englishText(str::MicCaption), "Mic");
 }
 
 TEST(TextFormat, FillsArgumentsLikePrintf) {
