@@ -2,6 +2,7 @@
 
 #include "audio/recording_opener.h"
 #include "clients/recording_names.h"
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
 
@@ -13,7 +14,7 @@ DocumentController::DocumentController(RecordingDocument& document, ViewDisplay&
 
 bool DocumentController::openByPath(const std::filesystem::path& path) {
   close();
-  host_.showTitle(formatv(velmora::tr(165), path.filename().string()));
+  host_.showTitle(formatv(velmora::tr(str::PathFileTitle), path.filename().string()));
   SoundBuffer loaded;
   bool opened = false;
   {
@@ -38,7 +39,7 @@ bool DocumentController::openNumbered(const std::filesystem::path& path, int num
     opened = openNumberedRecording(loaded, path, number, ui_);
   }
   if (!opened) return false;
-  host_.showTitle(formatv(velmora::tr(164), clientName, number));
+  host_.showTitle(formatv(velmora::tr(str::ClientFileTitle), clientName, number));
   finishOpening(std::move(loaded));
   return true;
 }
