@@ -1,7 +1,7 @@
 #pragma once
-// Command identifiers of the main menu, the toolbar, the accelerators and the control bar's
-// sample-rate menu. The numbers are kept so every part of the program (and its translations)
-// names a command the same way.
+// Command identifiers of the main menu, the toolbar, the accelerators and the pop-up menus
+// (the rate button's, the waveform pane's). The numbers are kept so every part of the
+// program (and its translations) names a command the same way.
 namespace velmora::cmd {
 
 // Client

@@ -1,6 +1,7 @@
 #include "presentation/waveform_menu.h"
 
 #include "app/command_ids.h"
+#include "core/string_ids.h"
 #include "core/string_table.h"
 
 namespace velmora {
@@ -9,8 +10,8 @@ std::vector<WaveformMenuItem> waveformMenu(const WaveformMenuState& s) {
   if (s.recording) return {{cmd::PopupPlayTake, "Play", true}};
   const bool pasteOnly = s.clipHeld && s.selectionEmpty;
   return {
-      {cmd::PopupPlay, s.playing ? tr(167) : "Play", true},
-      {cmd::Zoom, s.zoomed ? tr(168) : "&Zoom +", !(pasteOnly && !s.zoomed)},
+      {cmd::PopupPlay, s.playing ? tr(str::StopItem) : "Play", true},
+      {cmd::Zoom, s.zoomed ? tr(str::ZoomOutItem) : "&Zoom +", !(pasteOnly && !s.zoomed)},
       {0, "", true},
       {cmd::Cut, "Cut", !s.selectionSpansPane && !pasteOnly},
       {cmd::Copy, "&Copy", !pasteOnly},
