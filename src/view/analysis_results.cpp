@@ -1,5 +1,6 @@
 #include "view/analysis_results.h"
 
+#include "core/string_ids.h"
 #include "core/string_table.h"
 
 namespace velmora {
@@ -35,14 +36,14 @@ void AnalysisResults::computeSpectrogram(const SoundBuffer& buffer, int width, i
 
 void AnalysisResults::computeF0(const SoundBuffer& buffer, const StatusSink& status) {
   if (f0_.valid() || !buffer.isOpen()) return;
-  if (status) status(tr(105));
+  if (status) status(tr(str::CalculatingF0));
   f0_.compute(buffer.samples.data(), buffer.samples.size(), static_cast<int>(buffer.sampleRate()));
   if (status) status("");
 }
 
 std::string AnalysisResults::computeFormants(const SoundBuffer& buffer, const StatusSink& status) {
   if (formants_.valid() || !buffer.isOpen()) return {};
-  if (status) status(tr(107));
+  if (status) status(tr(str::CalculatingFormants));
   const int frames =
       formants_.compute(buffer.samples.data(), buffer.samples.size(), static_cast<int>(buffer.sampleRate()));
   if (status) status("");

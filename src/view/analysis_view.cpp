@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "app/command_ids.h"
+#include "core/language.h"
 #include "audio/input_buffer_bytes.h"
 #include "bars/bar_choices.h"
 #include "bars/power_spectrum_bar.h"
@@ -188,7 +189,7 @@ QImage AnalysisView::renderImage() const {
 
 void AnalysisView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  const int barHeight = 45 + (geometry().largeLayout ? 5 : 0) + (display_.language() == 2 ? 6 : 0);
+  const int barHeight = 45 + (geometry().largeLayout ? 5 : 0) + (display_.language() == Korean ? 6 : 0);
   spectrogramBar_->setGeometry(0, 0, width(), barHeight);
   powerSpectrumBar_->setGeometry(0, 0, width(), barHeight);
 }

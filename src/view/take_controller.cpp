@@ -6,9 +6,12 @@
 #include "app/other_files.h"
 #include "audio/date_file.h"
 #include "audio/input_buffer_bytes.h"
+#include "audio/record_format.h"
 #include "audio/temp_sample_file.h"
 #include "clients/client_folders.h"
 #include "clients/recording_names.h"
+#include "core/message_ids.h"
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
 #include "view/playback_controller.h"
@@ -25,9 +28,9 @@ void removeQuietly(const std::filesystem::path& path) {
 
 int recordFormatCodeForCommand(int commandId) {
   switch (commandId) {
-    case cmd::Rate11025: return 3;
-    case cmd::Rate22050: return 5;
-    case cmd::Rate44100: return 7;
+    case cmd::Rate11025: return Record11025Mono16;
+    case cmd::Rate22050: return Record22050Mono16;
+    case cmd::Rate44100: return Record44100Mono16;
     default: return 0;
   }
 }
@@ -73,7 +76,7 @@ bool TakeController::chooseTarget(const TakeClient& client) {
   if (number_ < 0) return false;
   target_ = recordingPath(client.workingFolder, client.code, number_,
                           prefixForRate(static_cast<uint32_t>(recorder_.sampleRateHz())));
-  host_.showTitle(formatv(velmora::tr(166), client.name, number_));
+  host_.showTitle(formatv(velmora::tr(str::TakeTitle), client.name, number_));
   return true;
 }
 
@@ -86,7 +89,7 @@ void TakeController::startTake(bool fromBar) {
   }
   documents_.close();
   if (!chooseTarget(client)) {
-    // The client is full (57713 was shown): the view waits with nothing open.
+    // The client is full (msg::TooManyRecordings was shown): the view waits with nothing open.
     display_.setEmptyMode();
     host_.setUpdateRateListsEnabled(true);
     return;
@@ -185,7 +188,7 @@ void TakeController::stopTake() {
 bool TakeController::keepClientTake() {
   std::error_code ec;
   if (!recorder_.wavWritten() || !std::filesystem::exists(target_, ec)) return false;
-  const bool keep = ui_.askYesNo(Message{kKeepTakeQuestionId, kKeepTakeQuestion, {}, MessageIcon::Question});
+  const bool keep = ui_.askYesNo(Message{msg::AskKeepTake, kKeepTakeQuestion, {}, MessageIcon::Question});
   if (!keep) {
     removeQuietly(target_);
     return false;
@@ -199,7 +202,7 @@ std::optional<std::filesystem::path> TakeController::keepOtherFilesTake(const Ta
   if (!recorder_.wavWritten() || !std::filesystem::exists(target_, ec)) return std::nullopt;
   FileRequest request;
   request.startFolder = otherFilesFolder(client.workingFolder);
-  request.filter = velmora::tr(188);
+  request.filter = velmora::tr(str::WavFileFilter);
   request.defaultExtension = "wav";
   request.confirmOverwrite = true;
   const std::optional<std::filesystem::path> chosen = ui_.chooseSaveFile(request);
@@ -213,7 +216,7 @@ std::optional<std::filesystem::path> TakeController::keepOtherFilesTake(const Ta
   removeQuietly(target_);
   if (ec) {
     removeQuietly(destination);
-    showMessage(ui_, 57732);
+    showMessage(ui_, msg::TakeNotSaved);
     return std::nullopt;
   }
   writeDateFile(destination, ui_);

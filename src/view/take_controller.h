@@ -35,8 +35,7 @@ struct TakeClient {
 };
 using TakeClientSource = std::function<TakeClient()>;
 
-// The save question after a client's take (dialog 173).
-inline constexpr int kKeepTakeQuestionId = 173;
+// The save question after a client's take (msg::AskKeepTake).
 inline constexpr const char* kKeepTakeQuestion = "Do you Want to save the actual File?";
 
 class TakeController : public RecorderObserver {
@@ -54,7 +53,7 @@ class TakeController : public RecorderObserver {
   // A paused take played back from what it has recorded so far.
   bool canPlayBack() const { return recording_ && paused_; }
   bool playBack(PlaybackController& playback);
-  // The sample-rate menu's commands 40124, 40125, 40126 (record format codes 3, 5, 7).
+  // The rate button's menu commands (cmd::Rate11025 ...): the take's record format.
   bool recordRateCommand(int commandId);
   // inputBufferBytes changed: a running take restarts capture with buffers of the new size
   // (a paused one picks the size up when it resumes).

@@ -31,7 +31,7 @@ TEST_F(TakeAndPlaybackTest, AKeptTakeIsWrittenDatedAndLoaded) {
   EXPECT_FALSE(bar()->rateButton()->isEnabled());
 
   stopWithAnswer(true);
-  EXPECT_EQ(ui.countOf(kKeepTakeQuestionId), 1);
+  EXPECT_EQ(ui.countOf(msg::AskKeepTake), 1);
   EXPECT_TRUE(fs::exists(clientFile("wv001.wav")));
   EXPECT_TRUE(fs::exists(clientFile("wv001.ddt")));
   ASSERT_TRUE(view()->hasSamples());
@@ -49,7 +49,7 @@ TEST_F(TakeAndPlaybackTest, AKeptTakeIsWrittenDatedAndLoaded) {
 TEST_F(TakeAndPlaybackTest, ATakeAnsweredNoLeavesNothing) {
   recordBuffers(3);
   stopWithAnswer(false);
-  EXPECT_EQ(ui.countOf(kKeepTakeQuestionId), 1);
+  EXPECT_EQ(ui.countOf(msg::AskKeepTake), 1);
   EXPECT_FALSE(fs::exists(clientFile("wv001.wav")));
   EXPECT_FALSE(fs::exists(clientFile("wv001.ddt")));
   EXPECT_FALSE(view()->hasSamples());
@@ -127,7 +127,7 @@ TEST_F(TakeAndPlaybackTest, OtherFilesTakesGoThroughTheSaveDialog) {
   ASSERT_EQ(ui.fileRequests.size(), 1u);
   EXPECT_EQ(ui.fileRequests[0].defaultExtension, "wav");
   EXPECT_EQ(ui.fileRequests[0].startFolder, folder / "Other Files");
-  EXPECT_EQ(ui.countOf(kKeepTakeQuestionId), 0);
+  EXPECT_EQ(ui.countOf(msg::AskKeepTake), 0);
   EXPECT_TRUE(fs::exists(chosen));
   EXPECT_TRUE(fs::exists(folder / "Other Files" / "mine.ddt"));
   EXPECT_FALSE(fs::exists(folder / "Other Files" / "grav.tmp"));

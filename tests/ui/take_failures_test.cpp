@@ -48,7 +48,7 @@ TEST_F(TakeFailures, AFullDiskEndsTheTakeAndTheViewAsksToKeepWhatWasWritten) {
   EXPECT_EQ(ui.countOf(57702), 1);
   in.deliver();  // the rest comes back, the WAV is written, the device closes
   EXPECT_FALSE(view()->isRecording());
-  EXPECT_EQ(ui.countOf(kKeepTakeQuestionId), 1);
+  EXPECT_EQ(ui.countOf(msg::AskKeepTake), 1);
   EXPECT_TRUE(fs::exists(clientFile("wv001.wav")));
   EXPECT_TRUE(fs::exists(clientFile("wv001.ddt")));
   ASSERT_TRUE(view()->hasSamples());

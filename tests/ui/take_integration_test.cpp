@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 
 #include "app/command_ids.h"
+#include "core/message_ids.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "audio/input_buffer_bytes.h"
@@ -66,7 +67,7 @@ TEST(TakeIntegration, ARealTakeIsKeptLoadedAndPlayedToTheEnd) {
     EXPECT_TRUE(runEventsUntil([&] { return view->display().playCursor() > 0; }, 10000));
     EXPECT_TRUE(runEventsUntil([&] { return !view->isPlaying(); }, 20000));
     EXPECT_EQ(view->display().playCursor(), -1);
-    EXPECT_EQ(ui.shownIds(), std::vector<int>{kKeepTakeQuestionId});
+    EXPECT_EQ(ui.shownIds(), std::vector<int>{msg::AskKeepTake});
   }
   setInputBufferBytes(kStartInputBufferBytes);
 }

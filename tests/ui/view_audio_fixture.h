@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
+#include "core/message_ids.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "audio/input_buffer_bytes.h"
