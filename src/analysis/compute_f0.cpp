@@ -29,19 +29,15 @@ size_t f0ValueCount(size_t n, int sampFreq, int framesPerSecond) {
 
 namespace {
 
-bool computeF0Unguarded(const float* samples, size_t n, int sampFreq, int minF0, int maxF0, int framesPerSecond,
-                        std::vector<float>& values) {
-  values.clear();
-  if (framesPerSecond <= 0 || sampFreq <= 0) return false;
-  f0::F0TrackerPtr tracker = f0::f0New();
-  if (!tracker) return false;
-  if (!setParam(*tracker, "frame_step", 1.0 / framesPerSecond) || !setParam(*tracker, "min_f0", minF0) ||
-      !setParam(*tracker, "max_f0", maxF0)) {
+bool track(f0::F0Tracker& tracker, const float* samples, size_t n, int sampFreq, int minF0, int maxF0,
+           int framesPerSecond, std::vector<float>& values) {
+  if (!setParam(tracker, "frame_step", 1.0 / framesPerSecond) || !setParam(tracker, "min_f0", minF0) ||
+      !setParam(tracker, "max_f0", maxF0)) {
     return false;
   }
   int buffSize = 0;
   int buffStep = 0;
-  if (!f0::f0Init(*tracker, static_cast<double>(sampFreq), buffSize, buffStep)) return false;
+  if (!f0::f0Init(tracker, static_cast<double>(sampFreq), buffSize, buffStep)) return false;
 
   const size_t count = f0ValueCount(n, sampFreq, framesPerSecond);
   values.reserve(count + 1);
@@ -52,15 +48,15 @@ bool computeF0Unguarded(const float* samples, size_t n, int sampFreq, int minF0,
   float lastF0 = 0.0f;
   bool anyReleased = false;
   const auto collect = [&] {
-    const int released = f0::f0NumOutput(*tracker);
+    const int released = f0::f0NumOutput(tracker);
     for (int i = 0; i < released; ++i) {
-      lastF0 = f0::f0Output(*tracker, i);
+      lastF0 = f0::f0Output(tracker, i);
       anyReleased = true;
       if (values.size() < count) values.push_back(lastF0);
     }
   };
   for (size_t i = 0; i < full; ++i) {
-    if (!f0::f0Process(*tracker, samples + i * step, buffSize)) {
+    if (!f0::f0Process(tracker, samples + i * step, buffSize)) {
       values.clear();
       return false;
     }
@@ -69,7 +65,7 @@ bool computeF0Unguarded(const float* samples, size_t n, int sampFreq, int minF0,
   const size_t rest = n - full * step;
   // An empty signal has no last buffer to hand over; it simply has no values.
   if (rest > 0) {
-    if (!f0::f0Process(*tracker, samples + full * step, static_cast<int>(rest))) {
+    if (!f0::f0Process(tracker, samples + full * step, static_cast<int>(rest))) {
       values.clear();
       return false;
     }
@@ -83,14 +79,29 @@ bool computeF0Unguarded(const float* samples, size_t n, int sampFreq, int minF0,
 }  // namespace
 
 bool computeF0(const float* samples, size_t n, int sampFreq, int minF0, int maxF0, int framesPerSecond,
-               std::vector<float>& values) {
+               std::vector<float>& values, std::vector<std::string>* diagnostics) {
+  values.clear();
+  if (framesPerSecond <= 0 || sampFreq <= 0) return false;
+  f0::F0TrackerPtr tracker = f0::f0New();
+  if (!tracker) return false;
+  bool ok = false;
+  bool outOfMemory = false;
   try {
-    return computeF0Unguarded(samples, n, sampFreq, minF0, maxF0, framesPerSecond, values);
+    ok = track(*tracker, samples, n, sampFreq, minF0, maxF0, framesPerSecond, values);
   } catch (const std::bad_alloc&) {
-    std::fputs("F0: out of memory\n", stderr);
-    values.clear();
-    return false;
+    outOfMemory = true;
   }
+  if (!ok) values.clear();
+  if (diagnostics != nullptr) {
+    try {
+      const std::vector<std::string>& notes = f0::f0Diagnostics(*tracker);
+      diagnostics->insert(diagnostics->end(), notes.begin(), notes.end());
+      if (outOfMemory) diagnostics->emplace_back("F0: out of memory");
+    } catch (const std::bad_alloc&) {
+      // No room even for the words: the result alone tells the failure.
+    }
+  }
+  return ok;
 }
 
 }  // namespace velmora

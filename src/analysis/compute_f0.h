@@ -6,14 +6,17 @@
 //   4. full buffers of buffSize samples buffStep apart, then one call with the rest;
 //   5. released F0 values are kept until count are stored, surplus ones dropped;
 //   6. a shortfall repeats the last F0 released (0 if none).
-// Returns false (values empty) when the tracker cannot be set up or fails on a buffer.
+// Returns false (values empty) when the tracker cannot be set up or fails on a buffer. The
+// tracker's diagnostics (refusals, notes, failures; see f0Diagnostics) and "F0: out of memory"
+// are appended to *diagnostics when it is given, whatever the result.
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace velmora {
 
 bool computeF0(const float* samples, size_t n, int sampFreq, int minF0, int maxF0, int framesPerSecond,
-               std::vector<float>& values);
+               std::vector<float>& values, std::vector<std::string>* diagnostics = nullptr);
 
 // The number of values computeF0 promises for n samples.
 size_t f0ValueCount(size_t n, int sampFreq, int framesPerSecond);

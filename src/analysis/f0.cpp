@@ -2,8 +2,10 @@
 #include <algorithm>
 #include <cassert>
 #include <charconv>
-#include <cstdio>
+#include <climits>
+#include <cmath>
 #include <new>
+#include <string>
 
 #include "analysis/f0_object.h"
 #include "analysis/sigproc.h"
@@ -32,41 +34,45 @@ float parseDecimal(std::string_view text) {
   return result.ec == std::errc() ? value : 0.0f;
 }
 
+// True when value lies in [low, high]; a NaN lies nowhere.
+bool within(float value, float low, float high) { return value >= low && value <= high; }
+
 bool checkParameters(F0Tracker& t, double sampFreq) {
   bool ok = true;
-  const float candThresh = t.param(CandThresh);
-  if (candThresh < 0.01f || candThresh > 0.99f) {
-    std::fputs("F0: cand_thresh parameter must be between [0.01, 0.99].\n", stderr);
+  if (!within(t.param(CandThresh), 0.01f, 0.99f)) {
+    t.note("F0: cand_thresh parameter must be between [0.01, 0.99].");
     ok = false;
   }
-  const float windDur = t.param(WindDur);
-  if (windDur < 0.0001f || windDur > 0.1f) {
-    std::fputs("F0: wind_dur parameter must be between [0.0001, 0.1].\n", stderr);
+  if (!within(t.param(WindDur), 0.0001f, 0.1f)) {
+    t.note("F0: wind_dur parameter must be between [0.0001, 0.1].");
     ok = false;
   }
-  const float nCands = t.param(NCands);
-  if (nCands < 3.0f || nCands > 100.0f) {
-    std::fputs("F0: n_cands parameter must be between [3,100].\n", stderr);
+  if (!within(t.param(NCands), 3.0f, 100.0f)) {
+    t.note("F0: n_cands parameter must be between [3,100].");
     ok = false;
   }
   const float minF0 = t.param(MinF0);
   const float maxF0 = t.param(MaxF0);
-  if (!(maxF0 > minF0) || !(maxF0 < sampFreq / 2.0) || minF0 < sampFreq / 10000.0) {
-    std::fputs("F0: min(max)_f0 parameter inconsistent with record frequency\n", stderr);
+  if (!(maxF0 > minF0) || !(maxF0 < sampFreq / 2.0) || !(minF0 >= sampFreq / 10000.0)) {
+    t.note("F0: min(max)_f0 parameter inconsistent with record frequency");
     ok = false;
   }
   float& frameStep = t.params[FrameStep];
-  const auto snapped = static_cast<float>(roundHalfAway(sampFreq * frameStep) / sampFreq);
-  if (snapped != frameStep) frameStep = snapped;
-  if (1.0 / sampFreq > frameStep || frameStep > 0.1f) {
-    std::fputs("F0: frame_step parameter must be between [1/sampFreq, 0.1]\n", stderr);
+  // Snap to whole samples; a count too large for an int is far outside the range checked below.
+  const double samples = sampFreq * frameStep;
+  if (std::isfinite(samples) && std::fabs(samples) < INT_MAX / 2) {
+    const auto snapped = static_cast<float>(roundHalfAway(samples) / sampFreq);
+    if (snapped != frameStep) frameStep = snapped;
+  }
+  if (!(frameStep >= 1.0 / sampFreq && frameStep <= 0.1f)) {
+    t.note("F0: frame_step parameter must be between [1/sampFreq, 0.1]");
     ok = false;
   }
-  if (!ok) std::fputs("F0: invalid/inconsistent parameters -- exiting.\n", stderr);
+  if (!ok) t.note("F0: invalid/inconsistent parameters -- exiting.");
   return ok;
 }
 
-F0Sizes deriveSizes(const F0Tracker& t, double sampFreq) {
+F0Sizes deriveSizes(F0Tracker& t, double sampFreq) {
   F0Sizes s;
   const float frameStep = t.param(FrameStep);
   s.step = roundHalfAway(frameStep * sampFreq);
@@ -76,7 +82,7 @@ F0Sizes deriveSizes(const F0Tracker& t, double sampFreq) {
   s.nlags = s.stop - s.start + 1;
   s.order = static_cast<int>(sampFreq / 1000.0 + 2.5);
   if (s.order > kMaxLpcOrder) {
-    std::fprintf(stderr, "F0: Optimum order limited to %d\n", kMaxLpcOrder);
+    t.note("F0: Optimum order limited to " + std::to_string(kMaxLpcOrder));
     s.order = kMaxLpcOrder;
   }
   s.decimate = std::max(1, static_cast<int>(sampFreq / 2000.0));
@@ -118,12 +124,12 @@ Frame* newRingFrame(F0Tracker& t) {
 
 // Allocation failures surface as bad_alloc; each stage reports with its own message.
 template <typename Stage>
-bool allocate(const char* failureMessage, Stage stage) {
+bool allocate(F0Tracker& t, const char* failureMessage, Stage stage) {
   try {
     stage();
     return true;
   } catch (const std::bad_alloc&) {
-    std::fputs(failureMessage, stderr);
+    t.note(failureMessage);
     return false;
   }
 }
@@ -139,7 +145,9 @@ int f0SetParam(F0Tracker& tracker, std::string_view text) {
   if (equals == std::string_view::npos) return 0;
   const int index = paramIndex(text.substr(0, equals));
   if (index < 0) return 0;
-  tracker.params[static_cast<size_t>(index)] = parseDecimal(text.substr(equals + 1));
+  const float value = parseDecimal(text.substr(equals + 1));
+  if (!std::isfinite(value)) return 0;  // "nan" and "inf" parse, but no check could hold them
+  tracker.params[static_cast<size_t>(index)] = value;
   return 1;
 }
 
@@ -158,15 +166,15 @@ int f0Init(F0Tracker& t, double sampFreq, int& buffSize, int& buffStep) {
 
   const auto nCands = static_cast<int>(t.param(NCands));
   const bool ok =
-      allocate("windstat malloc failed\n",
+      allocate(t, "windstat malloc failed",
                [&] {
                  t.stationarity.emplace(StationaritySizes{s.step, s.statWsize, s.agap, s.order, s.windStatLim});
                }) &&
-      allocate("Error allocating memory for stat buffer\n",
+      allocate(t, "Error allocating memory for stat buffer",
                [&] { t.stat.reserve(static_cast<size_t>(s.framesPerBuffer)); }) &&
-      allocate("Can't allocate memory for dowsampled signal\n",
+      allocate(t, "Can't allocate memory for dowsampled signal",
                [&] { t.filtered.assign(static_cast<size_t>(s.decimatedBufferSize), 0.0f); }) &&
-      allocate("Error allocating frame",
+      allocate(t, "Error allocating frame",
                [&] {
                  Frame* head = newRingFrame(t);
                  Frame* tail = head;
@@ -181,9 +189,9 @@ int f0Init(F0Tracker& t, double sampFreq, int& buffSize, int& buffStep) {
                  t.current = head;  // holds no candidates: the first frame's predecessor
                  t.oldestUnreleased = head->next;
                }) &&
-      allocate("can't allocate pathcands\n", [&] { t.pathcands.reserve(static_cast<size_t>(nCands)); }) &&
-      allocate("Error allocating output buffer\n", [&] { t.output.reserve(static_cast<size_t>(s.ringSize)); }) &&
-      allocate("peakVals malloc failed\n", [&] {
+      allocate(t, "can't allocate pathcands", [&] { t.pathcands.reserve(static_cast<size_t>(nCands)); }) &&
+      allocate(t, "Error allocating output buffer", [&] { t.output.reserve(static_cast<size_t>(s.ringSize)); }) &&
+      allocate(t, "peakVals malloc failed", [&] {
         t.finder.emplace(CandidateSizes{s.start, s.nlags, s.size, s.decimate, s.dStart, s.dNlags, s.dSize,
                                         t.param(CandThresh), s.lagWeightPerSample, t.param(VoiceBias), nCands});
       });
@@ -191,7 +199,7 @@ int f0Init(F0Tracker& t, double sampFreq, int& buffSize, int& buffStep) {
   if (s.decimate >= 2) {
     t.decimator.emplace();
     if (!t.decimator->design(sampFreq, s.decimate)) {
-      std::fputs("Error computing downsampling filter\n", stderr);
+      t.note("Error computing downsampling filter");
       return 0;
     }
   }
@@ -204,11 +212,11 @@ int f0Init(F0Tracker& t, double sampFreq, int& buffSize, int& buffStep) {
 bool enlargeRing(F0Tracker& t) {
   ++t.ringEnlargements;
   if (t.ringEnlargements > kMaxRingEnlargements) {
-    std::fprintf(stderr, "F0: too many requests (%d) for space allocation\n %s", t.ringEnlargements,
-                 "There may be a problem in finding converged path\n");
+    t.note("F0: too many requests (" + std::to_string(t.ringEnlargements) +
+           ") for space allocation\n There may be a problem in finding converged path");
     return false;
   }
-  return allocate("Error allocating frame", [&] {
+  return allocate(t, "Error allocating frame", [&] {
     Frame* after = t.current;
     Frame* following = after->next;
     for (int i = 0; i < t.sizes.ringSize; ++i) {
@@ -234,5 +242,7 @@ float f0Output(const F0Tracker& tracker, int idx) {
 void f0Destroy(F0TrackerPtr& tracker) { tracker.reset(); }
 
 const F0Sizes& f0DerivedSizes(const F0Tracker& tracker) { return tracker.sizes; }
+
+const std::vector<std::string>& f0Diagnostics(const F0Tracker& tracker) { return tracker.diagnostics; }
 
 }  // namespace velmora::f0

@@ -14,10 +14,13 @@
 //
 // Per buffer: decimate (downsample), stationarity per frame (stationarity), candidates per
 // frame (candidates), one dynamic-programming step per frame, then release the frames whose
-// best path has converged. Diagnostics are lines on standard error; results are 1 or 0.
+// best path has converged. Results are 1 or 0; every refusal or note of the tracker is kept as
+// one line of text in f0Diagnostics for the caller to show.
 #include <array>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::f0 {
 
@@ -57,7 +60,8 @@ struct F0TrackerDeleter {
 using F0TrackerPtr = std::unique_ptr<F0Tracker, F0TrackerDeleter>;
 
 F0TrackerPtr f0New();
-// "name=value"; 1 on success, 0 (nothing changed) without '=' or for an unknown name.
+// "name=value"; 1 on success, 0 (nothing changed) without '=', for an unknown name, or for a
+// value that is not a finite number (nan, inf).
 int f0SetParam(F0Tracker& tracker, std::string_view text);
 // The current value; 0 for an unknown name.
 float f0GetParam(const F0Tracker& tracker, std::string_view name);
@@ -69,5 +73,9 @@ void f0Destroy(F0TrackerPtr& tracker);
 
 // Valid after a successful f0Init.
 const F0Sizes& f0DerivedSizes(const F0Tracker& tracker);
+
+// The tracker's diagnostics so far, oldest first: parameter refusals, notes and failures of
+// f0Init and f0Process, one text each without a line end.
+const std::vector<std::string>& f0Diagnostics(const F0Tracker& tracker);
 
 }  // namespace velmora::f0

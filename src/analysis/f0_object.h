@@ -4,6 +4,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/candidates.h"
@@ -43,6 +45,9 @@ struct F0Tracker {
   int nOutput = 0;
   int framesHeld = 0;
   int ringEnlargements = 0;
+  std::vector<std::string> diagnostics;  // f0Diagnostics
+
+  void note(std::string text) { diagnostics.push_back(std::move(text)); }
 
   float param(int index) const { return params[static_cast<size_t>(index)]; }
 };
@@ -52,7 +57,7 @@ enum ParamIndex : int {
   DoubleCost, MinF0, MaxF0, FrameStep, WindDur, NCands
 };
 
-// Inserts ringSize new frames after the current one; false (with a message) past the limit.
+// Inserts ringSize new frames after the current one; false (with a diagnostic) past the limit.
 bool enlargeRing(F0Tracker& tracker);
 
 }  // namespace velmora::f0

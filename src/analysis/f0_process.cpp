@@ -4,7 +4,6 @@
 #include <cassert>
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <new>
 
@@ -162,7 +161,8 @@ int f0Process(F0Tracker& t, const float* data, int nData) {
     stationary = false;
   }
   if (!stationary) {
-    std::fputs("F0: can't get stationarity\n", stderr);
+    if (!t.stationarity->errorText().empty()) t.note(t.stationarity->errorText());
+    t.note("F0: can't get stationarity");
     return 0;
   }
 
@@ -181,7 +181,7 @@ int f0Process(F0Tracker& t, const float* data, int nData) {
     const std::optional<PathEnd> end = convergedPath(t, last);
     if (end) release(t, *end);
   } catch (const std::bad_alloc&) {
-    std::fputs("Error reallocating output frames\n", stderr);
+    t.note("Error reallocating output frames");
     t.nOutput = 0;
     return 0;
   }

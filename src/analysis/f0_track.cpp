@@ -26,11 +26,13 @@ std::vector<size_t> f0PieceLengths(size_t n, int sampFreq) {
 void F0Track::clear() {
   values_.clear();
   values_.shrink_to_fit();
+  diagnostics_.clear();
   valid_ = false;
 }
 
 void F0Track::compute(const int16_t* samples, size_t n, int sampFreq) {
   values_.clear();
+  diagnostics_.clear();
   try {
     std::vector<float> piece;
     std::vector<float> pieceValues;
@@ -40,7 +42,8 @@ void F0Track::compute(const int16_t* samples, size_t n, int sampFreq) {
       for (size_t i = 0; i < length; ++i) piece[i] = static_cast<float>(samples[offset + i]);
       offset += length;
       // Each piece has its own tracker: nothing carries over a piece boundary.
-      if (computeF0(piece.data(), length, sampFreq, kF0TrackMinHz, kF0TrackMaxHz, kF0FramesPerSecond, pieceValues)) {
+      if (computeF0(piece.data(), length, sampFreq, kF0TrackMinHz, kF0TrackMaxHz, kF0FramesPerSecond, pieceValues,
+                    &diagnostics_)) {
         values_.insert(values_.end(), pieceValues.begin(), pieceValues.end());
       }
     }

@@ -6,8 +6,10 @@
 //   2. per piece: convert its 16-bit samples to floats, computeF0 with a fresh tracker
 //      (min 60 Hz, max 1400 Hz, 90 frames per second);
 //   3. concatenate; a piece whose tracking fails contributes nothing.
+// The trackers' diagnostics of the last compute() are kept, in order, for the caller to show.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace velmora {
@@ -30,9 +32,11 @@ class F0Track {
   bool valid() const { return valid_; }
   size_t count() const { return values_.size(); }
   const std::vector<float>& values() const { return values_; }
+  const std::vector<std::string>& diagnostics() const { return diagnostics_; }
 
  private:
   std::vector<float> values_;
+  std::vector<std::string> diagnostics_;
   bool valid_ = false;
 };
 

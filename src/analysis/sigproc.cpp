@@ -1,12 +1,16 @@
 #include "analysis/sigproc.h"
 
 #include <cmath>
-#include <cstdio>
 #include <new>
 #include <numbers>
+#include <utility>
 
 namespace velmora::f0 {
 namespace {
+
+void tell(std::string* error, std::string text) {
+  if (error != nullptr) *error = std::move(text);
+}
 
 // Windows kept between calls; one per thread so two trackers on two threads cannot clash.
 thread_local std::vector<float> rmsWindow;
@@ -27,9 +31,9 @@ float dotProduct(const float* a, const float* b, size_t n) {
   return sum;
 }
 
-bool makeWindow(std::vector<float>& out, size_t n, int type) {
+bool makeWindow(std::vector<float>& out, size_t n, int type, std::string* error) {
   if (type != HammingWindow && type != HanningWindow) {
-    std::fprintf(stderr, "Unknown window type (%d)\n", type);
+    tell(error, "Unknown window type (" + std::to_string(type) + ")");
     return false;
   }
   const float a = type == HammingWindow ? 0.54f : 0.5f;
@@ -40,36 +44,37 @@ bool makeWindow(std::vector<float>& out, size_t n, int type) {
   return true;
 }
 
-float windowedRms(const float* x, size_t n) {
+float windowedRms(const float* x, size_t n, std::string* error) {
   if (n == 0) return 0.0f;
   thread_local std::vector<float> weighted;
   try {
     if (rmsWindow.size() != n) makeWindow(rmsWindow, n, HanningWindow);
     weighted.resize(n);
   } catch (const std::bad_alloc&) {
-    std::fputs("Memory error in Energy\n", stderr);
+    tell(error, "Memory error in Energy");
     throw;  // the stationarity stage reports its own failure
   }
   for (size_t i = 0; i < n; ++i) weighted[i] = x[i] * rmsWindow[i];
   return std::sqrt(dotProduct(weighted.data(), weighted.data(), n) / static_cast<float>(n));
 }
 
-bool lpc(const float* x, size_t n, int order, float preEmphasis, float stabilisationDb, LpcResult& out) {
+bool lpc(const float* x, size_t n, int order, float preEmphasis, float stabilisationDb, LpcResult& out,
+         std::string* error) {
   if (order < 1 || order > kMaxLpcOrder || n < 2) {
-    std::fprintf(stderr, "Illegal LPC order or window length (%d, %zu)\n", order, n);
+    tell(error, "Illegal LPC order or window length (" + std::to_string(order) + ", " + std::to_string(n) + ")");
     return false;
   }
   const size_t len = n - 1;
   try {
     lpcScratch.resize(len);
   } catch (const std::bad_alloc&) {
-    std::fputs("Can't allocate scratch memory in lpc()\n", stderr);
+    tell(error, "Can't allocate scratch memory in lpc()");
     return false;
   }
   try {
     if (lpcWindow.size() != len) makeWindow(lpcWindow, len, HanningWindow);
   } catch (const std::bad_alloc&) {
-    std::fputs("Can't allocate window memory in lpc()\n", stderr);
+    tell(error, "Can't allocate window memory in lpc()");
     return false;
   }
   for (size_t i = 0; i < len; ++i) lpcScratch[i] = (x[i + 1] - preEmphasis * x[i]) * lpcWindow[i];

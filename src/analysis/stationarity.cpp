@@ -39,8 +39,8 @@ bool Stationarity::frameRecord(const float* data, size_t n, long currentStart, S
   const auto length = static_cast<size_t>(sizes_.statWsize);
   const float* current = window(data, n, currentStart, currentScratch_);
   LpcResult now;
-  if (!lpc(current, length, sizes_.order, kPreEmphasis, kStabilisationDb, now)) return false;
-  record.rms = windowedRms(current, length);
+  if (!lpc(current, length, sizes_.order, kPreEmphasis, kStabilisationDb, now, &error_)) return false;
+  record.rms = windowedRms(current, length, &error_);
 
   float t = 10.0f;
   record.rmsRatio = 1.0f;
@@ -53,10 +53,10 @@ bool Stationarity::frameRecord(const float* data, size_t n, long currentStart, S
     } else {
       const float* previous = window(data, n, previousStart, previousScratch_);
       LpcResult then;
-      if (!lpc(previous, length, sizes_.order, kPreEmphasis, kStabilisationDb, then)) return false;
+      if (!lpc(previous, length, sizes_.order, kPreEmphasis, kStabilisationDb, then, &error_)) return false;
       before.autocorrelation = std::move(then.autocorrelation);
       before.residualEnergy = then.residualEnergy;
-      before.rms = windowedRms(previous, length);
+      before.rms = windowedRms(previous, length, &error_);
     }
     t = itakuraDistance(now.coefficients, before.autocorrelation, before.residualEnergy) - 0.8f;
     if (before.rms > 0.0f) {
@@ -75,6 +75,7 @@ bool Stationarity::frameRecord(const float* data, size_t n, long currentStart, S
 }
 
 bool Stationarity::process(const float* data, size_t n, int frames, std::vector<StatRecord>& out) {
+  error_.clear();
   out.resize(static_cast<size_t>(std::max(frames, 0)));
   const long firstStart = (sizes_.agap - sizes_.statWsize) / 2;
   for (int f = 0; f < frames; ++f) {

@@ -12,6 +12,7 @@
 //   5. stat = 0.2 / t; the current window's results enter the ring.
 #include <cstddef>
 #include <deque>
+#include <string>
 #include <vector>
 
 namespace velmora::f0 {
@@ -35,8 +36,10 @@ class Stationarity {
   explicit Stationarity(const StationaritySizes& sizes);
 
   // Records for frames 0..frames-1 of the buffer data[0..n); afterwards keeps the samples
-  // before position frames * step for the next buffer. False on an internal failure.
+  // before position frames * step for the next buffer. False on an internal failure, whose
+  // text errorText() then holds (it is also set when bad_alloc leaves here).
   bool process(const float* data, size_t n, int frames, std::vector<StatRecord>& out);
+  const std::string& errorText() const { return error_; }
 
  private:
   struct WindowStat {
@@ -54,6 +57,7 @@ class Stationarity {
   std::deque<WindowStat> ring_;  // windStat
   std::vector<float> currentScratch_;
   std::vector<float> previousScratch_;
+  std::string error_;
 };
 
 }  // namespace velmora::f0

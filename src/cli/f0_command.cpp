@@ -31,6 +31,7 @@ int runF0(const std::vector<std::string>& args) {
   F0Track track;
   track.compute(signal.samples.data(), signal.samples.size(), static_cast<int>(signal.rateHz));
   signal.samples = {};
+  for (const std::string& line : track.diagnostics()) std::cerr << line << '\n';
 
   std::string out = "time,f0\n";
   out.reserve(out.size() + track.count() * 24);

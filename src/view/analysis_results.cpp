@@ -38,7 +38,7 @@ void AnalysisResults::computeF0(const SoundBuffer& buffer, const StatusSink& sta
   if (f0_.valid() || !buffer.isOpen()) return;
   if (status) status(tr(str::CalculatingF0));
   f0_.compute(buffer.samples.data(), buffer.samples.size(), static_cast<int>(buffer.sampleRate()));
-  if (status) status("");
+  if (status) status(f0_.diagnostics().empty() ? std::string() : f0_.diagnostics().back());
 }
 
 std::string AnalysisResults::computeFormants(const SoundBuffer& buffer, const StatusSink& status) {

@@ -1,6 +1,7 @@
 // The F0 tracker's interface: parameters, their checks, the sizes it derives, and silence.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -103,14 +104,16 @@ TEST(F0TrackerParams, SetParamNeedsAnEqualsSignAndAKnownName) {
   EXPECT_FLOAT_EQ(f0GetParam(*t, "voice_bias"), -0.25f);
 }
 
+// The diagnostics of f0Init, one line each, as the command line writes them.
 std::string initMessages(const std::vector<std::string>& settings, double rate, int* result) {
   F0TrackerPtr t = f0New();
   for (const std::string& s : settings) EXPECT_EQ(f0SetParam(*t, s), 1) << s;
   int buffSize = 0;
   int buffStep = 0;
-  testing::internal::CaptureStderr();
   *result = f0Init(*t, rate, buffSize, buffStep);
-  return testing::internal::GetCapturedStderr();
+  std::string text;
+  for (const std::string& line : f0Diagnostics(*t)) text += line + "\n";
+  return text;
 }
 
 TEST(F0TrackerParams, EachFailingCheckWritesItsLineThenTheSummary) {
@@ -148,6 +151,27 @@ TEST(F0TrackerParams, AllChecksRunAndReportTogether) {
             "F0: n_cands parameter must be between [3,100].\n"
             "F0: frame_step parameter must be between [1/sampFreq, 0.1]\n"
             "F0: invalid/inconsistent parameters -- exiting.\n");
+}
+
+TEST(F0TrackerParams, ValuesThatAreNotNumbersAreRefused) {
+  F0TrackerPtr t = f0New();
+  for (const char* text : {"min_f0=nan", "max_f0=inf", "cand_thresh=NaN", "frame_step=-infinity", "n_cands=INF"}) {
+    EXPECT_EQ(f0SetParam(*t, text), 0) << text;
+  }
+  for (int i = 0; i < f0NumParams; ++i) {
+    EXPECT_EQ(f0GetParam(*t, kF0ParamNames[static_cast<size_t>(i)]), kF0ParamDefaults[static_cast<size_t>(i)]);
+  }
+  // A rate that is not a number fails the checks that depend on it.
+  int result = -1;
+  EXPECT_EQ(initMessages({}, std::numeric_limits<double>::quiet_NaN(), &result),
+            "F0: min(max)_f0 parameter inconsistent with record frequency\n"
+            "F0: frame_step parameter must be between [1/sampFreq, 0.1]\n"
+            "F0: invalid/inconsistent parameters -- exiting.\n");
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(initMessages({}, std::numeric_limits<double>::infinity(), &result),
+            "F0: min(max)_f0 parameter inconsistent with record frequency\n"
+            "F0: invalid/inconsistent parameters -- exiting.\n");
+  EXPECT_EQ(result, 0);
 }
 
 TEST(F0TrackerParams, HighRatesLimitTheLpcOrderWithANote) {
