@@ -25,6 +25,7 @@ MainWindow::MainWindow(const AppSettings& settings, Interaction& ui, QWidget* pa
     : QMainWindow(parent), settings_(settings), ui_(ui) {
   createUi();
   connectUi();
+  commands_.setChangeListener([this] { updateCommandStates(); });
   registerFrameCommands();
   setRecordingMenusEnabled(false);
   setDocumentTitle(QString());
@@ -83,12 +84,16 @@ void MainWindow::registerFrameCommands() {
     AboutDialog dialog(this);
     dialog.exec();
   });
-  commands_.setHandler(cmd::HelpContents, [this] {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::filesystem::path help = settings_.programFolder / "help" / "index.html";
-    if (std::filesystem::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
-    QApplication::restoreOverrideCursor();
-  });
+  // Help is offered only when the manual is there to be shown.
+  const std::filesystem::path help = settings_.programFolder / "help" / "index.html";
+  std::error_code ec;
+  if (std::filesystem::exists(help, ec)) {
+    commands_.setHandler(cmd::HelpContents, [help] {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+      QApplication::restoreOverrideCursor();
+    });
+  }
   commands_.setHandler(cmd::F0Setting, [this] {
     F0SettingDialog dialog(F0DisplayRange{view_->display().f0Min(), view_->display().f0Max()}, ui_, this);
     if (dialog.exec() == QDialog::Accepted) view_->display().setF0Range(dialog.range().minHz, dialog.range().maxHz);
@@ -127,7 +132,9 @@ FrameState MainWindow::frameState() const {
 void MainWindow::updateCommandStates() {
   const FrameState s = frameState();
   for (const auto& [id, a] : menu_.actions) {
-    const CommandState state = commandState(id, s);
+    CommandState state = commandState(id, s);
+    // Only a registered handler makes a command live: no dead entry is ever offered.
+    state.enabled = state.enabled && commands_.hasHandler(id);
     a->setEnabled(state.enabled);
     if (a->isCheckable()) a->setChecked(state.checked);
   }

@@ -2,7 +2,8 @@
 // The main frame: the main menu, the toolbar, the analysis view, the open client and the
 // commands that are not tied to the open recording (clients, opening a recording, help,
 // About, the language switch, exit). Other parts register their commands' handlers in
-// commands(); the frame keeps the menus' enabled and checked states current.
+// commands(); the frame keeps the menus' enabled and checked states current, and keeps a
+// command without a registered handler disabled.
 #include <QLabel>
 #include <QMainWindow>
 #include <QToolBar>
@@ -52,7 +53,8 @@ class MainWindow : public QMainWindow {
   void runCommand(int commandId);
   // The language commands: false when the language was already active.
   bool switchLanguageTo(int language);
-  // Recomputes every action's enabled and checked state.
+  // Recomputes every action's enabled and checked state: its state rule, and enabled only
+  // with a handler. Runs again whenever a handler is registered.
   void updateCommandStates();
   FrameState frameState() const;
 
