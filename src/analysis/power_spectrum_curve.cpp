@@ -12,6 +12,11 @@ int powerSpectrumLevelY(double levelDb, const PaneRect& pane) {
   return static_cast<int>(limited);
 }
 
+double powerSpectrumLevelAt(int y, const PaneRect& pane) {
+  const int h = pane.height();
+  return h > 0 ? (pane.bottom - h / 11 - y) * 100.0 / h : 0.0;
+}
+
 int powerSpectrumBinX(int bin, double binsShown, const PaneRect& pane) {
   return pane.left + static_cast<int>(std::floor(bin * pane.width() / binsShown));
 }

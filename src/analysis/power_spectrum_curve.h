@@ -55,6 +55,8 @@ struct PowerSpectrumDrawing {
 inline constexpr int kCurveTopMargin = 18;
 
 int powerSpectrumLevelY(double levelDb, const PaneRect& pane);
+// The level a pane row stands for: the inverse of powerSpectrumLevelY, unclamped.
+double powerSpectrumLevelAt(int y, const PaneRect& pane);
 
 // Pixel column of bin b (may lie at or beyond pane.right for bins past the limit).
 int powerSpectrumBinX(int bin, double binsShown, const PaneRect& pane);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "analysis/power_spectrum_curve.h"
 #include "presentation/number_text.h"
 
 namespace velmora {
@@ -48,7 +49,8 @@ std::optional<PointerReadout> powerSpectrumReadout(const ViewGeometry& g, int x,
   if (!inSpectralPane(g, x, y) || g.graphWidth <= 0 || g.spectralHeight <= 0) return std::nullopt;
   PointerReadout r;
   const double khz = topHz / 1000 * (x - g.graphLeft) / g.graphWidth;
-  const double db = std::fabs(80 - fractionDown(g, y) * 80) - 10;
+  // The level the curve draws at this row, so the box agrees with the curve and its axis.
+  const double db = powerSpectrumLevelAt(y, PaneRect{g.graphLeft + 1, g.spectralTop, g.graphLeft + g.graphWidth + 1, g.spectralBottom()});
   if (g.graphLeft + g.graphWidth - x > 132) {
     r.width = g.largeLayout ? 132 : 122;
     r.left = x;

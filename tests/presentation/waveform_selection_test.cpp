@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/power_spectrum_curve.h"
 #include "presentation/pointer_readout.h"
 #include "presentation/waveform_menu.h"
 
@@ -126,11 +127,13 @@ TEST(PointerReadout, TheBoxStaysInsideThePaneAndReadsTheAxesValues) {
   EXPECT_EQ(r->f0Text, ": 70,00Hz");
   EXPECT_EQ(r->textX, r->left + 80);  // large layout
 
-  const auto power = powerSpectrumReadout(g, g.graphLeft, g.spectralTop, 5512.5);
+  // Over the power spectrum the box reads the level where the curve and its axis draw it.
+  const PaneRect pane{g.graphLeft + 1, g.spectralTop, g.graphLeft + g.graphWidth + 1, g.spectralBottom()};
+  const auto power = powerSpectrumReadout(g, g.graphLeft, powerSpectrumLevelY(70, pane), 5512.5);
   ASSERT_TRUE(power);
   EXPECT_EQ(power->text, "0,00 kHz   70,00 dB");
-  EXPECT_EQ(powerSpectrumReadout(g, g.graphLeft + g.graphWidth, g.spectralBottom(), 5512.5)->text,
-            "5,51 kHz   -10,00 dB");
+  EXPECT_EQ(powerSpectrumReadout(g, g.graphLeft + g.graphWidth, powerSpectrumLevelY(-5, pane), 5512.5)->text,
+            "5,51 kHz   -5,00 dB");
 }
 
 TEST(WaveformMenu, ItemsFollowTheTakeThePlayerTheZoomAndTheEditMemory) {
