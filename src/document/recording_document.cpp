@@ -70,6 +70,17 @@ void RecordingDocument::showAll() {
   notify(ChangeZoom);
 }
 
+bool RecordingDocument::showRange(SampleRange range) {
+  if (!isOpen()) return false;
+  const SampleRange r = range.clampedTo(sampleCount());
+  if (r.empty()) return false;
+  if (r.start == sound_.visibleStart && r.end == sound_.visibleEnd) return true;
+  sound_.visibleStart = r.start;
+  sound_.visibleEnd = r.end;
+  notify(ChangeZoom);
+  return true;
+}
+
 void RecordingDocument::replaceSamples(std::vector<int16_t> samples) {
   sound_.samples = std::move(samples);
   const int32_t n = sampleCount();

@@ -57,6 +57,9 @@ class RecordingDocument {
   // already zoomed, nothing is open or the stretch is empty.
   bool zoomTo(SampleRange range);
   void showAll();
+  // Shows a stretch directly, zoomed or not (a label's marker takes the view back to the
+  // range its label was made in); the whole file counts as not zoomed. False when empty.
+  bool showRange(SampleRange range);
 
   const EditState& editState() const { return edit_; }
   EditState& editState() { return edit_; }
