@@ -1,6 +1,6 @@
 #pragma once
 // Command identifiers of the main menu, the toolbar, the accelerators and the pop-up menus
-// (the rate button's, the waveform pane's). The numbers are kept so every part of the
+// (the rate button's, the waveform pane's, a label's). The numbers are kept so every part of the
 // program (and its translations) names a command the same way.
 namespace velmora::cmd {
 
@@ -23,6 +23,9 @@ inline constexpr int ExportBitmap = 32801;
 inline constexpr int Print = 57607;
 inline constexpr int PrintPreview = 57609;
 inline constexpr int PrintSetup = 57606;
+// The labels as a Praat TextGrid, out and in.
+inline constexpr int ExportLabels = 32893;
+inline constexpr int ImportLabels = 32894;
 // Audio
 inline constexpr int Play = 32810;
 inline constexpr int Record = 32841;
@@ -44,6 +47,10 @@ inline constexpr int Rate44100 = 40126;
 // The waveform pane's context menu: Play, and Play during a take.
 inline constexpr int PopupPlay = 32780;
 inline constexpr int PopupPlayTake = 32845;
+// A label's menu in the label band.
+inline constexpr int LabelEdit = 32846;
+inline constexpr int LabelDelete = 32847;
+inline constexpr int LabelMove = 32848;
 // Mode
 inline constexpr int Spectrogram = 32838;
 inline constexpr int PowerSpectrum = 32839;

@@ -27,6 +27,8 @@ CommandState commandState(int id, const FrameState& s) {
     case cmd::RecordSettings: return {!s.recording, false};
     case cmd::EditNotes: return {s.loaded && s.recordingNumber != -1, false};
     case cmd::CleanTexts: return {s.mode >= ModeSpectrogram && idle && s.recordingNumber != -1, false};
+    case cmd::ExportLabels:
+    case cmd::ImportLabels: return {s.loaded && s.mode >= ModeSpectrogram && idle, false};
     case cmd::F0Setting:
     case cmd::HelpContents:
     case cmd::Backup:

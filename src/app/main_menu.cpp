@@ -47,6 +47,7 @@ MainMenu buildMainMenu(QMenuBar* bar, QWidget* owner) {
                     {{cmd::OpenRecording, "&Open..."}, {cmd::SaveChanges, "&Save Changes..."},
                      {cmd::DeleteRecording, "&Delete"}, {cmd::Import, "&Import..."}, {0, ""},
                      {cmd::EditNotes, "&Edit Notes..."}, {cmd::CleanTexts, "Clean Texts"},
+                     {cmd::ExportLabels, "Export Labels..."}, {cmd::ImportLabels, "Import Labels..."},
                      {cmd::Properties, "P&roperties..."}, {0, ""},
                      {cmd::ExportBitmap, "Export graph as a bmp file..."}, {cmd::Print, "&Print...", "Ctrl+P"},
                      {cmd::PrintPreview, "&Print Preview"}, {cmd::PrintSetup, "P&rint Setup..."}});

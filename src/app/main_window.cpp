@@ -80,6 +80,9 @@ void MainWindow::registerFrameCommands() {
   commands_.setHandler(cmd::Spectrogram, [this] { view_->spectrogramCommand(); });
   commands_.setHandler(cmd::PowerSpectrum, [this] { view_->powerSpectrumCommand(); });
   commands_.setHandler(cmd::Zoom, [this] { view_->zoomCommand(); });
+  commands_.setHandler(cmd::CleanTexts, [this] { view_->cleanTextsCommand(); });
+  commands_.setHandler(cmd::ExportLabels, [this] { view_->exportLabelsCommand(); });
+  commands_.setHandler(cmd::ImportLabels, [this] { view_->importLabelsCommand(); });
   commands_.setHandler(cmd::About, [this] {
     AboutDialog dialog(this);
     dialog.exec();

@@ -178,6 +178,9 @@ void LabelBand::clearTip() {
 }
 
 void LabelBand::reset() {
+  // An edit of the samples puts a label being moved back; a new recording has none of it.
+  auto& entries = document_.labels().entries();
+  if (moving_ && *moving_ < entries.size()) entries[*moving_].hidden = false;
   moving_.reset();
   preview_.reset();
   tip_.reset();

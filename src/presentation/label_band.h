@@ -21,14 +21,6 @@
 
 namespace velmora {
 
-// The text being typed, drawn on the band at the dialog's place.
-struct LabelPreview {
-  int x = 0;
-  int top = 0;
-  int fontHeight = 16;
-  std::string text;
-};
-
 enum class BandPointer { Empty, OverLabel, Moving };
 
 class LabelBand {
@@ -49,7 +41,8 @@ class LabelBand {
   void cancelMove();
   BandPointer hover(int x, int y);
   void clearTip();
-  // Another recording (or none): no move, no preview, no tip.
+  // New samples (another recording, none, or an edit): no move (the label goes back where it
+  // was), no preview, no tip. Quiet: called while the document tells its observers.
   void reset();
 
   bool moving() const { return moving_.has_value(); }

@@ -77,6 +77,14 @@ DialogPlace tooLargePlace(const ViewGeometry& g, int clickX, bool korean);
 int labelMenuX(int x);
 int labelMenuY(const ViewGeometry& g);
 
+// The text being typed in "Insert Text", drawn on the band where the label will start.
+struct LabelPreview {
+  int x = 0;
+  int top = 0;
+  int fontHeight = 16;
+  std::string text;
+};
+
 // The tip over a marker: a light yellow box under the pointer holding the label's text.
 struct LabelTip {
   int x = 0;  // the pointer

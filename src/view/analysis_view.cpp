@@ -22,8 +22,14 @@ namespace velmora {
 AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, QWidget* parent)
     : QWidget(parent), ui_(ui),
       display_(document_, *this, ui, ViewGeometry::forScreen(settings.screenWidth, settings.screenHeight)),
-      documents_(document_, display_, *this, ui), pointer_(document_, display_) {
+      documents_(document_, display_, *this, ui), pointer_(document_, display_),
+      labelPrompts_(
+          this, [this] { return geometry().verticalStretch(); }, [this] { return display_.language(); }),
+      labelBand_(document_, display_.geometry(), ui, labelPrompts_) {
   display_.setLanguage(settings.language, settings.extraTextChar);
+  labelBand_.setRepaint([this] { update(); });
+  // A label being moved is put back before the labels are stored.
+  documents_.setBeforeClose([this] { labelBand_.cancelMove(); });
   document_.addObserver(this);
   pointer_.setQueries([this] { return isPlaying(); }, [this] { return document_.editState().canPaste(); });
   setMouseTracking(true);
@@ -88,7 +94,46 @@ QSize AnalysisView::logicalClientSize() const {
 ViewScene AnalysisView::scene() const {
   ViewScene s = display_.scene();
   pointer_.decorate(s);
+  if (labelBandListens()) {
+    s.labels = &document_.labels();
+    s.labelPreview = labelBand_.preview();
+    s.labelTip = labelBand_.tip();
+  }
   return s;
+}
+
+bool AnalysisView::labelBandListens() const {
+  return document_.isOpen() && isFileMode(mode()) && !isRecording() && (!isPlaying() || document_.isZoomed());
+}
+
+void AnalysisView::syncLabelLanguage() { labelBand_.setLanguage(display_.language(), display_.extraTextChar()); }
+
+bool AnalysisView::labelBandPress(QMouseEvent* event, QPoint at) {
+  if (!labelBandListens() || !labelBand_.contains(at.x(), at.y())) return false;
+  syncLabelLanguage();
+  if (event->button() == Qt::RightButton) {
+    if (!labelBand_.moving()) return false;
+    labelBand_.rightPress();
+    return true;
+  }
+  if (event->button() != Qt::LeftButton) return false;
+  if (labelBand_.press(at.x())) {
+    // A marker took the view to its label's range, as Zoom would: nothing is marked there.
+    pointer_.reset();
+    document_.clearSelection();
+    emit selectionChanged();
+  }
+  return true;
+}
+
+void AnalysisView::cleanTextsCommand() {
+  labelBand_.cancelMove();
+  documents_.labelFiles().clean();
+}
+
+void AnalysisView::importLabelsCommand() {
+  labelBand_.cancelMove();
+  documents_.labelFiles().importTextGrid();
 }
 
 void AnalysisView::paintInto(QPainter& p) const {
@@ -102,6 +147,7 @@ QPoint AnalysisView::logicalPoint(const QPointF& devicePoint) const {
 
 void AnalysisView::mousePressEvent(QMouseEvent* event) {
   const QPoint at = logicalPoint(event->position());
+  if (labelBandPress(event, at)) return;
   PointerAnswer answer;
   if (event->button() == Qt::LeftButton) answer = pointer_.press(at.x(), at.y());
   if (event->button() == Qt::RightButton) answer = pointer_.rightPress(at.x(), at.y(), isRecording());
@@ -111,6 +157,16 @@ void AnalysisView::mousePressEvent(QMouseEvent* event) {
 void AnalysisView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = logicalPoint(event->position());
   applyPointerShape(pointer_.move(at.x(), at.y(), event->buttons() & Qt::LeftButton).shape);
+  if (!labelBandListens() || !labelBand_.contains(at.x(), at.y())) {
+    labelBand_.clearTip();
+    return;
+  }
+  syncLabelLanguage();
+  switch (labelBand_.hover(at.x(), at.y())) {
+    case BandPointer::Empty: setCursor(Qt::IBeamCursor); break;
+    case BandPointer::OverLabel: setCursor(Qt::PointingHandCursor); break;
+    case BandPointer::Moving: setCursor(Qt::SizeAllCursor); break;
+  }
 }
 
 void AnalysisView::mouseReleaseEvent(QMouseEvent* event) {
@@ -124,6 +180,7 @@ void AnalysisView::mouseReleaseEvent(QMouseEvent* event) {
 void AnalysisView::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
   pointer_.leave();
+  labelBand_.clearTip();
   unsetCursor();
 }
 
@@ -163,12 +220,17 @@ void AnalysisView::showWaveformMenu(QPoint globalAt) {
 
 void AnalysisView::zoomCommand() {
   if (isRecording()) return;
+  labelBand_.cancelMove();
   pointer_.zoom();
   emit selectionChanged();
 }
 
 void AnalysisView::documentChanged(const RecordingDocument&, unsigned changes) {
-  if (changes & ChangeSamples) pointer_.reset();
+  if (changes & ChangeSamples) {
+    pointer_.reset();
+    labelBand_.reset();
+  }
+  if (changes & ChangeLabels) update();
   // Opening computes its own analyses; a zoom alone needs those of the new range.
   if ((changes & ChangeZoom) && !(changes & ChangeSamples)) display_.visibleRangeChanged();
   if (changes & ChangeSelection) update();
@@ -247,7 +309,10 @@ void AnalysisView::attachAudio(SoundRecorder& recorder, SoundPlayer& player, Tak
   // The playback controller goes first: the take asks it whether something plays.
   const auto changed = [this] { emit audioStateChanged(); };
   playback_ = std::make_unique<PlaybackController>(document_, display_, host(), player, changed);
-  documents_.setBeforeClose([this] { playback_->stop(); });
+  documents_.setBeforeClose([this] {
+    labelBand_.cancelMove();
+    playback_->stop();
+  });
   documents_.setClientCode([client] { return client ? client().code : kNoClient; });
   take_ = std::make_unique<TakeController>(documents_, display_, host(), recorder, player, ui_, std::move(client), changed);
   playback_->setRecordingQuery([this] { return take_->isRecording(); });

@@ -11,8 +11,10 @@
 
 #include "core/interaction.h"
 #include "document/recording_document.h"
+#include "presentation/label_band.h"
 #include "view/document_controller.h"
 #include "view/pointer_controller.h"
+#include "view/qt_label_prompts.h"
 #include "view/take_controller.h"
 #include "view/view_display.h"
 #include "view/view_host.h"
@@ -45,10 +47,15 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   const ViewDisplay& display() const { return display_; }
   DocumentController& documents() { return documents_; }
   PointerController& pointer() { return pointer_; }
+  LabelBand& labelBand() { return labelBand_; }
   // Columns are marked in the waveform pane (Zoom + is then possible).
   bool hasSelection() const { return pointer_.selection().hasSelection(); }
   // Zoom + into the marked stretch, or Zoom - back to the whole recording.
   void zoomCommand();
+  // Files > Clean Texts, Export Labels..., Import Labels...
+  void cleanTextsCommand();
+  void exportLabelsCommand() { documents_.labelFiles().exportTextGrid(); }
+  void importLabelsCommand();
   // Whether the frame handles a command the context menu offers (the edit commands).
   void setCommandHandled(std::function<bool(int)> handled) { commandHandled_ = std::move(handled); }
 
@@ -123,6 +130,11 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   QPoint logicalPoint(const QPointF& devicePoint) const;
   void showWaveformMenu(QPoint globalAt);
   void applyPointerShape(PointerShape shape);
+  // The label band answers the mouse while a recording is shown, no take runs and nothing
+  // plays unless the view is zoomed.
+  bool labelBandListens() const;
+  void syncLabelLanguage();
+  bool labelBandPress(QMouseEvent* event, QPoint at);
   void documentChanged(const RecordingDocument& document, unsigned changes) override;
 
   // ViewHost: what the controllers may ask of this widget.
@@ -147,6 +159,8 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   ViewDisplay display_;
   DocumentController documents_;
   PointerController pointer_;
+  QtLabelPrompts labelPrompts_;
+  LabelBand labelBand_;
   std::function<bool(int)> commandHandled_;
   SpectrogramBar* spectrogramBar_ = nullptr;
   PowerSpectrumBar* powerSpectrumBar_ = nullptr;

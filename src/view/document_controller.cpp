@@ -10,7 +10,7 @@ namespace velmora {
 
 DocumentController::DocumentController(RecordingDocument& document, ViewDisplay& display, ViewHost& host,
                                        Interaction& ui)
-    : document_(document), display_(display), host_(host), ui_(ui) {}
+    : document_(document), display_(display), host_(host), ui_(ui), labelFiles_(document, ui) {}
 
 bool DocumentController::openByPath(const std::filesystem::path& path) {
   close();
@@ -46,6 +46,7 @@ bool DocumentController::openNumbered(const std::filesystem::path& path, int num
 
 void DocumentController::finishOpening(SoundBuffer&& loaded) {
   document_.open(std::move(loaded), clientCode_ ? clientCode_() : kNoClient);
+  labelFiles_.load();
   display_.recordingOpened();
   host_.notifyRecordingChanged();
 }
@@ -53,6 +54,7 @@ void DocumentController::finishOpening(SoundBuffer&& loaded) {
 void DocumentController::close() {
   if (beforeClose_) beforeClose_();
   const bool hadSamples = document_.isOpen();
+  if (hadSamples) labelFiles_.store();
   document_.close();
   display_.recordingClosed();
   if (hadSamples) {

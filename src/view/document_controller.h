@@ -5,13 +5,15 @@
 //  - A file chosen by path ("Other Files"): the format checks and the stereo question; the
 //    title shows "File - <name>" while it loads.
 // Every open closes the previous recording first (playback stops: the player reads the
-// samples in place). A refused or unreadable file leaves the view empty.
+// samples in place). A refused or unreadable file leaves the view empty. Opening reads the
+// recording's labels; closing stores them.
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "core/interaction.h"
 #include "document/recording_document.h"
+#include "view/label_files.h"
 #include "view/view_display.h"
 #include "view/view_host.h"
 
@@ -32,6 +34,7 @@ class DocumentController {
   bool openByPath(const std::filesystem::path& path);
   bool openNumbered(const std::filesystem::path& path, int number, const std::string& clientName);
   void close();
+  LabelFiles& labelFiles() { return labelFiles_; }
 
  private:
   void finishOpening(SoundBuffer&& loaded);
@@ -42,6 +45,7 @@ class DocumentController {
   Interaction& ui_;
   std::function<void()> beforeClose_;
   std::function<int()> clientCode_;
+  LabelFiles labelFiles_;
 };
 
 }  // namespace velmora

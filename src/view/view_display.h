@@ -50,6 +50,7 @@ class ViewDisplay {
   int f0Max() const { return scene_.f0Max; }
   void setLanguage(int language, int extraTextChar);
   int language() const { return scene_.language; }
+  int extraTextChar() const { return scene_.extraTextChar; }
   void setShowF0(bool on);
   bool showsF0() const { return scene_.showF0; }
   void setShowFormants(bool on);

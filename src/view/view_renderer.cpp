@@ -43,6 +43,7 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   }
   paintHeaderBand(p, scene);
   paintLabelBand(p, scene);
+  paintLabels(p, scene);
   paintInfoBlock(p, scene);
   paintWaveformPane(p, scene);
   if (isSpectrogramMode(scene.mode)) {
@@ -67,6 +68,7 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   }
   paintSelection(p, scene);
   paintReadout(p, scene);
+  paintLabelTip(p, scene);
   paintVolumePanel(p, scene, logicalClient);
   p.restore();
   paintAudioOverlay(p, scene);

@@ -23,6 +23,12 @@ void paintPowerSpectrumAxes(QPainter& p, const ViewScene& scene);
 void paintHeaderBand(QPainter& p, const ViewScene& scene);
 void paintInfoBlock(QPainter& p, const ViewScene& scene);
 void paintLabelBand(QPainter& p, const ViewScene& scene);
+// The labels in the band (texts and markers) and the text being typed; the marker tip goes
+// over everything else.
+void paintLabels(QPainter& p, const ViewScene& scene);
+void paintLabelTip(QPainter& p, const ViewScene& scene);
+// "Courier New" bold, or "Lucida Sans Unicode" bold 3 px taller in Korean.
+QFont labelFont(int height, int language);
 void paintWaveformPane(QPainter& p, const ViewScene& scene);
 void paintF0Scale(QPainter& p, const ViewScene& scene);
 void paintF0Curve(QPainter& p, const ViewScene& scene);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "audio/sound_buffer.h"
+#include "presentation/label_layout.h"
 #include "presentation/pointer_readout.h"
 #include "presentation/display_mode.h"
 #include "presentation/view_geometry.h"
@@ -14,6 +15,7 @@
 namespace velmora {
 
 class FormantTrack;
+class LabelSet;
 class PowerSpectrum;
 
 inline const QColor kButtonFace(240, 240, 240);
@@ -49,6 +51,11 @@ struct ViewScene {
   // While the whole recording plays in the live display: the F0 and formant overlays end
   // at this column (the play position); -1: no limit.
   int overlayLimitX = -1;
+  // The text labels drawn in the label band; null while the band shows none (a take, or the
+  // whole recording playing).
+  const LabelSet* labels = nullptr;
+  std::optional<LabelPreview> labelPreview;  // the text being typed in "Insert Text"
+  std::optional<LabelTip> labelTip;          // a marker's text under the pointer
 
   bool hasSamples() const { return buffer && buffer->isOpen(); }
   int sampleRate() const { return buffer ? static_cast<int>(buffer->sampleRate()) : 0; }
