@@ -87,5 +87,27 @@ TEST_F(LabelsOnTheViewTest, ABandClickMakesALabelThatIsDrawnStoredAndCleaned) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
+TEST_F(LabelsOnTheViewTest, TheFilesMenuExportsAndImportsTextGrids) {
+  TextLabel l;
+  l.zoom = {0, kSamples};
+  l.samples = {11025, 22050};
+  l.text = "ah";
+  view()->document().labels().add(l);
+  ASSERT_TRUE(window->action(cmd::ExportLabels)->isEnabled());
+  ui.fileAnswers = {folder / "grid.TextGrid"};
+  window->runCommand(cmd::ExportLabels);
+  const std::string grid = folder.readBytes("grid.TextGrid");
+  EXPECT_NE(grid.find("text = \"ah\""), std::string::npos) << grid;
+
+  view()->document().labels().remove(0);
+  ui.fileAnswers = {folder / "grid.TextGrid"};
+  window->runCommand(cmd::ImportLabels);
+  ASSERT_EQ(view()->document().labels().visibleCount(), 1u);
+  EXPECT_EQ(view()->document().labels().entries()[0].samples, l.samples);
+  view()->closeRecording();
+  EXPECT_EQ(folder.readBytes("pac001/wv001.mrk"), "1;;0;;33075;;11025;;22050;;ah;;");
+  EXPECT_TRUE(ui.shown.empty());
+}
+
 }  // namespace
 }  // namespace velmora::testing
