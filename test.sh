@@ -9,8 +9,9 @@ scripts/build.sh build
 scripts/build.sh build-asan -DVELMORA_SANITIZE=ON -DVELMORA_WITH_UI=OFF
 
 source scripts/sound-server.sh
-start_sound_server
+# The trap comes first: a start that fails half-way must not leave a server or stream behind.
 trap stop_sound_server EXIT
+start_sound_server
 
 status=0
 export QT_QPA_PLATFORM=offscreen
