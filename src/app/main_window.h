@@ -14,23 +14,26 @@
 #include "app/command_states.h"
 #include "app/main_menu.h"
 #include "core/interaction.h"
+#include "dialogs/client_frame.h"
 
 namespace velmora {
 
 class AnalysisView;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ClientFrame {
   Q_OBJECT
  public:
   MainWindow(const AppSettings& settings, Interaction& ui, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  AnalysisView* view() const { return view_; }
+  AnalysisView* view() const override { return view_; }
   CommandRegistry& commands() { return commands_; }
   QAction* action(int commandId) const;
   const AppSettings& settings() const { return settings_; }
-  int clientCode() const { return clientCode_; }
-  const std::string& clientName() const { return clientName_; }
+  int clientCode() const override { return clientCode_; }
+  const std::string& clientName() const override { return clientName_; }
+  int language() const override { return settings_.language; }
+  QWidget* dialogParent() override { return this; }
   bool closing() const { return closing_; }
   QString documentTitle() const { return documentTitle_; }
 
@@ -38,17 +41,20 @@ class MainWindow : public QMainWindow {
   void showStatusText(const QString& text);
   // Opens a client from the register (code, name, type); false when its folder is missing
   // or its type unknown.
-  bool openClient(int code, const std::string& name, int clientType);
+  bool openClient(int code, const std::string& name, int clientType) override;
   // The "Other Files" pseudo-client.
-  bool openOtherFiles();
+  bool openOtherFiles() override;
   // The open client's record was edited: new name in the title, F0 range from the type.
-  void updateOpenClient(const std::string& name, int clientType);
+  void updateOpenClient(const std::string& name, int clientType) override;
   // No client open any more (it was deleted): empty view, menus of a client disabled.
-  void closeClient();
+  void closeClient() override;
   // Files > Open: the open dialog for "Other Files", the recordings list for a client.
   void openRecordingCommand();
   // What Files > Open runs for a real client (the recordings list).
-  void setRecordingsListHandler(std::function<void()> handler) { recordingsList_ = std::move(handler); }
+  void setRecordingsListHandler(std::function<void()> handler) override { recordingsList_ = std::move(handler); }
+  void setCommandHandler(int commandId, std::function<void()> handler) override {
+    commands_.setHandler(commandId, std::move(handler));
+  }
   // Runs a command as the menu would (checks its enabled state first).
   void runCommand(int commandId);
   // The language commands: false when the language was already active.

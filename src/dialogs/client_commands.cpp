@@ -1,7 +1,6 @@
 #include "dialogs/client_commands.h"
 
 #include "app/command_ids.h"
-#include "app/main_window.h"
 #include "clients/client_codes.h"
 #include "clients/client_deletion.h"
 #include "clients/client_folders.h"
@@ -15,24 +14,23 @@
 
 namespace velmora {
 
-ClientCommands::ClientCommands(MainWindow& frame, Interaction& ui, std::filesystem::path workingFolder)
+ClientCommands::ClientCommands(ClientFrame& frame, Interaction& ui, std::filesystem::path workingFolder)
     : frame_(frame), ui_(ui), folder_(std::move(workingFolder)), register_(ui) {
   register_.setFileName(folder_ / kRegisterFileName);
 }
 
 void ClientCommands::install() {
   if (!register_.exists()) register_.create();
-  CommandRegistry& commands = frame_.commands();
-  commands.setHandler(cmd::NewClient, [this] { newClient(); });
-  commands.setHandler(cmd::OpenClient, [this] { openClientList(); });
-  commands.setHandler(cmd::PersonalInformation, [this] { personalInformation(); });
-  commands.setHandler(cmd::DeleteClient, [this] { deleteOpenClient(); });
-  commands.setHandler(cmd::EditNotes, [this] { editNotes(); });
-  commands.setHandler(cmd::Report, [this] { report(); });
+  frame_.setCommandHandler(cmd::NewClient, [this] { newClient(); });
+  frame_.setCommandHandler(cmd::OpenClient, [this] { openClientList(); });
+  frame_.setCommandHandler(cmd::PersonalInformation, [this] { personalInformation(); });
+  frame_.setCommandHandler(cmd::DeleteClient, [this] { deleteOpenClient(); });
+  frame_.setCommandHandler(cmd::EditNotes, [this] { editNotes(); });
+  frame_.setCommandHandler(cmd::Report, [this] { report(); });
   frame_.setRecordingsListHandler([this] { recordingsList(); });
 }
 
-int ClientCommands::language() const { return frame_.settings().language; }
+int ClientCommands::language() const { return frame_.language(); }
 
 void ClientCommands::makeOpen(const ClientRecord& record) {
   if (frame_.openClient(record.code, record.name, record.type)) openClient_ = record;
@@ -42,7 +40,7 @@ void ClientCommands::makeOpen(const ClientRecord& record) {
 void ClientCommands::newClient() {
   const int code = newClientCode(register_);
   if (code < 0) return;
-  ClientDialog dialog(ui_, ClientDialog::Insert, language(), &frame_);
+  ClientDialog dialog(ui_, ClientDialog::Insert, language(), frame_.dialogParent());
   ClientRecord fresh;
   fresh.code = code;
   dialog.setRecord(fresh);
@@ -54,7 +52,7 @@ void ClientCommands::newClient() {
 }
 
 void ClientCommands::openClientList() {
-  ClientListDialog dialog(ui_, register_, folder_, language(), frame_.clientCode(), &frame_);
+  ClientListDialog dialog(ui_, register_, folder_, language(), frame_.clientCode(), frame_.dialogParent());
   dialog.onOpenClientEdited = [this](const ClientRecord& record) {
     openClient_ = record;
     frame_.updateOpenClient(record.name, record.type);
@@ -78,7 +76,7 @@ void ClientCommands::openClientList() {
 void ClientCommands::personalInformation() {
   if (frame_.clientCode() <= 0 || frame_.clientCode() == kOtherFilesCode) return;
   const int recordNumber = register_.query("CODIGO = " + std::to_string(frame_.clientCode()));
-  ClientDialog dialog(ui_, ClientDialog::Edit, language(), &frame_);
+  ClientDialog dialog(ui_, ClientDialog::Edit, language(), frame_.dialogParent());
   ClientRecord record = openClient_;
   if (register_.count() > 0) record = recordFromEntry(*register_.entry(0));
   dialog.setRecord(record);
@@ -102,7 +100,7 @@ void ClientCommands::deleteOpenClient() {
 void ClientCommands::recordingsList() {
   const int code = frame_.clientCode();
   if (code <= 0) return;
-  RecordingsDialog dialog(ui_, folder_, code, frame_.clientName(), language(), &frame_);
+  RecordingsDialog dialog(ui_, folder_, code, frame_.clientName(), language(), frame_.dialogParent());
   dialog.setDeleter([this, code](int number) {
     // Either prefix may hold the number; the files of both go.
     bool gone = true;
@@ -122,13 +120,13 @@ void ClientCommands::recordingsList() {
 void ClientCommands::editNotes() {
   const SoundBuffer& buffer = frame_.view()->buffer();
   if (!buffer.isOpen() || buffer.path.empty()) return;
-  NotesDialog dialog(ui_, &frame_);
+  NotesDialog dialog(ui_, frame_.dialogParent());
   dialog.setPath(buffer.path);
   dialog.exec();
 }
 
 void ClientCommands::report() {
-  ReportInfoDialog dialog(ui_, folder_, language(), &frame_);
+  ReportInfoDialog dialog(ui_, folder_, language(), frame_.dialogParent());
   dialog.exec();
 }
 

@@ -10,14 +10,13 @@
 #include "clients/client_record.h"
 #include "clients/client_register.h"
 #include "core/interaction.h"
+#include "dialogs/client_frame.h"
 
 namespace velmora {
 
-class MainWindow;
-
 class ClientCommands {
  public:
-  ClientCommands(MainWindow& frame, Interaction& ui, std::filesystem::path workingFolder);
+  ClientCommands(ClientFrame& frame, Interaction& ui, std::filesystem::path workingFolder);
 
   void install();
 
@@ -37,7 +36,7 @@ class ClientCommands {
   void makeOpen(const ClientRecord& record);
   int language() const;
 
-  MainWindow& frame_;
+  ClientFrame& frame_;
   Interaction& ui_;
   std::filesystem::path folder_;
   ClientRegister register_;
