@@ -10,7 +10,7 @@
 #include "app/command_ids.h"
 #include "analysis/f0_range.h"
 #include "app/language_switch.h"
-#include "app/other_files.h"
+#include "clients/other_files.h"
 #include "core/language.h"
 #include "core/message_ids.h"
 #include "core/string_ids.h"

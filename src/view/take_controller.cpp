@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "app/command_ids.h"
-#include "app/other_files.h"
+#include "clients/other_files.h"
 #include "audio/date_file.h"
 #include "audio/input_buffer_bytes.h"
 #include "audio/record_format.h"

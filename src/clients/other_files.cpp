@@ -1,4 +1,4 @@
-#include "app/other_files.h"
+#include "clients/other_files.h"
 
 #include "core/string_ids.h"
 #include "core/string_table.h"
