@@ -6,9 +6,9 @@
 #include <QMenuBar>
 #include <QUrl>
 
+#include "analysis/f0_range.h"
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
-#include "analysis/f0_range.h"
 #include "app/language_switch.h"
 #include "clients/other_files.h"
 #include "core/language.h"

@@ -4,12 +4,12 @@
 #include <new>
 #include <vector>
 
-#include "audio/date_file.h"
 #include "audio/recording_opener.h"
 #include "audio/resampler_write.h"
 #include "audio/wav_reader.h"
 #include "audio/wav_writer.h"
 #include "clients/client_folders.h"
+#include "clients/date_file.h"
 #include "clients/recording_names.h"
 #include "core/atomic_file.h"
 #include "core/message_ids.h"

@@ -4,9 +4,9 @@
 // interval tier of a Praat TextGrid; --textgrid writes them as a TextGrid.
 #include <iostream>
 
-#include "audio/companion_path.h"
 #include "cli/analysis_input.h"
 #include "cli/command_registry.h"
+#include "clients/companion_path.h"
 #include "core/atomic_file.h"
 #include "document/label_file.h"
 #include "document/label_intervals.h"

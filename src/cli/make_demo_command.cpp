@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <iostream>
 
-#include "audio/date_file.h"
 #include "audio/wav_writer.h"
 #include "cli/command_registry.h"
-#include "cli/stderr_interaction.h"
 #include "cli/demo_voice.h"
+#include "cli/stderr_interaction.h"
 #include "clients/client_folders.h"
 #include "clients/client_register.h"
+#include "clients/date_file.h"
 #include "core/config_files.h"
 #include "core/file_times.h"
 #include "core/language.h"

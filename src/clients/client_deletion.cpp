@@ -5,9 +5,9 @@
 #include <system_error>
 #include <vector>
 
-#include "audio/companion_path.h"
 #include "clients/client_folders.h"
 #include "clients/client_register.h"
+#include "clients/companion_path.h"
 #include "core/message_ids.h"
 #include "core/text_format.h"
 

@@ -4,8 +4,8 @@
 #include <chrono>
 #include <fstream>
 
-#include "audio/date_file.h"
 #include "clients/client_folders.h"
+#include "clients/date_file.h"
 #include "core/file_times.h"
 #include "core/language.h"
 #include "core/message_ids.h"

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "audio/companion_path.h"
+#include "clients/companion_path.h"
 #include "core/atomic_file.h"
 #include "core/message_ids.h"
 #include "core/text_codec.h"

@@ -1,6 +1,6 @@
 #include "view/label_files.h"
 
-#include "audio/companion_path.h"
+#include "clients/companion_path.h"
 #include "core/atomic_file.h"
 #include "core/message_ids.h"
 #include "document/label_file.h"

@@ -3,19 +3,19 @@
 #include <system_error>
 
 #include "app/command_ids.h"
-#include "clients/other_files.h"
-#include "audio/date_file.h"
 #include "audio/input_buffer_bytes.h"
 #include "audio/record_format.h"
 #include "audio/temp_sample_file.h"
+#include "bars/bar_choices.h"
 #include "clients/client_folders.h"
+#include "clients/date_file.h"
+#include "clients/other_files.h"
 #include "clients/recording_names.h"
 #include "core/message_ids.h"
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
 #include "view/playback_controller.h"
-#include "bars/bar_choices.h"
 
 namespace velmora {
 

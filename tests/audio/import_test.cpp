@@ -7,9 +7,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "audio/date_file.h"
 #include "audio/wav_reader.h"
 #include "audio/wav_writer.h"
+#include "clients/date_file.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
 

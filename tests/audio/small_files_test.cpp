@@ -1,9 +1,9 @@
 // Date files, the temporary take file and the atomic writer beneath them.
 #include <gtest/gtest.h>
 
-#include "audio/companion_path.h"
-#include "audio/date_file.h"
 #include "audio/temp_sample_file.h"
+#include "clients/companion_path.h"
+#include "clients/date_file.h"
 #include "core/atomic_file.h"
 #include "core/file_times.h"
 #include "fakes/scripted_interaction.h"

@@ -1,4 +1,4 @@
-#include "audio/companion_path.h"
+#include "clients/companion_path.h"
 
 namespace velmora {
 

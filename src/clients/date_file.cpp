@@ -1,9 +1,9 @@
-#include "audio/date_file.h"
+#include "clients/date_file.h"
 
 #include <charconv>
 #include <string>
 
-#include "audio/companion_path.h"
+#include "clients/companion_path.h"
 #include "core/atomic_file.h"
 #include "core/file_times.h"
 #include "core/message_ids.h"
