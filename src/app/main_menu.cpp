@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "app/command_ids.h"
+#include "presentation/command_ids.h"
 
 namespace velmora {
 

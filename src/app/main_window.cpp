@@ -8,7 +8,6 @@
 
 #include "analysis/f0_range.h"
 #include "app/about_dialog.h"
-#include "app/command_ids.h"
 #include "app/language_switch.h"
 #include "clients/other_files.h"
 #include "core/language.h"
@@ -16,6 +15,7 @@
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "platform/translation_catalog.h"
+#include "presentation/command_ids.h"
 #include "view/analysis_view.h"
 #include "view/f0_setting_dialog.h"
 

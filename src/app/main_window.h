@@ -11,10 +11,10 @@
 
 #include "app/app_settings.h"
 #include "app/command_registry.h"
-#include "app/command_states.h"
 #include "app/main_menu.h"
 #include "core/interaction.h"
 #include "dialogs/client_frame.h"
+#include "presentation/command_states.h"
 
 namespace velmora {
 

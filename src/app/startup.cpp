@@ -5,11 +5,9 @@
 #include <iostream>
 
 #include "app/app_settings.h"
-#include "app/command_ids.h"
 #include "app/font_substitutes.h"
 #include "app/main_window.h"
 #include "app/qt_interaction.h"
-#include "app/screen_check.h"
 #include "app/splash_window.h"
 #include "audio/record_format.h"
 #include "audio/sound_player.h"
@@ -22,6 +20,8 @@
 #include "platform/qt_wave_out.h"
 #include "platform/screen_info.h"
 #include "platform/translation_catalog.h"
+#include "presentation/command_ids.h"
+#include "presentation/screen_check.h"
 #include "view/analysis_view.h"
 
 namespace velmora {

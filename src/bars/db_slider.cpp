@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "bars/bar_choices.h"
 #include "core/text_format.h"
+#include "presentation/bar_choices.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 #include "bars/limit_list.h"
 
 #include "analysis/spectrogram.h"
-#include "bars/bar_choices.h"
+#include "presentation/bar_choices.h"
 
 namespace velmora {
 

@@ -4,10 +4,10 @@
 #include <QMenu>
 
 #include "analysis/spectrogram.h"
-#include "bars/bar_choices.h"
 #include "bars/limit_list.h"
 #include "bars/spectrogram_bar.h"
 #include "core/text_format.h"
+#include "presentation/bar_choices.h"
 
 namespace velmora {
 

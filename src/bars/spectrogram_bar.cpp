@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "analysis/spectrogram.h"
-#include "bars/bar_choices.h"
 #include "bars/limit_list.h"
 #include "core/text_format.h"
+#include "presentation/bar_choices.h"
 
 namespace velmora {
 

@@ -1,6 +1,5 @@
 #include "dialogs/client_commands.h"
 
-#include "app/command_ids.h"
 #include "clients/client_codes.h"
 #include "clients/client_deletion.h"
 #include "clients/client_folders.h"
@@ -10,6 +9,7 @@
 #include "dialogs/notes_dialog.h"
 #include "dialogs/recordings_dialog.h"
 #include "dialogs/report_info_dialog.h"
+#include "presentation/command_ids.h"
 #include "view/analysis_view.h"
 
 namespace velmora {

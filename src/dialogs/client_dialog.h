@@ -11,7 +11,7 @@
 
 #include "clients/client_record.h"
 #include "core/interaction.h"
-#include "dialogs/birth_date_entry.h"
+#include "presentation/birth_date_entry.h"
 
 class QButtonGroup;
 class QComboBox;

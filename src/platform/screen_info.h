@@ -1,22 +1,10 @@
 #pragma once
-// What the start-up screen check reads of the screen, behind a small interface so the
-// check can be run against a fake screen.
+// The screen the start-up check reads, as Qt sees it.
+#include "presentation/screen_probe.h"
+
 namespace velmora {
 
-struct ScreenInfo {
-  int width = 0;
-  int height = 0;
-  int bitsPerPixel = 0;
-  int planes = 1;
-};
-
-class ScreenProbe {
- public:
-  virtual ~ScreenProbe() = default;
-  virtual ScreenInfo current() const = 0;
-};
-
-// The primary screen as Qt sees it (size in device-independent pixels, colour depth).
+// The primary screen (size in device-independent pixels, colour depth).
 class QtScreenProbe : public ScreenProbe {
  public:
   ScreenInfo current() const override;

@@ -1,8 +1,8 @@
 #include "presentation/waveform_menu.h"
 
-#include "app/command_ids.h"
 #include "core/string_ids.h"
 #include "core/string_table.h"
+#include "presentation/command_ids.h"
 
 namespace velmora {
 

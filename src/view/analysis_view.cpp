@@ -5,14 +5,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "app/command_ids.h"
-#include "core/language.h"
 #include "audio/input_buffer_bytes.h"
-#include "bars/bar_choices.h"
 #include "bars/power_spectrum_bar.h"
 #include "bars/spectrogram_bar.h"
-#include "view/playback_controller.h"
 #include "clients/recording_names.h"
+#include "core/language.h"
+#include "presentation/bar_choices.h"
+#include "presentation/command_ids.h"
+#include "view/playback_controller.h"
 #include "view/transport_wiring.h"
 #include "view/view_renderer.h"
 #include "view/waveform_context_menu.h"

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QMenu>
 
-#include "app/command_ids.h"
+#include "presentation/command_ids.h"
 #include "view/insert_text_dialog.h"
 #include "view/too_large_dialog.h"
 #include "view/view_renderer.h"

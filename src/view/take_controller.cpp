@@ -2,11 +2,9 @@
 
 #include <system_error>
 
-#include "app/command_ids.h"
 #include "audio/input_buffer_bytes.h"
 #include "audio/record_format.h"
 #include "audio/temp_sample_file.h"
-#include "bars/bar_choices.h"
 #include "clients/client_folders.h"
 #include "clients/date_file.h"
 #include "clients/other_files.h"
@@ -15,6 +13,8 @@
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
+#include "presentation/bar_choices.h"
+#include "presentation/command_ids.h"
 #include "view/playback_controller.h"
 
 namespace velmora {

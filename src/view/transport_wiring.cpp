@@ -2,9 +2,9 @@
 
 #include <QMenu>
 
-#include "app/command_ids.h"
 #include "bars/power_spectrum_bar.h"
 #include "bars/spectrogram_bar.h"
+#include "presentation/command_ids.h"
 #include "presentation/display_mode.h"
 #include "view/playback_controller.h"
 #include "view/take_controller.h"

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/command_ids.h"
 #include "app/main_window.h"
 #include "audio/wav_writer.h"
 #include "dialogs/client_dialog.h"
@@ -20,6 +19,7 @@
 #include "dialogs/recordings_dialog.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
+#include "presentation/command_ids.h"
 #include "view/analysis_view.h"
 
 namespace velmora {

@@ -10,8 +10,8 @@
 #include <QToolBar>
 #include <set>
 
-#include "app/command_states.h"
 #include "dialogs/client_commands.h"
+#include "presentation/command_states.h"
 #include "view_audio_fixture.h"
 
 namespace velmora {

@@ -7,7 +7,6 @@
 #include <QToolBar>
 #include <cmath>
 
-#include "app/command_ids.h"
 #include "app/main_window.h"
 #include "audio/input_buffer_bytes.h"
 #include "audio/wav_writer.h"
@@ -17,6 +16,7 @@
 #include "core/string_table.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
+#include "presentation/command_ids.h"
 #include "view/analysis_view.h"
 
 namespace velmora {

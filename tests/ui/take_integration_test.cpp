@@ -4,18 +4,18 @@
 
 #include <QElapsedTimer>
 
-#include "app/command_ids.h"
-#include "core/message_ids.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "audio/input_buffer_bytes.h"
 #include "audio/sound_player.h"
 #include "audio/sound_recorder.h"
+#include "core/message_ids.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
 #include "platform/qt_wave_in.h"
 #include "platform/qt_wave_out.h"
 #include "platform/wave_integration_support.h"
+#include "presentation/command_ids.h"
 #include "view/analysis_view.h"
 
 namespace velmora {

@@ -3,8 +3,6 @@
 // open in a fresh working folder: what the recording and playback tests start from.
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
-#include "core/message_ids.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "audio/input_buffer_bytes.h"
@@ -13,9 +11,11 @@
 #include "audio/wav_writer.h"
 #include "bars/power_spectrum_bar.h"
 #include "bars/spectrogram_bar.h"
+#include "core/message_ids.h"
 #include "fakes/fake_wave_devices.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
+#include "presentation/command_ids.h"
 #include "view/analysis_view.h"
 
 namespace velmora::testing {

@@ -1,4 +1,4 @@
-#include "bars/bar_choices.h"
+#include "presentation/bar_choices.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "dialogs/birth_date_entry.h"
+#include "presentation/birth_date_entry.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // The start-up screen check against a fake screen and fake display modes.
 #include <gtest/gtest.h>
 
-#include "app/screen_check.h"
 #include "fakes/scripted_interaction.h"
+#include "presentation/screen_check.h"
 
 namespace velmora {
 namespace {

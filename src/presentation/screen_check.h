@@ -12,8 +12,8 @@
 #include <optional>
 
 #include "core/interaction.h"
-#include "platform/display_modes.h"
-#include "platform/screen_info.h"
+#include "presentation/screen_modes.h"
+#include "presentation/screen_probe.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
-#include "app/command_states.h"
+#include "presentation/command_states.h"
 
-#include "app/command_ids.h"
+#include "presentation/command_ids.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "app/screen_check.h"
+#include "presentation/screen_check.h"
 
 #include "core/message_ids.h"
 

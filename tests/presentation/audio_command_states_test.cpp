@@ -3,8 +3,8 @@
 // playing; the record settings and the language cannot change during a take.
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
-#include "app/command_states.h"
+#include "presentation/command_ids.h"
+#include "presentation/command_states.h"
 #include "presentation/display_mode.h"
 
 namespace velmora {
