@@ -101,15 +101,15 @@ int main(int argc, char** argv) {
 
   const int runs = 5;
   std::vector<double> withOverlays, plain, repaint;
-  view.setShowF0(true);
-  view.setShowFormants(true);
+  view.display().setShowF0(true);
+  view.display().setShowFormants(true);
   for (int r = 0; r < runs; ++r) withOverlays.push_back(openAndDraw(view, file));
   if (!png.empty()) view.renderImage().save(QString::fromStdString(png));
-  view.setShowF0(false);
-  view.setShowFormants(false);
+  view.display().setShowF0(false);
+  view.display().setShowFormants(false);
   for (int r = 0; r < runs; ++r) plain.push_back(openAndDraw(view, file));
-  view.setShowF0(true);
-  view.setShowFormants(true);  // computed once more, then only repainted
+  view.display().setShowF0(true);
+  view.display().setShowFormants(true);  // computed once more, then only repainted
   for (int r = 0; r < 30; ++r) {
     QElapsedTimer timer;
     timer.start();

@@ -139,7 +139,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
 
   // ViewHost: what the controllers may ask of this widget.
   ViewHost& host() { return *this; }
-  void repaint() override { update(); }
+  void requestRepaint() override { update(); }
   void beginBusy() override;
   void endBusy() override;
   void showStatusText(const std::string& text) override { emit statusTextRequested(QString::fromStdString(text)); }

@@ -42,14 +42,14 @@ void ViewDisplay::recordingOpened() {
   applyRate(document_.sampleRate());
   host_.modeChanged();
   computeWhatIsShown();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::recordingClosed() {
   playCursor_ = -1;
   restCursor_ = -1;
   results_.samplesChanged();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::applyRate(int rateHz) {
@@ -62,13 +62,13 @@ void ViewDisplay::applyRate(int rateHz) {
 void ViewDisplay::visibleRangeChanged() {
   restCursor_ = -1;
   computeWhatIsShown();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setEmptyMode() {
   mode_ = ModeEmpty;
   host_.modeChanged();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::spectrogramCommand() { switchMode(modeForSpectrogramCommand(mode_, document_.isOpen())); }
@@ -80,7 +80,7 @@ void ViewDisplay::switchMode(std::optional<DisplayMode> next) {
   mode_ = *next;
   host_.modeChanged();
   computeWhatIsShown();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::computeWhatIsShown() {
@@ -103,24 +103,24 @@ void ViewDisplay::computeWhatIsShown() {
 
 void ViewDisplay::settingsChanged() {
   computeWhatIsShown();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setRecorderRate(int rateHz) {
   scene_.recorderRate = rateHz;
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setF0Range(int minHz, int maxHz) {
   scene_.f0Min = minHz;
   scene_.f0Max = maxHz;
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setLanguage(int language, int extraTextChar) {
   scene_.language = language;
   scene_.extraTextChar = extraTextChar;
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setShowF0(bool on) {
@@ -152,17 +152,17 @@ void ViewDisplay::setSpectrogramLimit(int hz) {
 
 void ViewDisplay::setScheme(int scheme) {
   results_.spectrogram().setScheme(scheme);  // recolours the kept picture
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setLevels(int db) {
   results_.spectrogram().setLevels(db);
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setPowerLimit(int hz) {
   results_.power().setLimit(static_cast<float>(hz));
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setFftSize(int points) {
@@ -173,17 +173,17 @@ void ViewDisplay::setFftSize(int points) {
 
 void ViewDisplay::setLtas(bool on) {
   results_.power().setShowAverage(on);
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setLineMode(bool line) {
   results_.power().setStyle(line ? PowerSpectrumStyle::Line : PowerSpectrumStyle::Solid);
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setCurveColour(Rgb colour) {
   results_.power().setColour(colour);
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::startLivePicture() {
@@ -202,7 +202,7 @@ void ViewDisplay::beginLiveDisplay(int rateHz) {
   f0Readout_ = 0;
   playCursor_ = -1;
   host_.modeChanged();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::beginPlaybackDisplay() {
@@ -210,7 +210,7 @@ void ViewDisplay::beginPlaybackDisplay() {
   mode_ = mode_ == ModePowerSpectrum ? ModeLivePowerSpectrum : ModeLiveSpectrogram;
   playbackDisplay_ = true;
   startLivePicture();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::endPlaybackDisplay() {
@@ -222,7 +222,7 @@ void ViewDisplay::endPlaybackDisplay() {
   // The live blocks went into the spectrum engine; the file's spectrum is computed again.
   results_.powerAnalysisChanged();
   computeWhatIsShown();
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count) {
@@ -241,7 +241,7 @@ void ViewDisplay::drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t
 
 void ViewDisplay::setLiveSignal(std::vector<float> values) {
   liveSignal_ = std::move(values);
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 float ViewDisplay::f0At(int64_t sample) const {
@@ -254,12 +254,12 @@ float ViewDisplay::f0At(int64_t sample) const {
 
 void ViewDisplay::setF0Readout(float hz) {
   f0Readout_ = hz > 0 ? hz : 0;
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 void ViewDisplay::setPlayCursor(int64_t sample) {
   playCursor_ = sample;
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 int ViewDisplay::playCursorX() const { return columnOf(playCursor_); }
@@ -276,7 +276,7 @@ int ViewDisplay::columnOf(int64_t sample) const {
 
 void ViewDisplay::setRestCursor(int64_t sample) {
   restCursor_ = sample;
-  host_.repaint();
+  host_.requestRepaint();
 }
 
 }  // namespace velmora

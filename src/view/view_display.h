@@ -32,7 +32,7 @@ class ViewDisplay {
   ViewScene scene() const;
   AnalysisResults& results() { return results_; }
   const AnalysisResults& results() const { return results_; }
-  void requestRepaint() { host_.repaint(); }
+  void requestRepaint() { host_.requestRepaint(); }
   // Zoomed in or out: the analyses of the new range, then a repaint.
   void visibleRangeChanged();
 

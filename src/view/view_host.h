@@ -21,7 +21,7 @@ class ViewHost {
  public:
   virtual ~ViewHost() = default;
 
-  virtual void repaint() = 0;
+  virtual void requestRepaint() = 0;
   virtual void beginBusy() = 0;
   virtual void endBusy() = 0;
   virtual void showStatusText(const std::string& text) = 0;
