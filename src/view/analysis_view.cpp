@@ -11,7 +11,6 @@
 #include "clients/recording_names.h"
 #include "core/language.h"
 #include "presentation/bar_choices.h"
-#include "presentation/command_ids.h"
 #include "view/playback_controller.h"
 #include "view/transport_wiring.h"
 #include "view/view_renderer.h"
@@ -151,7 +150,7 @@ void AnalysisView::mousePressEvent(QMouseEvent* event) {
   PointerAnswer answer;
   if (event->button() == Qt::LeftButton) answer = pointer_.press(at.x(), at.y());
   if (event->button() == Qt::RightButton) answer = pointer_.rightPress(at.x(), at.y(), isRecording());
-  if (answer.openMenu) showWaveformMenu(event->globalPosition().toPoint());
+  if (answer.openMenu) showWaveformMenu(*this, event->globalPosition().toPoint());
 }
 
 void AnalysisView::mouseMoveEvent(QMouseEvent* event) {
@@ -174,7 +173,7 @@ void AnalysisView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = logicalPoint(event->position());
   const PointerAnswer answer = pointer_.release(at.x(), at.y());
   emit selectionChanged();
-  if (answer.openMenu) showWaveformMenu(event->globalPosition().toPoint());
+  if (answer.openMenu) showWaveformMenu(*this, event->globalPosition().toPoint());
 }
 
 void AnalysisView::leaveEvent(QEvent* event) {
@@ -190,32 +189,6 @@ void AnalysisView::applyPointerShape(PointerShape shape) {
     case PointerShape::Cross: setCursor(Qt::CrossCursor); break;
     case PointerShape::Arrow: unsetCursor(); break;
   }
-}
-
-void AnalysisView::showWaveformMenu(QPoint globalAt) {
-  WaveformMenuState state;
-  state.recording = isRecording();
-  state.playing = isPlaying();
-  state.zoomed = document_.isZoomed();
-  state.clipHeld = document_.editState().canPaste();
-  state.selectionEmpty = !pointer_.selection().hasSelection();
-  state.selectionSpansPane = pointer_.selection().spansPane();
-  const auto handled = [this](int id) {
-    if (id == cmd::PopupPlay || id == cmd::Zoom) return true;
-    if (id == cmd::PopupPlayTake) return take_ && take_->canPlayBack();
-    return commandHandled_ && commandHandled_(id);
-  };
-  const auto run = [this](int id) {
-    if (id == cmd::PopupPlayTake)
-      take_->playBack(*playback_);
-    else if (id == cmd::PopupPlay)
-      playCommand();
-    else if (id == cmd::Zoom)
-      zoomCommand();
-    else
-      emit commandRequested(id);
-  };
-  runWaveformMenu(this, globalAt, waveformMenu(state), handled, run);
 }
 
 void AnalysisView::zoomCommand() {

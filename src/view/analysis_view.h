@@ -58,6 +58,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   void importLabelsCommand();
   // Whether the frame handles a command the context menu offers (the edit commands).
   void setCommandHandled(std::function<bool(int)> handled) { commandHandled_ = std::move(handled); }
+  bool commandHandled(int id) const { return commandHandled_ && commandHandled_(id); }
 
   // Shorthands for the frame.
   const SoundBuffer& buffer() const { return document_.sound(); }
@@ -128,7 +129,6 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   void applyUpdateRate(double factor);
   void paintInto(QPainter& p) const;
   QPoint logicalPoint(const QPointF& devicePoint) const;
-  void showWaveformMenu(QPoint globalAt);
   void applyPointerShape(PointerShape shape);
   // The label band answers the mouse while a recording is shown, no take runs and nothing
   // plays unless the view is zoomed.

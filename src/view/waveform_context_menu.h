@@ -11,6 +11,11 @@ class QWidget;
 
 namespace velmora {
 
+class AnalysisView;
+
+// The waveform pane's menu for the view's state; its commands run on the view.
+void showWaveformMenu(AnalysisView& view, QPoint globalAt);
+
 void runWaveformMenu(QWidget* parent, QPoint globalAt, const std::vector<WaveformMenuItem>& items,
                      const std::function<bool(int)>& handled, const std::function<void(int)>& run);
 
