@@ -93,6 +93,13 @@ void RecordingDocument::replaceSamples(std::vector<int16_t> samples) {
   notify(ChangeSamples | ChangeSelection | ChangeZoom | ChangeModified);
 }
 
+void RecordingDocument::afterEdit() {
+  sound_.showAll();
+  selection_ = {};
+  sound_.modified = true;
+  notify(ChangeSamples | ChangeSelection | ChangeZoom | ChangeModified | ChangeEdit | ChangeLabels);
+}
+
 void RecordingDocument::addObserver(DocumentObserver* observer) {
   if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
     observers_.push_back(observer);

@@ -71,12 +71,20 @@ class RecordingDocument {
 
   // Replaces the samples after an edit (the format stays); marks the document changed.
   void replaceSamples(std::vector<int16_t> samples);
+  // An edit in place on the samples (no copy of the block): afterwards the whole file is
+  // shown, nothing is marked and the document is changed.
+  template <class Edit>
+  void editSamples(Edit&& edit) {
+    edit(sound_.samples);
+    afterEdit();
+  }
 
   void addObserver(DocumentObserver* observer);
   void removeObserver(DocumentObserver* observer);
 
  private:
   void notify(unsigned changes);
+  void afterEdit();
 
   SoundBuffer sound_;
   int clientCode_ = -1;
