@@ -72,6 +72,9 @@ void MainWindow::connectUi() {
           [this] { setDocumentTitle(QString::fromStdString(clientName_)); });
   connect(view_, &AnalysisView::recordingChanged, this, &MainWindow::updateCommandStates);
   connect(view_, &AnalysisView::selectionChanged, this, &MainWindow::updateCommandStates);
+  // The waveform's context menu offers the edit commands the frame carries out.
+  connect(view_, &AnalysisView::commandRequested, this, &MainWindow::runCommand);
+  view_->setCommandHandled([this](int id) { return commands_.hasHandler(id); });
 }
 
 void MainWindow::registerFrameCommands() {
@@ -80,6 +83,8 @@ void MainWindow::registerFrameCommands() {
   commands_.setHandler(cmd::Spectrogram, [this] { view_->spectrogramCommand(); });
   commands_.setHandler(cmd::PowerSpectrum, [this] { view_->powerSpectrumCommand(); });
   commands_.setHandler(cmd::Zoom, [this] { view_->zoomCommand(); });
+  for (const int id : {cmd::Cut, cmd::Copy, cmd::Paste, cmd::SelectAll, cmd::Silence, cmd::Undo})
+    commands_.setHandler(id, [this, id] { view_->editCommand(id); });
   commands_.setHandler(cmd::CleanTexts, [this] { view_->cleanTextsCommand(); });
   commands_.setHandler(cmd::ExportLabels, [this] { view_->exportLabelsCommand(); });
   commands_.setHandler(cmd::ImportLabels, [this] { view_->importLabelsCommand(); });
@@ -129,6 +134,9 @@ FrameState MainWindow::frameState() const {
   s.playing = view_->isPlaying();
   s.zoomed = view_->document().isZoomed();
   s.hasSelection = view_->hasSelection();
+  s.selectionSpansPane = view_->selectionSpansPane();
+  s.canPaste = view_->document().editState().canPaste();
+  s.canUndo = view_->document().editState().canUndo();
   return s;
 }
 

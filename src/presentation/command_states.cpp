@@ -41,12 +41,12 @@ CommandState commandState(int id, const FrameState& s) {
     case cmd::SaveAsModel: return {s.loaded && !s.recording, false};
     case cmd::LanguageEnglish: return {!s.recording, s.language == English};
     case cmd::LanguageKorean: return {!s.recording, s.language == Korean};
-    case cmd::Cut:
+    case cmd::Cut: return {s.hasSelection && !s.selectionSpansPane, false};
     case cmd::Copy:
-    case cmd::Paste:
-    case cmd::SelectAll:
-    case cmd::Silence:
-    case cmd::Undo: return {s.loaded && idle, false};
+    case cmd::Silence: return {!s.zoomed && s.hasSelection && !s.recording, false};
+    case cmd::Paste: return {s.canPaste, false};
+    case cmd::Undo: return {s.canUndo, false};
+    case cmd::SelectAll: return {s.loaded && !s.zoomed && !s.recording && !s.playing, false};
     default: return {true, false};
   }
 }

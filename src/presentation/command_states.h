@@ -18,6 +18,9 @@ struct FrameState {
   bool playing = false;
   bool zoomed = false;
   bool hasSelection = false;
+  bool selectionSpansPane = false;  // the marked columns cover the whole waveform pane
+  bool canPaste = false;            // the edit memory holds a copy
+  bool canUndo = false;             // the last cut, paste or silence can be undone
   bool comparisonShown = false;
 
   bool clientOpen() const { return clientCode != kNoClient; }

@@ -101,6 +101,17 @@ bool WaveformSelection::spansPane() const {
          std::max(startX_, endX_) >= geometry_.graphLeft + geometry_.graphWidth;
 }
 
+void WaveformSelection::selectAll() {
+  if (!document_.isOpen()) return;
+  startX_ = geometry_.graphLeft;
+  endX_ = geometry_.graphLeft + geometry_.graphWidth;
+  startY_ = geometry_.waveTop;
+  endY_ = geometry_.waveBottom();
+  dragging_ = false;
+  hasSelection_ = true;
+  document_.selectAll();
+}
+
 void WaveformSelection::reset() {
   startX_ = endX_ = startY_ = endY_ = 0;
   dragging_ = false;

@@ -29,6 +29,8 @@ class WaveformSelection {
   PointerAction release(int x, int y, bool clipHeld, int liveLimitX = -1);
   // Zoom + / Zoom -. False when there was nothing to zoom into.
   bool zoom();
+  // Select All: the whole pane is marked, and the whole recording in the document.
+  void selectAll();
   // Opening, closing and edits forget the drawn selection.
   void reset();
 

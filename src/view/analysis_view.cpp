@@ -10,7 +10,10 @@
 #include "bars/spectrogram_bar.h"
 #include "clients/recording_names.h"
 #include "core/language.h"
+#include "core/message_ids.h"
+#include "document/sound_edits.h"
 #include "presentation/bar_choices.h"
+#include "presentation/command_ids.h"
 #include "view/playback_controller.h"
 #include "view/transport_wiring.h"
 #include "view/view_renderer.h"
@@ -195,6 +198,29 @@ void AnalysisView::zoomCommand() {
   if (isRecording()) return;
   labelBand_.cancelMove();
   pointer_.zoom();
+  emit selectionChanged();
+}
+
+void AnalysisView::editCommand(int commandId) {
+  if (isRecording() || !document_.isOpen()) return;
+  labelBand_.cancelMove();
+  if (commandId == cmd::SelectAll) {
+    pointer_.selectAll();
+  } else {
+    EditOutcome outcome = EditOutcome::Unavailable;
+    switch (commandId) {
+      case cmd::Cut: outcome = cutSamples(document_); break;
+      case cmd::Copy: outcome = copySamples(document_); break;
+      case cmd::Paste: outcome = pasteSamples(document_); break;
+      case cmd::Silence: outcome = silenceSamples(document_); break;
+      case cmd::Undo: outcome = undoEdit(document_); break;
+      default: return;
+    }
+    if (outcome == EditOutcome::NeedsArea) showMessage(ui_, msg::SelectArea);
+    // A copy leaves the sound as it is; every other edit shows the new one from scratch.
+    if (outcome == EditOutcome::Done && commandId != cmd::Copy) display_.samplesEdited();
+  }
+  update();
   emit selectionChanged();
 }
 

@@ -52,6 +52,10 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   bool hasSelection() const { return pointer_.selection().hasSelection(); }
   // Zoom + into the marked stretch, or Zoom - back to the whole recording.
   void zoomCommand();
+  // Audio > Edit: Cut, Copy, Paste, Select All, Silence and Undo.
+  void editCommand(int commandId);
+  // Marked columns cover the whole waveform pane (Cut would leave nothing).
+  bool selectionSpansPane() const { return pointer_.selection().spansPane(); }
   // Files > Clean Texts, Export Labels..., Import Labels...
   void cleanTextsCommand();
   void exportLabelsCommand() { documents_.labelFiles().exportTextGrid(); }

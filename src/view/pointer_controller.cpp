@@ -64,6 +64,11 @@ bool PointerController::zoom() {
   return selection_.zoom();
 }
 
+void PointerController::selectAll() {
+  readout_.reset();
+  selection_.selectAll();
+}
+
 void PointerController::reset() {
   selection_.reset();
   readout_.reset();

@@ -36,6 +36,8 @@ class PointerController {
   void leave();
   // Zoom + / Zoom -.
   bool zoom();
+  // Select All: the whole pane marked.
+  void selectAll();
   // Opening, closing or changing the samples forgets the drawn selection and the box.
   void reset();
 

@@ -45,6 +45,14 @@ void ViewDisplay::recordingOpened() {
   host_.requestRepaint();
 }
 
+void ViewDisplay::samplesEdited() {
+  restCursor_ = -1;
+  playCursor_ = -1;
+  results_.samplesChanged();
+  computeWhatIsShown();
+  host_.requestRepaint();
+}
+
 void ViewDisplay::recordingClosed() {
   playCursor_ = -1;
   restCursor_ = -1;

@@ -37,6 +37,8 @@ class ViewDisplay {
   void visibleRangeChanged();
 
   void recordingOpened();
+  // The samples were edited: the analyses of the whole file again, under the wait cursor.
+  void samplesEdited();
   void recordingClosed();
 
   // The Mode menu.

@@ -48,13 +48,21 @@ std::vector<Row> table() {
       {"About", cmd::About, idle, never},
       {"Import", cmd::Import, [](const FrameState& s) { return idle(s) && s.clientCode != kOtherFilesCode; }, never},
       {"Close (comparison)", cmd::CloseComparison, [](const FrameState& s) { return s.comparisonShown; }, never},
+      {"Cut", cmd::Cut, [](const FrameState& s) { return s.hasSelection && !s.selectionSpansPane; }, never},
+      {"Copy", cmd::Copy, [](const FrameState& s) { return !s.zoomed && s.hasSelection && !s.recording; }, never},
+      {"Silence", cmd::Silence, [](const FrameState& s) { return !s.zoomed && s.hasSelection && !s.recording; },
+       never},
+      {"Paste", cmd::Paste, [](const FrameState& s) { return s.canPaste; }, never},
+      {"Undo", cmd::Undo, [](const FrameState& s) { return s.canUndo; }, never},
+      {"Select All", cmd::SelectAll,
+       [](const FrameState& s) { return !s.zoomed && s.loaded && !s.recording && !s.playing; }, never},
   };
 }
 
 TEST(CommandStateTable, EveryRowHoldsInEveryStateOfTheFrame) {
   const int modes[] = {ModeEmpty, ModeLiveSpectrogram, ModeLivePowerSpectrum, ModeSpectrogram, ModePowerSpectrum};
   int states = 0;
-  for (int bits = 0; bits < (1 << 9); ++bits) {
+  for (int bits = 0; bits < (1 << 12); ++bits) {
     for (int mode : modes) {
       FrameState s;
       s.loaded = bits & 1;
@@ -66,6 +74,9 @@ TEST(CommandStateTable, EveryRowHoldsInEveryStateOfTheFrame) {
       s.comparisonShown = bits & 64;
       s.recordingNumber = (bits & 128) ? 3 : -1;
       s.clientCode = (bits & 256) ? kOtherFilesCode : 1;
+      s.selectionSpansPane = bits & 512;
+      s.canPaste = bits & 1024;
+      s.canUndo = bits & 2048;
       s.mode = mode;
       ++states;
       for (const Row& row : table()) {
@@ -75,7 +86,7 @@ TEST(CommandStateTable, EveryRowHoldsInEveryStateOfTheFrame) {
       }
     }
   }
-  EXPECT_EQ(states, 512 * 5);
+  EXPECT_EQ(states, 4096 * 5);
 }
 
 }  // namespace

@@ -36,8 +36,7 @@ void collectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out)
 // the working folder). Whoever registers one of these takes it off this list.
 const std::set<int> kUnhandled = {
     cmd::SaveChanges,  cmd::DeleteRecording, cmd::Import,          cmd::Properties,
-    cmd::ExportBitmap, cmd::Print,           cmd::PrintPreview,    cmd::PrintSetup,     cmd::Cut,
-    cmd::Copy,         cmd::Paste,           cmd::SelectAll,       cmd::Silence,        cmd::Undo,
+    cmd::ExportBitmap, cmd::Print,           cmd::PrintPreview,    cmd::PrintSetup,
     cmd::Backup,       cmd::Volume,          cmd::RecordSettings,  cmd::CompareWithFile, cmd::CloseComparison,
     cmd::OpenModel,    cmd::SaveAsModel,     cmd::HelpContents};
 // Rules this state cannot satisfy (nothing changed, nothing compared).
