@@ -195,5 +195,43 @@ TEST(SoundEdits, PasteMovesLaterLabelsRightAndUndoBack) {
   EXPECT_EQ(doc.sampleCount(), 100);
 }
 
+TEST(SoundEdits, CutSilenceAndTheirUndoWorkInThePlaceOfTheSamples) {
+  // Ten minutes at 44100 Hz: an edit must not copy the whole block to change a little of it.
+  RecordingDocument doc;
+  doc.open(rampOf(44100 * 600), 1);
+  const int16_t* block = doc.sound().samples.data();
+  doc.select(1000, 2000);
+  ASSERT_EQ(cutSamples(doc), EditOutcome::Done);
+  EXPECT_EQ(doc.sound().samples.data(), block);
+  EXPECT_EQ(doc.editState().editBuffer.size(), 1000u);
+  ASSERT_EQ(undoEdit(doc), EditOutcome::Done);
+  EXPECT_EQ(doc.sound().samples.data(), block);
+  doc.select(5000, 9000);
+  ASSERT_EQ(silenceSamples(doc), EditOutcome::Done);
+  EXPECT_EQ(doc.sound().samples.data(), block);
+  EXPECT_EQ(doc.editState().editBuffer.size(), 4000u);
+  ASSERT_EQ(undoEdit(doc), EditOutcome::Done);
+  EXPECT_EQ(doc.sound().samples.data(), block);
+  EXPECT_EQ(doc.sound().samples[5000], 5001);
+}
+
+TEST(SoundEdits, AThousandEditAndUndoCyclesEndWhereTheyStarted) {
+  RecordingDocument doc;
+  doc.open(rampOf(300), 1);
+  const std::vector<int16_t> before = doc.sound().samples;
+  for (int i = 0; i < 1000; ++i) {
+    doc.select(i % 250, i % 250 + 20);
+    ASSERT_EQ(i % 2 ? cutSamples(doc) : silenceSamples(doc), EditOutcome::Done);
+    ASSERT_EQ(undoEdit(doc), EditOutcome::Done);
+    doc.select(10, 30);
+    ASSERT_EQ(copySamples(doc), EditOutcome::Done);
+    doc.select(i % 300, i % 300);
+    ASSERT_EQ(pasteSamples(doc), EditOutcome::Done);
+    ASSERT_EQ(undoEdit(doc), EditOutcome::Done);
+  }
+  EXPECT_EQ(doc.sound().samples, before);
+  EXPECT_TRUE(doc.editState().editBuffer.empty());
+}
+
 }  // namespace
 }  // namespace velmora
