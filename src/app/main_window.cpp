@@ -85,6 +85,7 @@ void MainWindow::registerFrameCommands() {
   commands_.setHandler(cmd::Zoom, [this] { view_->zoomCommand(); });
   for (const int id : {cmd::Cut, cmd::Copy, cmd::Paste, cmd::SelectAll, cmd::Silence, cmd::Undo})
     commands_.setHandler(id, [this, id] { view_->editCommand(id); });
+  commands_.setHandler(cmd::SaveChanges, [this] { view_->documents().saveChanges(); });
   commands_.setHandler(cmd::CleanTexts, [this] { view_->cleanTextsCommand(); });
   commands_.setHandler(cmd::ExportLabels, [this] { view_->exportLabelsCommand(); });
   commands_.setHandler(cmd::ImportLabels, [this] { view_->importLabelsCommand(); });

@@ -34,6 +34,13 @@ void RecordingDocument::setChanged(bool changed) {
   notify(ChangeModified);
 }
 
+void RecordingDocument::savedAs(const std::filesystem::path& path, int number) {
+  sound_.path = path;
+  sound_.recordingNumber = number;
+  sound_.modified = false;
+  notify(ChangeModified);
+}
+
 void RecordingDocument::select(int32_t startSample, int32_t endSample) {
   const int32_t n = sampleCount();
   const SampleRange next{std::clamp(startSample, 0, n), std::clamp(endSample, 0, n)};

@@ -42,6 +42,9 @@ class RecordingDocument {
   // The changed flag: set by edits, cleared by a successful save.
   bool isChanged() const { return sound_.modified; }
   void setChanged(bool changed);
+  // The samples were written to `path` (recording `number`, or kNoRecordingNumber): the
+  // document now stands for that file and is no longer changed.
+  void savedAs(const std::filesystem::path& path, int number);
 
   // The marked stretch, ends as the user made them (either order), held inside the file.
   SampleRange selection() const { return selection_; }

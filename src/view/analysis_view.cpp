@@ -313,6 +313,10 @@ void AnalysisView::attachAudio(SoundRecorder& recorder, SoundPlayer& player, Tak
     playback_->stop();
   });
   documents_.setClientCode([client] { return client ? client().code : kNoClient; });
+  documents_.setSaveClient([client] {
+    const TakeClient c = client ? client() : TakeClient{};
+    return SaveClient{c.code, c.workingFolder};
+  });
   take_ = std::make_unique<TakeController>(documents_, display_, host(), recorder, player, ui_, std::move(client), changed);
   playback_->setRecordingQuery([this] { return take_->isRecording(); });
   display_.setRecorderRate(recorder.sampleRateHz());

@@ -39,6 +39,7 @@ bool DocumentController::openNumbered(const std::filesystem::path& path, int num
     opened = openNumberedRecording(loaded, path, number, ui_);
   }
   if (!opened) return false;
+  clientName_ = clientName;
   host_.showTitle(formatv(velmora::tr(str::ClientFileTitle), clientName, number));
   finishOpening(std::move(loaded));
   return true;
@@ -51,8 +52,21 @@ void DocumentController::finishOpening(SoundBuffer&& loaded) {
   host_.notifyRecordingChanged();
 }
 
+SaveResult DocumentController::saveChanges() {
+  const SaveResult result = velmora::saveChanges(document_, ui_, saveClient_ ? saveClient_() : SaveClient{});
+  if (result == SaveResult::SavedAsNew) {
+    const int number = document_.recordingNumber();
+    host_.showTitle(number > 0 ? formatv(velmora::tr(str::ClientFileTitle), clientName_, number)
+                               : formatv(velmora::tr(str::PathFileTitle), document_.path().filename().string()));
+  }
+  if (result != SaveResult::NotNeeded) host_.notifyRecordingChanged();
+  return result;
+}
+
 void DocumentController::close() {
   if (beforeClose_) beforeClose_();
+  // Asked before anything is dropped; "Don´t save" lets the close go on.
+  if (document_.isOpen() && document_.isChanged()) saveChanges();
   const bool hadSamples = document_.isOpen();
   if (hadSamples) labelFiles_.store();
   document_.close();

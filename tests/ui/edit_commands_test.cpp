@@ -81,5 +81,50 @@ TEST_F(EditCommandsTest, CopyThenPasteAtAClickInsertsOnce) {
   EXPECT_TRUE(enabled(cmd::Undo));
 }
 
+TEST_F(EditCommandsTest, SaveChangesWritesTheCutAndTheReopenedFileIsShorterByIt) {
+  drag(g().graphLeft + 100, g().graphLeft + 300);
+  const int32_t cut = view()->document().selection().length();
+  window->runCommand(cmd::Cut);
+  ASSERT_TRUE(enabled(cmd::SaveChanges));
+  ui.choiceAnswers = {0};  // "Save this File"
+  window->runCommand(cmd::SaveChanges);
+  EXPECT_FALSE(view()->document().isChanged());
+  EXPECT_FALSE(enabled(cmd::SaveChanges));
+  view()->closeRecording();
+  EXPECT_EQ(ui.choices.size(), 1u) << "a saved recording closes without the question";
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  EXPECT_EQ(view()->document().sampleCount(), 67100 - cut);
+}
+
+TEST_F(EditCommandsTest, EveryWayOfDroppingAChangedRecordingAsksOnce) {
+  writeRecording(clientFile("wv002.wav"), 500);
+  const auto cutSomething = [this] {
+    drag(g().graphLeft + 100, g().graphLeft + 200);
+    window->runCommand(cmd::Cut);
+    ASSERT_TRUE(view()->document().isChanged());
+  };
+  // Opening another recording ("Don´t save": no answer is Escape).
+  cutSomething();
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv002.wav"), 2, "Ann"));
+  ASSERT_EQ(ui.choices.size(), 1u);
+  EXPECT_EQ(ui.choices[0].title, "Save Changes?");
+  EXPECT_EQ(view()->document().sampleCount(), 500);
+
+  // Starting a take.
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  EXPECT_EQ(view()->document().sampleCount(), 67100) << "not saved";
+  cutSomething();
+  recordBuffers(1);
+  EXPECT_EQ(ui.choices.size(), 2u);
+  stopWithAnswer(false);
+
+  // Leaving the program.
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  cutSomething();
+  ui.yesNoAnswers = {true};  // really exit
+  window->close();
+  EXPECT_EQ(ui.choices.size(), 3u);
+}
+
 }  // namespace
 }  // namespace velmora::testing
