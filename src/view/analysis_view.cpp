@@ -207,6 +207,8 @@ void AnalysisView::editCommand(int commandId) {
   if (commandId == cmd::SelectAll) {
     pointer_.selectAll();
   } else {
+    // The player reads the samples in place: it stops before they move.
+    if (playback_ && commandId != cmd::Copy) playback_->stop();
     EditOutcome outcome = EditOutcome::Unavailable;
     switch (commandId) {
       case cmd::Cut: outcome = cutSamples(document_); break;

@@ -58,6 +58,16 @@ TEST_F(EditCommandsTest, CutRemovesExactlyTheMarkedSamplesAndUndoPutsThemBack) {
   EXPECT_FALSE(enabled(cmd::Undo));
 }
 
+TEST_F(EditCommandsTest, ACutWhilePlayingStopsThePlayerFirst) {
+  drag(g().graphLeft + 100, g().graphLeft + 300);
+  window->runCommand(cmd::Play);
+  ASSERT_TRUE(view()->isPlaying());
+  ASSERT_TRUE(enabled(cmd::Cut));
+  window->runCommand(cmd::Cut);
+  EXPECT_FALSE(view()->isPlaying());
+  EXPECT_LT(view()->document().sampleCount(), 67100);
+}
+
 TEST_F(EditCommandsTest, SelectAllMarksThePaneAndCutIsThenGrayed) {
   ASSERT_TRUE(enabled(cmd::SelectAll));
   window->runCommand(cmd::SelectAll);
