@@ -155,5 +155,23 @@ TEST_F(SaveChangesTest, AStereoFileOpenedAsMonoAsksFirstAndNoLeavesItUntouched) 
   EXPECT_EQ(samplesIn(path), (std::vector<int16_t>{9, 2}));
 }
 
+TEST_F(SaveChangesTest, SaveAsNewInOtherFilesWritesTheChosenPath) {
+  SoundBuffer b;
+  b.samples = {5, 6, 7};
+  b.format = WaveFormat::pcm(11025);
+  b.path = folder / "loose.wav";
+  doc.open(std::move(b), kOtherFilesCode);
+  doc.editSamples([](std::vector<int16_t>& s) { s.pop_back(); });
+  const fs::path chosen = folder / "shorter.wav";
+  ui.choiceAnswers = {kNewFile};
+  ui.fileAnswers = {chosen};
+  EXPECT_EQ(saveChanges(doc, ui, SaveClient{kOtherFilesCode, folder.path()}), SaveResult::SavedAsNew);
+  ASSERT_EQ(ui.fileRequests.size(), 1u);
+  EXPECT_EQ(ui.fileRequests[0].defaultExtension, "wav");
+  EXPECT_EQ(samplesIn(chosen), (std::vector<int16_t>{5, 6}));
+  EXPECT_EQ(doc.path(), chosen);
+  EXPECT_FALSE(fs::exists(folder / "loose.wav"));
+}
+
 }  // namespace
 }  // namespace velmora
