@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 namespace velmora {
 
@@ -71,6 +73,22 @@ std::optional<std::filesystem::path> QtInteraction::chooseFolder(const std::stri
   const QString dir = QFileDialog::getExistingDirectory(parent_, QString::fromStdString(title), QString::fromStdString(start.string()));
   if (dir.isEmpty()) return std::nullopt;
   return std::filesystem::path(dir.toStdString());
+}
+
+int QtInteraction::chooseButton(const ChoiceRequest& request) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(QString::fromStdString(request.title));
+  box.setText(QString::fromStdString(request.prompt));
+  std::vector<QAbstractButton*> buttons;
+  for (const std::string& option : request.options)
+    buttons.push_back(box.addButton(QString::fromStdString(option), QMessageBox::AcceptRole));
+  QAbstractButton* cancel = box.addButton(QString::fromStdString(request.cancelText), QMessageBox::RejectRole);
+  if (request.initial >= 0 && static_cast<size_t>(request.initial) < buttons.size())
+    box.setDefaultButton(static_cast<QPushButton*>(buttons[static_cast<size_t>(request.initial)]));
+  box.setEscapeButton(cancel);
+  box.exec();
+  const auto it = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return it == buttons.end() ? -1 : static_cast<int>(it - buttons.begin());
 }
 
 int QtInteraction::chooseOption(const ChoiceRequest& request) {

@@ -18,6 +18,7 @@ class QtInteraction : public Interaction {
   std::optional<std::filesystem::path> chooseSaveFile(const FileRequest& request) override;
   std::optional<std::filesystem::path> chooseFolder(const std::string& title, const std::filesystem::path& start) override;
   int chooseOption(const ChoiceRequest& request) override;
+  int chooseButton(const ChoiceRequest& request) override;
 
  private:
   QPointer<QWidget> parent_;

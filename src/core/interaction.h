@@ -50,6 +50,9 @@ class Interaction {
                                                             const std::filesystem::path& start) = 0;
   // Index of the chosen option, or -1 when the dialog was cancelled.
   virtual int chooseOption(const ChoiceRequest& request) = 0;
+  // A question answered by a button: one per option, `initial` the default (Enter), and
+  // cancelText the button Escape presses (-1). Where no buttons can be shown, a choice.
+  virtual int chooseButton(const ChoiceRequest& request) { return chooseOption(request); }
 };
 
 // Shows string `id` with printf-style arguments.

@@ -55,7 +55,7 @@ bool write(RecordingDocument& document, Interaction& ui, const std::filesystem::
 
 SaveResult saveChanges(RecordingDocument& document, Interaction& ui, const SaveClient& client) {
   if (!document.isOpen() || !document.isChanged()) return SaveResult::NotNeeded;
-  const int choice = ui.chooseOption(saveChangesRequest());
+  const int choice = ui.chooseButton(saveChangesRequest());
   if (choice == 0) {
     std::filesystem::path target = document.path();
     const int number = document.recordingNumber();

@@ -32,8 +32,8 @@ enum class SaveResult {
   Failed,     // the WAV could not be written (reported); still changed
 };
 
-// The "Save Changes?" dialog as a choice: option 0 "Save this File", 1 "Save as new File";
-// cancel is "Don´t save".
+// The "Save Changes?" dialog's buttons: 0 "Save this File" (default), 1 "Save as new
+// File"; cancel (Escape) is "Don´t save".
 ChoiceRequest saveChangesRequest();
 
 SaveResult saveChanges(RecordingDocument& document, Interaction& ui, const SaveClient& client);
