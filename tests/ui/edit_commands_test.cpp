@@ -106,6 +106,18 @@ TEST_F(EditCommandsTest, SaveChangesWritesTheCutAndTheReopenedFileIsShorterByIt)
   EXPECT_EQ(view()->document().sampleCount(), 67100 - cut);
 }
 
+TEST_F(EditCommandsTest, SaveAsNewFileShowsTheNewNumberAndLeavesTheOldFile) {
+  drag(g().graphLeft + 100, g().graphLeft + 300);
+  window->runCommand(cmd::Cut);
+  ui.choiceAnswers = {1};  // "Save as new File"
+  window->runCommand(cmd::SaveChanges);
+  EXPECT_EQ(view()->document().recordingNumber(), 2);
+  EXPECT_EQ(window->windowTitle(), "Ann  File - 2 - Velmora");
+  EXPECT_LT(view()->document().sampleCount(), 67100);
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
+  EXPECT_EQ(view()->document().sampleCount(), 67100);
+}
+
 TEST_F(EditCommandsTest, EveryWayOfDroppingAChangedRecordingAsksOnce) {
   writeRecording(clientFile("wv002.wav"), 500);
   const auto cutSomething = [this] {
