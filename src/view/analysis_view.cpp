@@ -10,11 +10,10 @@
 #include "bars/spectrogram_bar.h"
 #include "clients/recording_names.h"
 #include "core/language.h"
-#include "core/message_ids.h"
-#include "document/sound_edits.h"
-#include "presentation/bar_choices.h"
 #include "presentation/command_ids.h"
 #include "view/playback_controller.h"
+#include "view/bar_settings_wiring.h"
+#include "view/edit_commands.h"
 #include "view/transport_wiring.h"
 #include "view/view_renderer.h"
 #include "view/waveform_context_menu.h"
@@ -41,7 +40,6 @@ AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, Q
   setPalette(pal);
   setFocusPolicy(Qt::StrongFocus);
   createBars(settings.updateRatePreference);
-  connectBars();
   hideBars();
 }
 
@@ -56,37 +54,9 @@ void AnalysisView::createBars(int updateRatePreference) {
     pal.setColor(QPalette::Window, kButtonFace);
     bar->setPalette(pal);
   }
-  AnalysisResults& results = display_.results();
-  results.spectrogram().setBandwidth(static_cast<float>(spectrogramBar_->selectedBandHz()));
-  results.spectrogram().setLevels(spectrogramBar_->dbSlider()->value());
-  results.power().setFftSize(powerSpectrumBar_->selectedFftSize());
+  wireBarSettings(spectrogramBar_, powerSpectrumBar_, display_, this,
+                  [this](double factor) { applyUpdateRate(factor); });
   transport_ = new TransportWiring(spectrogramBar_, powerSpectrumBar_, this);
-}
-
-void AnalysisView::connectBars() {
-  ViewDisplay* d = &display_;
-  SpectrogramBar* s = spectrogramBar_;
-  connect(s, &SpectrogramBar::bandChanged, this, [d](int hz) { d->setBand(hz); });
-  connect(s, &SpectrogramBar::limitChanged, this, [d](int hz) { d->setSpectrogramLimit(hz); });
-  connect(s, &SpectrogramBar::f0Toggled, this, [d](bool on) { d->setShowF0(on); });
-  connect(s, &SpectrogramBar::formantsToggled, this, [d](bool on) { d->setShowFormants(on); });
-  connect(s, &SpectrogramBar::spectrogramToggled, this, [d](bool on) { d->setShowSpectrogram(on); });
-  connect(s, &SpectrogramBar::schemeChosen, this, [d](int scheme) { d->setScheme(scheme); });
-  connect(s, &SpectrogramBar::levelsChanged, this, [d](int db) { d->setLevels(db); });
-  connect(s, &SpectrogramBar::focusBackToView, this, [this] { setFocus(); });
-  connect(s, &SpectrogramBar::updateRateChanged, this,
-          [this](int index) { applyUpdateRate(spectrogramUpdateRateFactors().at(static_cast<size_t>(index))); });
-  PowerSpectrumBar* p = powerSpectrumBar_;
-  connect(p, &PowerSpectrumBar::limitChanged, this, [d](int hz) { d->setPowerLimit(hz); });
-  connect(p, &PowerSpectrumBar::fftSizeChanged, this, [d](int points) { d->setFftSize(points); });
-  connect(p, &PowerSpectrumBar::ltasToggled, this, [d](bool on) { d->setLtas(on); });
-  connect(p, &PowerSpectrumBar::lineModeChanged, this, [d](bool line) { d->setLineMode(line); });
-  connect(p, &PowerSpectrumBar::colourChosen, this, [d](const QColor& c) {
-    d->setCurveColour(Rgb{static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()), static_cast<uint8_t>(c.blue())});
-  });
-  connect(p, &PowerSpectrumBar::focusBackToView, this, [this] { setFocus(); });
-  connect(p, &PowerSpectrumBar::updateRateChanged, this,
-          [this](int index) { applyUpdateRate(powerSpectrumUpdateRateFactors().at(static_cast<size_t>(index))); });
 }
 
 QSize AnalysisView::logicalClientSize() const {
@@ -209,18 +179,7 @@ void AnalysisView::editCommand(int commandId) {
   } else {
     // The player reads the samples in place: it stops before they move.
     if (playback_ && commandId != cmd::Copy) playback_->stop();
-    EditOutcome outcome = EditOutcome::Unavailable;
-    switch (commandId) {
-      case cmd::Cut: outcome = cutSamples(document_); break;
-      case cmd::Copy: outcome = copySamples(document_); break;
-      case cmd::Paste: outcome = pasteSamples(document_); break;
-      case cmd::Silence: outcome = silenceSamples(document_); break;
-      case cmd::Undo: outcome = undoEdit(document_); break;
-      default: return;
-    }
-    if (outcome == EditOutcome::NeedsArea) showMessage(ui_, msg::SelectArea);
-    // A copy leaves the sound as it is; every other edit shows the new one from scratch.
-    if (outcome == EditOutcome::Done && commandId != cmd::Copy) display_.samplesEdited();
+    if (runEditCommand(commandId, document_, ui_)) display_.samplesEdited();
   }
   update();
   emit selectionChanged();
@@ -311,6 +270,9 @@ void AnalysisView::attachAudio(SoundRecorder& recorder, SoundPlayer& player, Tak
   const auto changed = [this] { emit audioStateChanged(); };
   playback_ = std::make_unique<PlaybackController>(document_, display_, host(), player, changed);
   documents_.setBeforeClose([this] {
+    // Whatever drops the recording (another recording or client, exit) first stores a
+    // running take as its Stop button would.
+    if (take_ && take_->isRecording()) take_->toggleRecord(false);
     labelBand_.cancelMove();
     playback_->stop();
   });

@@ -128,7 +128,6 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
 
  private:
   void createBars(int updateRatePreference);
-  void connectBars();
   // "Update Rate": the capture and playback buffer size for the shown rate.
   void applyUpdateRate(double factor);
   void paintInto(QPainter& p) const;

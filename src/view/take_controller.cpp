@@ -94,6 +94,8 @@ void TakeController::startTake(bool fromBar) {
     host_.setUpdateRateListsEnabled(true);
     return;
   }
+  // The take belongs to this client even if another is opened before it is stored.
+  takeClient_ = client;
   setBarsRecording(fromBar);
   paused_ = false;
   liveBytes_ = 0;
@@ -164,7 +166,7 @@ void TakeController::stopTake() {
   recording_ = false;
   paused_ = false;
   host_.setTransportEnabled(TransportControl::Play, false);
-  const TakeClient client = client_ ? client_() : TakeClient{};
+  const TakeClient client = takeClient_;
   std::optional<std::filesystem::path> kept;
   if (client.code == kOtherFilesCode) {
     kept = keepOtherFilesTake(client);

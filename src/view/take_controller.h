@@ -89,6 +89,7 @@ class TakeController : public RecorderObserver {
   SoundPlayer& player_;
   Interaction& ui_;
   TakeClientSource client_;
+  TakeClient takeClient_;  // the client the running take was started for
   std::function<void()> stateChanged_;
   LiveSignal live_;
   bool recording_ = false;
