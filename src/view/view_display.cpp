@@ -46,18 +46,20 @@ void ViewDisplay::recordingOpened() {
 }
 
 void ViewDisplay::samplesEdited() {
-  restCursor_ = -1;
-  playCursor_ = -1;
-  results_.samplesChanged();
+  forgetSamples();
   computeWhatIsShown();
   host_.requestRepaint();
 }
 
 void ViewDisplay::recordingClosed() {
+  forgetSamples();
+  host_.requestRepaint();
+}
+
+void ViewDisplay::forgetSamples() {
   playCursor_ = -1;
   restCursor_ = -1;
   results_.samplesChanged();
-  host_.requestRepaint();
 }
 
 void ViewDisplay::applyRate(int rateHz) {

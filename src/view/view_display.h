@@ -97,6 +97,8 @@ class ViewDisplay {
   // The Mode commands' common step: nothing when `next` is empty.
   void switchMode(std::optional<DisplayMode> next);
   void applyRate(int rateHz);
+  // The samples changed or went: the cursors and every analysis of them are stale.
+  void forgetSamples();
   int columnOf(int64_t sample) const;
   void startLivePicture();
   // Brings every result the current mode and settings need up to date.
