@@ -15,6 +15,7 @@
 #include "core/config_files.h"
 #include "core/language.h"
 #include "dialogs/client_commands.h"
+#include "document/take_recovery.h"
 #include "platform/display_modes.h"
 #include "platform/qt_wave_in.h"
 #include "platform/qt_wave_out.h"
@@ -102,6 +103,7 @@ int runVelmora(int argc, char** argv) {
   settings.screenWidth = screen.screenWidth;
   settings.screenHeight = screen.screenHeight;
   settings.updateRatePreference = checkUnfinishedRecording(settings.programFolder, ui);
+  recoverInterruptedTake(settings.programFolder, ui);
   settings.recordInputChoice = readRecordInputChoice(settings.programFolder);
 
   // The one recorder and player of the run, on the sound server; every run starts recording

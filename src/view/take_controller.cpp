@@ -13,6 +13,7 @@
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
+#include "document/take_recovery.h"
 #include "presentation/bar_choices.h"
 #include "presentation/command_ids.h"
 #include "view/playback_controller.h"
@@ -103,10 +104,14 @@ void TakeController::startTake(bool fromBar) {
   display_.beginLiveDisplay(rate);
   applyUpdateRateOfBar(rate);
   live_.start(rate, display_.geometry().graphWidth);
+  // Names the take's owner beside its raw samples, so a crash does not lose it.
+  rememberTakeOwner(client.workingFolder,
+                    TakeOwner{client.code, recordFormatCodeForRate(rate).value_or(kStartRecordFormatCode), client.name});
   if (recorder_.start(target_, host_.updateRateIndex(false))) {
     recording_ = true;
     return;
   }
+  forgetTakeOwner(client.workingFolder);
   if (player_.isOpen()) {
     player_.reset();
     player_.close();
@@ -167,6 +172,8 @@ void TakeController::stopTake() {
   paused_ = false;
   host_.setTransportEnabled(TransportControl::Play, false);
   const TakeClient client = takeClient_;
+  // A take whose WAV could not be written stays in grav.tmp with its owner, for the next start.
+  if (recorder_.wavWritten()) forgetTakeOwner(client.workingFolder);
   std::optional<std::filesystem::path> kept;
   if (client.code == kOtherFilesCode) {
     kept = keepOtherFilesTake(client);

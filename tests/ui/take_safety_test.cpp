@@ -1,6 +1,7 @@
 // No take is lost when something else drops the recording while it runs: it is stopped and
 // stored as its Stop button would, in the folder of the client it was started for.
 #include "core/config_files.h"
+#include "document/take_recovery.h"
 #include "view_audio_fixture.h"
 
 namespace velmora::testing {
@@ -34,6 +35,8 @@ TEST_F(TakeSafetyTest, ClosingTheWindowDuringATakeAsksAndKeepsItAndEndsTheRunPro
   ScriptedInteraction nextRun;
   checkUnfinishedRecording(folder.path(), nextRun);
   EXPECT_EQ(nextRun.countOf(msg::LastRunNotEnded), 0);
+  EXPECT_FALSE(recoverInterruptedTake(folder.path(), nextRun).has_value());
+  EXPECT_EQ(nextRun.countOf(msg::AskKeepInterruptedTake), 0);
 }
 
 }  // namespace
