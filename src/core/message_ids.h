@@ -96,7 +96,7 @@ inline constexpr int ErrorFreeingHeader = 57701;      // "Error Freeing Header!"
 inline constexpr int ErrorWritingFile = 57702;        // "Error writing to file Verify if there is free space!"
 inline constexpr int StopFailedReset = 57703;         // "Error stop recording - code: 001" (the device kept running)
 inline constexpr int StopFailedClose = 57704;         // "Error stop recording - code: 002" (the device stayed open)
-// "Velmora was closed during a recording of %s. Do you want to keep the %.1f seconds ...?"
+// "Velmora ended unexpectedly during a recording of %s. Do you want to keep the %.1f seconds ...?"
 inline constexpr int AskKeepInterruptedTake = 60001;
 inline constexpr int InterruptedTakeKept = 60002;     // "The interrupted recording was stored as %s"
 

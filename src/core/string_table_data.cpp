@@ -156,7 +156,7 @@ const std::vector<StringEntry>& englishStrings() {
     {57742, "File not found!"},
     {57743, "Invalid File!"},
     {57744, "Error - There is no free memory available!"},
-    {60001, "Velmora was closed during a recording of %s.\nDo you want to keep the %.1f seconds that were recorded?"},
+    {60001, "Velmora ended unexpectedly during a recording of %s.\nDo you want to keep the %.1f seconds that were recorded?"},
     {60002, "The interrupted recording was stored as\n%s"},
   };
   return entries;

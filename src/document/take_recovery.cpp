@@ -16,6 +16,7 @@
 #include "core/message_ids.h"
 #include "core/string_ids.h"
 #include "core/string_table.h"
+#include "core/text_format.h"
 
 namespace velmora {
 
@@ -113,7 +114,8 @@ std::optional<fs::path> recoverInterruptedTake(const fs::path& workingFolder, In
   if (!samples || !writeWavFile(*target, *format, samples->data(), samples->size(), ui)) return std::nullopt;
   writeDateFile(*target, ui);
   discard(workingFolder);
-  showMessage(ui, msg::InterruptedTakeKept, target->string());
+  ui.showMessage(Message{msg::InterruptedTakeKept, formatv(velmora::tr(msg::InterruptedTakeKept), target->string()), {},
+                         MessageIcon::Information});
   return target;
 }
 
