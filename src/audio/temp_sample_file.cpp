@@ -1,11 +1,24 @@
 #include "audio/temp_sample_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "core/private_files.h"
+
 namespace velmora {
 
 bool TempSampleFile::open(int mode, const std::filesystem::path& name) {
   close();
   name_ = name;
-  stream_ = std::fopen(name.c_str(), mode == WriteMode ? "w+b" : "rb");
+  if (mode != WriteMode) {
+    stream_ = std::fopen(name.c_str(), "rb");
+    return stream_ != nullptr;
+  }
+  // The take's samples are patient data: created for the user only.
+  const int fd = openPrivateFile(name, O_RDWR | O_CREAT | O_TRUNC);
+  if (fd < 0) return false;
+  stream_ = ::fdopen(fd, "w+b");
+  if (!stream_) ::close(fd);
   return stream_ != nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/message_ids.h"
+#include "core/private_files.h"
 
 namespace velmora {
 
@@ -12,9 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::optional<fs::path> ensureFolder(const fs::path& folder) {
-  std::error_code ec;
-  fs::create_directories(folder, ec);
-  if (fs::is_directory(folder, ec)) return folder;
+  if (makePrivateFolders(folder)) return folder;
   return std::nullopt;
 }
 }  // namespace
@@ -78,11 +77,10 @@ bool enterClientFolder(Interaction& ui, const fs::path& workingFolder, int clien
 
 bool createClientFolder(Interaction& ui, const fs::path& workingFolder, int clientCode) {
   const fs::path folder = clientFolder(workingFolder, clientCode);
-  std::error_code ec;
-  if (fs::create_directory(folder, ec)) return true;
-  if (fs::is_directory(folder, ec)) {
-    showMessage(ui, msg::ClientFolderExists);
-    return true;
+  switch (makePrivateFolder(folder)) {
+    case FolderResult::Created: return true;
+    case FolderResult::Existed: showMessage(ui, msg::ClientFolderExists); return true;
+    case FolderResult::Failed: return false;
   }
   return false;
 }

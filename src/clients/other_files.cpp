@@ -1,5 +1,6 @@
 #include "clients/other_files.h"
 
+#include "core/private_files.h"
 #include "core/string_ids.h"
 #include "core/string_table.h"
 
@@ -12,10 +13,7 @@ std::filesystem::path otherFilesFolder(const std::filesystem::path& programFolde
 bool prepareOtherFilesFolder(const std::filesystem::path& programFolder) {
   const std::filesystem::path folder = otherFilesFolder(programFolder);
   std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec)) {
-    std::filesystem::create_directory(folder, ec);
-    if (ec) return false;
-  }
+  if (makePrivateFolder(folder) == FolderResult::Failed) return false;
   // "Entering" it: the folder must be listable by us.
   std::filesystem::directory_iterator it(folder, ec);
   return !ec;

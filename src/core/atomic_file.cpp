@@ -50,8 +50,10 @@ bool AtomicFileWriter::commit() {
     abandon();
     return false;
   }
-  // mkstemp makes the file 0600; give it the usual permissions of a document.
-  ::fchmod(fd_, 0644);
+  // mkstemp makes the file 0600, as a new file of patient data must be; a file replaced
+  // keeps the mode it had.
+  struct stat old {};
+  if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd_, old.st_mode & 07777);
   bool ok = ::fsync(fd_) == 0;
   ok = (::close(fd_) == 0) && ok;
   fd_ = -1;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/message_ids.h"
 #include "dialogs/limited_text_edit.h"
 #include "notes/notes_file.h"
 
@@ -37,8 +38,13 @@ void NotesDialog::setPath(const std::filesystem::path& recordingPath) {
 
 void NotesDialog::load() {
   const auto text = loadNotes(notesPath_);
+  std::error_code ec;
+  // Notes that exist but cannot be read are never replaced by the empty editor.
+  const bool unreadable = !text && std::filesystem::exists(notesPath_, ec);
+  if (unreadable) showMessage(ui_, msg::ErrorReadingFile);
   editor_->setTextWithLimit(text ? QString::fromStdString(*text) : QString(), static_cast<int>(kNotesTypingLimitCharacters));
-  loaded_ = true;
+  editor_->setReadOnly(unreadable);
+  loaded_ = !unreadable;
 }
 
 void NotesDialog::showEvent(QShowEvent* event) {

@@ -1,10 +1,12 @@
 #include "notes/notes_file.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "clients/companion_path.h"
 #include "core/atomic_file.h"
 #include "core/message_ids.h"
+#include "core/private_files.h"
 #include "core/text_codec.h"
 
 namespace velmora {
@@ -30,8 +32,9 @@ std::filesystem::path notesPathFor(const std::filesystem::path& recordingPath) {
 std::optional<std::string> loadNotes(const std::filesystem::path& notesPath) {
   std::error_code ec;
   if (!std::filesystem::exists(notesPath, ec)) {
-    std::ofstream create(notesPath, std::ios::binary);
-    if (!create) return std::nullopt;
+    const int fd = openPrivateFile(notesPath, O_WRONLY | O_CREAT);
+    if (fd < 0) return std::nullopt;
+    ::close(fd);
     return std::string();
   }
   std::string bytes;

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "core/language.h"
+#include "core/message_ids.h"
 #include "core/report_info.h"
 #include "dialogs/limited_text_edit.h"
 #include "dialogs/notes_dialog.h"
@@ -26,6 +27,19 @@ TEST(NotesDialog, OpeningOnARecordingWithoutNotesAndClosingLeavesAnEmptyFile) {
   dialog.accept();
   EXPECT_EQ(dir.readBytes("wv001.txt"), "");
   EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST(NotesDialog, NotesThatCannotBeReadAreSaidSoAndNeverOverwritten) {
+  TempFolder dir;
+  ScriptedInteraction ui;
+  dir.writeBytes("wv001.txt", "kept");
+  std::filesystem::resize_file(dir / "wv001.txt", (16u << 20) + 1);  // beyond what the editor reads
+  NotesDialog dialog(ui);
+  dialog.setPath(dir / "wv001.wav");
+  EXPECT_EQ(ui.shownIds(), std::vector<int>{msg::ErrorReadingFile});
+  dialog.accept();
+  EXPECT_EQ(std::filesystem::file_size(dir / "wv001.txt"), (16u << 20) + 1);
+  EXPECT_EQ(dir.readBytes("wv001.txt").substr(0, 4), "kept");
 }
 
 TEST(NotesDialog, TypedLinesAreSavedAndEscapeSavesNothing) {
