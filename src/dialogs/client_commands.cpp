@@ -4,6 +4,7 @@
 #include "clients/client_deletion.h"
 #include "clients/client_folders.h"
 #include "clients/recordings_list.h"
+#include "core/message_ids.h"
 #include "dialogs/client_dialog.h"
 #include "dialogs/client_list_dialog.h"
 #include "dialogs/notes_dialog.h"
@@ -47,7 +48,13 @@ void ClientCommands::newClient() {
   if (dialog.exec() != QDialog::Accepted) return;
   // A failed append has been reported by the register; the new client is not opened then.
   if (register_.append(dialog.record()) != 1) return;
-  if (!createClientFolder(ui_, folder_, code)) return;
+  if (!createClientFolder(ui_, folder_, code)) {
+    // No client without its folder: the record just added goes again.
+    showMessage(ui_, msg::ClientFolderInaccessible);
+    const int recordNumber = register_.query("CODIGO = " + std::to_string(code));
+    if (recordNumber > 0) register_.deleteRecord(recordNumber);
+    return;
+  }
   makeOpen(dialog.record());
 }
 
@@ -76,13 +83,14 @@ void ClientCommands::openClientList() {
 void ClientCommands::personalInformation() {
   if (frame_.clientCode() <= 0 || frame_.clientCode() == kOtherFilesCode) return;
   const int recordNumber = register_.query("CODIGO = " + std::to_string(frame_.clientCode()));
+  // Without a record to edit, an edit would only rename the window: say so instead (a failed
+  // query has said why already).
+  if (recordNumber == 0 || register_.count() == 0) showMessage(ui_, msg::DatabaseError);
+  if (recordNumber <= 0 || register_.count() == 0) return;
   ClientDialog dialog(ui_, ClientDialog::Edit, language(), frame_.dialogParent());
-  ClientRecord record = openClient_;
-  if (register_.count() > 0) record = recordFromEntry(*register_.entry(0));
-  dialog.setRecord(record);
+  dialog.setRecord(recordFromEntry(*register_.entry(0)));
   if (dialog.exec() != QDialog::Accepted) return;
-  // Without a record to write to, nothing is written: another client's record must not be hit.
-  if (recordNumber > 0) register_.update(recordNumber, dialog.record());
+  if (register_.update(recordNumber, dialog.record()) < 0) return;
   openClient_ = dialog.record();
   frame_.updateOpenClient(openClient_.name, openClient_.type);
 }

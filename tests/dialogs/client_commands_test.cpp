@@ -13,6 +13,8 @@
 
 #include "app/main_window.h"
 #include "audio/wav_writer.h"
+#include "clients/recording_names.h"
+#include "core/message_ids.h"
 #include "dialogs/client_dialog.h"
 #include "dialogs/limited_text_edit.h"
 #include "dialogs/notes_dialog.h"
@@ -72,6 +74,33 @@ TEST_F(ClientCommandsTest, NewClientIsStoredGivenAFolderAndOpened) {
   newClient("Bruno Dias");
   EXPECT_EQ(window->clientCode(), 2);
   EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(ClientCommandsTest, ANewClientWithoutAFolderOrAnOpenClientWithoutARecordIsReported) {
+  folder.writeBytes("pac001", "a file where the folder should go");
+  newClient("Ana Costa");
+  EXPECT_EQ(ui.shownIds(), std::vector<int>{msg::ClientFolderInaccessible});
+  EXPECT_EQ(window->clientCode(), kNoClient);
+  EXPECT_EQ(clients->clientRegister().query("CODIGO=1"), 0);
+
+  // The open client's record is gone from the register: nothing to edit, and no new name.
+  std::filesystem::remove(folder / "pac001");
+  newClient("Bruno Dias");
+  ASSERT_EQ(window->clientCode(), 1);  // the code the failed client did not keep
+  const int recordNumber = clients->clientRegister().query("CODIGO=1");
+  ASSERT_GT(recordNumber, 0);
+  ASSERT_EQ(clients->clientRegister().deleteRecord(recordNumber), 1);
+  ui.shown.clear();
+  QTimer::singleShot(0, [] {
+    if (auto* d = qobject_cast<ClientDialog*>(QApplication::activeModalWidget())) {
+      d->nameEdit()->setText("Someone Else");
+      d->accept();
+    }
+  });
+  window->runCommand(cmd::PersonalInformation);
+  QApplication::processEvents();
+  EXPECT_EQ(ui.shownIds(), std::vector<int>{msg::DatabaseError});
+  EXPECT_EQ(window->clientName(), "Bruno Dias");
 }
 
 TEST_F(ClientCommandsTest, RecordingsListOpensTheChosenRecordingAndNotesAreKept) {
