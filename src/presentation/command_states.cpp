@@ -9,12 +9,13 @@ bool recordingMenusEnabled(const FrameState& s) { return s.clientOpen(); }
 CommandState commandState(int id, const FrameState& s) {
   const bool idle = !s.recording && !s.playing;
   switch (id) {
-    case cmd::PersonalInformation:
+    // "Other Files" is no client: it has no record to show and nothing to delete.
+    case cmd::PersonalInformation: return {s.clientOpen() && s.clientCode != kOtherFilesCode, false};
+    case cmd::DeleteClient: return {s.clientOpen() && s.clientCode != kOtherFilesCode && idle, false};
     case cmd::OpenRecording:
     case cmd::Spectrogram:
     case cmd::PowerSpectrum:
       return {s.clientOpen(), false};
-    case cmd::DeleteClient: return {s.clientOpen() && idle, false};
     case cmd::Play: return {s.loaded, s.playing};
     case cmd::Record: return {s.mode != ModeEmpty && !s.playing, s.recording};
     case cmd::Zoom: return {s.zoomed || s.hasSelection, s.zoomed};
