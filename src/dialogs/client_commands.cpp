@@ -12,6 +12,7 @@
 #include "dialogs/report_info_dialog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
+#include "view/playback_hold.h"
 
 namespace velmora {
 
@@ -39,6 +40,7 @@ void ClientCommands::makeOpen(const ClientRecord& record) {
 }
 
 void ClientCommands::newClient() {
+  const PlaybackHold hold(frame_.view()->playbackController());
   const int code = newClientCode(register_);
   if (code < 0) return;
   ClientDialog dialog(ui_, ClientDialog::Insert, language(), frame_.dialogParent());
@@ -59,6 +61,7 @@ void ClientCommands::newClient() {
 }
 
 void ClientCommands::openClientList() {
+  const PlaybackHold hold(frame_.view()->playbackController());
   ClientListDialog dialog(ui_, register_, folder_, language(), frame_.clientCode(), frame_.dialogParent());
   dialog.onOpenClientEdited = [this](const ClientRecord& record) {
     openClient_ = record;
@@ -82,6 +85,7 @@ void ClientCommands::openClientList() {
 
 void ClientCommands::personalInformation() {
   if (frame_.clientCode() <= 0 || frame_.clientCode() == kOtherFilesCode) return;
+  const PlaybackHold hold(frame_.view()->playbackController());
   const int recordNumber = register_.query("CODIGO = " + std::to_string(frame_.clientCode()));
   // Without a record to edit, an edit would only rename the window: say so instead (a failed
   // query has said why already).
@@ -98,6 +102,7 @@ void ClientCommands::personalInformation() {
 void ClientCommands::deleteOpenClient() {
   const int code = frame_.clientCode();
   if (code <= 0 || code == kOtherFilesCode) return;
+  const PlaybackHold hold(frame_.view()->playbackController());
   if (!confirmClientDeletion(ui_)) return;
   frame_.view()->closeRecording();
   deleteClient(ui_, register_, folder_, code);
@@ -126,6 +131,7 @@ void ClientCommands::recordingsList() {
 }
 
 void ClientCommands::editNotes() {
+  const PlaybackHold hold(frame_.view()->playbackController());
   const SoundBuffer& buffer = frame_.view()->buffer();
   if (!buffer.isOpen() || buffer.path.empty()) return;
   NotesDialog dialog(ui_, frame_.dialogParent());
