@@ -7,6 +7,7 @@
 #include "core/message_ids.h"
 #include "dialogs/client_dialog.h"
 #include "dialogs/client_list_dialog.h"
+#include "dialogs/import_command.h"
 #include "dialogs/notes_dialog.h"
 #include "dialogs/recordings_dialog.h"
 #include "dialogs/report_info_dialog.h"
@@ -29,6 +30,7 @@ void ClientCommands::install() {
   frame_.setCommandHandler(cmd::DeleteClient, [this] { deleteOpenClient(); });
   frame_.setCommandHandler(cmd::EditNotes, [this] { editNotes(); });
   frame_.setCommandHandler(cmd::Report, [this] { report(); });
+  frame_.setCommandHandler(cmd::Import, [this] { importFile(); });
   frame_.setRecordingsListHandler([this] { recordingsList(); });
 }
 
@@ -137,6 +139,15 @@ void ClientCommands::editNotes() {
   NotesDialog dialog(ui_, frame_.dialogParent());
   dialog.setPath(buffer.path);
   dialog.exec();
+}
+
+void ClientCommands::importFile() {
+  const int code = frame_.clientCode();
+  if (code <= 0 || code == kOtherFilesCode) return;
+  ImportCommand command(ui_, frame_.dialogParent());
+  const std::optional<ImportResult> result = command.run(folder_, code);
+  if (!result || result->status != ImportStatus::Imported) return;
+  frame_.view()->openNumberedRecording(result->wavPath, result->recordingNumber, frame_.clientName());
 }
 
 void ClientCommands::report() {

@@ -1,7 +1,7 @@
 #pragma once
 // The main frame's client commands and the commands that open client files: New, Open
 // (the client list), Personal Information, Delete, Files > Open for a client (the
-// recordings list), Edit Notes and Report. Holds the client register for the whole run.
+// recordings list), Import, Edit Notes and Report. Holds the client register for the whole run.
 //
 //   ClientCommands clients(frame, ui, workingFolder);
 //   clients.install();     // opens or creates "pacb.dbf", registers the command handlers
@@ -27,6 +27,8 @@ class ClientCommands {
   void recordingsList();
   void editNotes();
   void report();
+  // Files > Import...: the new recording is opened when it was written.
+  void importFile();
 
   ClientRegister& clientRegister() { return register_; }
   const ClientRecord& openClient() const { return openClient_; }
