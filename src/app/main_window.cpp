@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QMenuBar>
 #include <QUrl>
 
 #include "analysis/f0_range.h"
 #include "app/about_dialog.h"
 #include "app/language_switch.h"
+#include "app/manual_window.h"
 #include "clients/other_files.h"
 #include "core/language.h"
 #include "core/message_ids.h"
@@ -94,13 +94,12 @@ void MainWindow::registerFrameCommands() {
     dialog.exec();
   });
   // Help is offered only when the manual is there to be shown.
-  const std::filesystem::path help = settings_.programFolder / "help" / "index.html";
-  std::error_code ec;
-  if (std::filesystem::exists(help, ec)) {
-    commands_.setHandler(cmd::HelpContents, [help] {
-      QApplication::setOverrideCursor(Qt::WaitCursor);
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
-      QApplication::restoreOverrideCursor();
+  if (const auto manual = findManual(settings_.programFolder, QCoreApplication::applicationDirPath().toStdString())) {
+    commands_.setHandler(cmd::HelpContents, [this, index = *manual] {
+      if (!manual_) manual_ = new ManualWindow(index, this);
+      manual_->show();
+      manual_->raise();
+      manual_->activateWindow();
     });
   }
   commands_.setHandler(cmd::F0Setting, [this] {

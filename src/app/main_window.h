@@ -4,6 +4,7 @@
 // About, the language switch, exit). Other parts register their commands' handlers in
 // commands(); the frame keeps the menus' enabled and checked states current, and keeps a
 // command without a registered handler disabled.
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QToolBar>
@@ -80,6 +81,7 @@ class MainWindow : public QMainWindow, public ClientFrame {
   AnalysisView* view_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QLabel* statusText_ = nullptr;
+  QDialog* manual_ = nullptr;  // made on the first Help > Contents, kept for the run
   MainMenu menu_;
   CommandRegistry commands_;
   int clientCode_ = kNoClient;

@@ -32,13 +32,13 @@ void collectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out)
   }
 }
 
-// Menu and toolbar entries with no handler anywhere in the program yet (Help: no manual in
-// the working folder). Whoever registers one of these takes it off this list.
+// Menu and toolbar entries with no handler anywhere in the program yet.
+// Whoever registers one of these takes it off this list.
 const std::set<int> kUnhandled = {
     cmd::DeleteRecording, cmd::Properties,
     cmd::ExportBitmap, cmd::Print,           cmd::PrintPreview,    cmd::PrintSetup,
     cmd::Backup,       cmd::Volume,          cmd::RecordSettings,  cmd::CompareWithFile, cmd::CloseComparison,
-    cmd::OpenModel,    cmd::SaveAsModel,     cmd::HelpContents};
+    cmd::OpenModel,    cmd::SaveAsModel};
 // Rules this state cannot satisfy (nothing changed, nothing compared).
 const std::set<int> kRuleOffHere = {cmd::SaveChanges, cmd::CloseComparison};
 
