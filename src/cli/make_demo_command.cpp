@@ -11,6 +11,7 @@
 #include "clients/client_register.h"
 #include "clients/date_file.h"
 #include "core/config_files.h"
+#include "core/private_files.h"
 #include "core/file_times.h"
 #include "core/language.h"
 
@@ -40,9 +41,7 @@ int runMakeDemo(const std::vector<std::string>& args) {
   }
   const std::filesystem::path dir = std::filesystem::absolute(args[0]);
   StderrInteraction ui;
-  std::error_code ec;
-  std::filesystem::create_directories(dir / "Other Files", ec);
-  if (ec || !writeLanguage(dir, English)) {
+  if (!makePrivateFolders(dir / "Other Files") || !writeLanguage(dir, English)) {
     std::cerr << "cannot prepare " << dir.string() << "\n";
     return 2;
   }
@@ -59,7 +58,7 @@ int runMakeDemo(const std::vector<std::string>& args) {
     demo.observations = "Synthetic recordings for trying the program.";
     if (reg.append(demo) != 1) return 2;
   }
-  std::filesystem::create_directories(clientFolder(dir, 1), ec);
+  if (!makePrivateFolders(clientFolder(dir, 1))) return 2;
 
   DemoVowel a;  // /a/ with a rising pitch
   DemoVowel i;  // /i/ falling

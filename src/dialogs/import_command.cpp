@@ -31,6 +31,7 @@ ImportResult ImportCommand::importFrom(const std::filesystem::path& source, cons
   request.progress = [&](int step) {
     QMetaObject::invokeMethod(&wait, [&wait, step, this] {
       wait.setStep(step);
+      if (step >= kProgressSteps) wait.hide();  // done: the message that follows stands alone
       if (onProgress) onProgress(wait, step);
     }, Qt::QueuedConnection);
     return !wait.cancelRequested();
