@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <filesystem>
 #include <iostream>
 
@@ -121,6 +122,9 @@ int runVelmora(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Velmora"));
+  // Ties the windows to the installed desktop entry and its icon.
+  app.setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+  app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.velmora.Velmora")));
   installFontSubstitutes();
   AppSettings settings;
   settings.programFolder = std::filesystem::current_path();
