@@ -8,7 +8,8 @@ PACKAGES=(
   libasound2-dev libasound2-plugins libpulse-dev libmpg123-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   pulseaudio pulseaudio-utils
-  xvfb xauth openbox imagemagick
+  xvfb xauth openbox imagemagick librsvg2-bin
+  desktop-file-utils appstream lintian dpkg-dev file
   sox espeak-ng python3 python3-dbf praat
   fonts-liberation fonts-dejavu
 )

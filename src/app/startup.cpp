@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <filesystem>
 #include <iostream>
 
@@ -9,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/qt_interaction.h"
 #include "app/splash_window.h"
+#include "app/working_folder.h"
 #include "audio/record_format.h"
 #include "audio/sound_player.h"
 #include "audio/sound_recorder.h"
@@ -27,6 +30,23 @@
 
 namespace velmora {
 
+const char* const kVelmoraHelp =
+    "usage: velmora [--data DIR] [--no-splash] [FILE.wav]\n"
+    "       velmora --help | --version\n"
+    "Records and analyses voices for speech therapy: spectrogram, power spectrum, F0 and formants.\n"
+    "\n"
+    "options:\n"
+    "  --data DIR   work in DIR (the register pacb.dbf, the client folders, the settings)\n"
+    "  --no-splash  start without the splash window\n"
+    "  FILE.wav     open this recording as an \"Other Files\" recording\n"
+    "  --help       print this text\n"
+    "  --version    print the version\n"
+    "\n"
+    "working folder:\n"
+    "Without --data, Velmora works in the current folder when it holds a register; otherwise in\n"
+    "the user's working folder, ~/Velmora, created private on first use and remembered in\n"
+    "~/.config/Velmora/velmora.ini (key workingFolder).\n";
+
 StartOptions parseStartOptions(const std::vector<std::string>& args) {
   StartOptions o;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -40,6 +60,10 @@ StartOptions parseStartOptions(const std::vector<std::string>& args) {
     } else if (a == "-Embedding" || a == "/Embedding" || a == "-Automation" || a == "/Automation" ||
                a == "--no-splash") {
       o.splash = false;
+    } else if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
     } else if (!a.empty() && a[0] == '-') {
       o.error = "unknown option " + a;
       return o;
@@ -73,19 +97,34 @@ int runVelmora(int argc, char** argv) {
     std::cerr << "velmora: " << options.error << "\nusage: velmora [--data DIR] [FILE.wav]\n";
     return 2;
   }
+  if (options.help || options.version) {
+    std::cout << (options.help ? kVelmoraHelp : "velmora " VELMORA_VERSION "\n");
+    return 0;
+  }
   // A file named relative to where the user typed the command, before --data moves us.
   std::filesystem::path file;
   if (!options.file.empty()) file = std::filesystem::absolute(options.file);
-  if (!options.dataFolder.empty()) {
-    std::error_code ec;
-    std::filesystem::current_path(options.dataFolder, ec);
-    if (ec) {
-      std::cerr << "velmora: cannot use " << options.dataFolder << " as working folder: " << ec.message() << "\n";
+  std::filesystem::path folder = options.dataFolder;
+  if (folder.empty()) {
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velmora"), QStringLiteral("velmora"));
+    std::string error;
+    folder = userWorkingFolder(store, std::filesystem::current_path(), QDir::homePath().toStdString(), error);
+    if (folder.empty()) {
+      std::cerr << "velmora: " << error << "\n";
       return 1;
     }
   }
+  std::error_code ec;
+  std::filesystem::current_path(folder, ec);
+  if (ec) {
+    std::cerr << "velmora: cannot use " << folder.string() << " as working folder: " << ec.message() << "\n";
+    return 1;
+  }
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Velmora"));
+  // Ties the windows to the installed desktop entry and its icon.
+  app.setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+  app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.velmora.Velmora")));
   installFontSubstitutes();
   AppSettings settings;
   settings.programFolder = std::filesystem::current_path();

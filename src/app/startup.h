@@ -13,13 +13,18 @@ class SoundRecorder;
 class SoundPlayer;
 
 struct StartOptions {
-  std::string dataFolder;   // empty: the current directory
+  std::string dataFolder;   // empty: the current directory when it is a working folder, else the user's
   std::string file;         // a WAV file to open as an "Other Files" recording
   bool splash = true;       // off for embedding and automation starts
+  bool help = false;        // --help: print the usage and stop
+  bool version = false;     // --version
   std::string error;        // a bad command line
 };
 
 StartOptions parseStartOptions(const std::vector<std::string>& args);
+
+// What `velmora --help` prints; the man page is made from it too.
+extern const char* const kVelmoraHelp;
 
 // Hands the frame's one recorder and player to its view and makes Audio > Record and
 // Audio > Play run the take and playback there. The engines must outlive the window.

@@ -37,7 +37,11 @@ int runClients(const std::vector<std::string>& args) {
 }
 
 const CommandRegistrar reg("clients", "clients [--data DIR]      list the client register: code;type;name",
-                           runClients);
+                           runClients,
+                           "Options:\n"
+                           "  --data DIR   the working folder holding the register pacb.dbf (default: the current one)\n"
+                           "\n"
+                           "Output: one line per client, in register order: code;type;name\n");
 
 }  // namespace
 }  // namespace velmora::cli

@@ -109,7 +109,14 @@ int runConvert(const std::vector<std::string>& args) {
 
 const CommandRegistrar reg("convert",
                            "convert IN OUT --rate R [--channel C]  16-bit WAV to mono at 11025, 22050 or 44100 Hz",
-                           runConvert);
+                           runConvert,
+                           "Reads a 16-bit WAV file and writes OUT as a 16-bit mono WAV file at the chosen rate.\n"
+                           "\n"
+                           "Options:\n"
+                           "  --rate R      11025, 22050 or 44100 (required)\n"
+                           "  --channel C   which channel of a stereo file to keep: left, right or mix (default mix)\n"
+                           "\n"
+                           "Output: the resampling stages, one line each, on standard error.\n");
 
 }  // namespace
 }  // namespace velmora::cli

@@ -49,7 +49,10 @@ int runF0(const std::vector<std::string>& args) {
   return 0;
 }
 
-const CommandRegistrar reg("f0", "f0 FILE.wav               F0 track as time,f0 lines (90 per second)", runF0);
+const CommandRegistrar reg("f0", "f0 FILE.wav               F0 track as time,f0 lines (90 per second)", runF0,
+                           "Output: the header line time,f0, then one line per frame, 90 frames per second:\n"
+                           "  time   the frame's time in seconds\n"
+                           "  f0     the fundamental frequency in Hz\n");
 
 }  // namespace
 }  // namespace velmora::cli

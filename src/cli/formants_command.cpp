@@ -54,7 +54,10 @@ int runFormants(const std::vector<std::string>& args) {
 }
 
 const CommandRegistrar reg("formants", "formants FILE.wav         formant track as time,f1,f2,f3,f4 lines (100 per second)",
-                           runFormants);
+                           runFormants,
+                           "Output: the header line time,f1,f2,f3,f4, then one line per frame, 100 frames per second:\n"
+                           "  time         the frame's start in seconds\n"
+                           "  f1 .. f4     the first four formant frequencies in Hz\n");
 
 }  // namespace
 }  // namespace velmora::cli

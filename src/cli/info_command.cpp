@@ -27,7 +27,9 @@ int runInfo(const std::vector<std::string>& args) {
   return 0;
 }
 
-const CommandRegistrar reg("info", "info FILE                 format, sample count and duration of a WAV file", runInfo);
+const CommandRegistrar reg("info", "info FILE                 format, sample count and duration of a WAV file", runInfo,
+                           "Output: five lines: rate: (Hz), channels:, bits:, samples: (per channel)\n"
+                           "and duration: (seconds).\n");
 
 }  // namespace
 }  // namespace velmora::cli

@@ -115,7 +115,15 @@ int runLabels(const std::vector<std::string>& args) {
 
 const CommandRegistrar reg("labels",
                            "labels FILE [--from-textgrid IN] [--textgrid OUT]  labels as CSV, to or from a Praat TextGrid",
-                           runLabels);
+                           runLabels,
+                           "Reads the labels kept beside FILE (its .mrk file).\n"
+                           "\n"
+                           "Options:\n"
+                           "  --from-textgrid IN   replace the labels with a Praat TextGrid's intervals and save them\n"
+                           "  --textgrid OUT       also write the labels as a Praat TextGrid\n"
+                           "\n"
+                           "Output: the header line start,end,text, then one line per label: start and end in seconds\n"
+                           "and the label's text (quoted when it holds a comma or a quote).\n");
 
 }  // namespace
 }  // namespace velmora::cli

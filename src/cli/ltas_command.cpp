@@ -68,7 +68,13 @@ int runLtas(const std::vector<std::string>& args) {
 }
 
 const CommandRegistrar reg("ltas", "ltas FILE [--fft N] [--rect]  long-term average spectrum, frequency,level per bin",
-                           runLtas);
+                           runLtas,
+                           "Options:\n"
+                           "  --fft N    FFT size, a power of two from 4 to 2048 (default 512)\n"
+                           "  --rect     rectangular window instead of Hamming\n"
+                           "\n"
+                           "Output: the header line frequency,level, then one line per bin:\n"
+                           "frequency in Hz and level in dB.\n");
 
 }  // namespace
 }  // namespace velmora::cli

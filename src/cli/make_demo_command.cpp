@@ -77,7 +77,11 @@ int runMakeDemo(const std::vector<std::string>& args) {
   return 0;
 }
 
-const CommandRegistrar reg("make-demo", "make-demo DIR             create a demo working folder", runMakeDemo);
+const CommandRegistrar reg("make-demo", "make-demo DIR             create a demo working folder", runMakeDemo,
+                           "Creates DIR as a working folder with an English interface, a client register holding\n"
+                           "one demo client and three synthetic vowel recordings, and an \"Other Files\" folder.\n"
+                           "\n"
+                           "Output: the line \"demo working folder ready: DIR\".\n");
 
 }  // namespace
 }  // namespace velmora::cli

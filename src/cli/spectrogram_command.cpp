@@ -127,7 +127,15 @@ int runSpectrogram(const std::vector<std::string>& args) {
 const CommandRegistrar reg("spectrogram",
                            "spectrogram FILE --png OUT  spectrogram picture of a WAV file as PNG "
                            "[--width --height --band --limit --scheme --levels]",
-                           runSpectrogram);
+                           runSpectrogram,
+                           "Options:\n"
+                           "  --png OUT        the picture to write (required)\n"
+                           "  --width N        width in pixels (default 800)\n"
+                           "  --height N       height in pixels (default 300)\n"
+                           "  --band HZ        analysis bandwidth in Hz (default 10)\n"
+                           "  --limit HZ       highest frequency shown\n"
+                           "  --scheme 0|1|2   colour scheme (default 2)\n"
+                           "  --levels N       number of colour levels, 2 to 400 (default 70)\n");
 
 }  // namespace
 }  // namespace velmora::cli

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "core/message_ids.h"
 #include "core/string_table.h"
 #include "fakes/run_process.h"
 #include "fakes/temp_folder.h"
@@ -38,6 +39,26 @@ TEST(TranslationCatalog, CatalogOfTheLanguageReplacesItsTexts) {
   // Switching back to English drops the catalog.
   applyLanguageCatalog(0, QString::fromStdString(dir.path().string()));
   EXPECT_EQ(tr(57651), "Client not found!");
+}
+
+// Installed, the programs are in bin and the catalogs in share/velmora/translations.
+TEST(TranslationCatalog, InstalledCatalogBesideTheBinFolderIsFound) {
+  TempFolder prefix;
+  std::filesystem::create_directories(prefix / "bin");
+  std::filesystem::create_directories(prefix / "share/velmora/translations");
+  {
+    std::ofstream ts(prefix / "langspavl.ts");
+    ts << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"es\">\n"
+          "<context><name>Velmora</name>\n"
+          "<message><source>Client not found!</source><translation>Cliente no encontrado</translation></message>\n"
+          "</context></TS>\n";
+  }
+  ProcessResult r = runProcess(VELMORA_LRELEASE, {(prefix / "langspavl.ts").string(), "-qm",
+                                                  (prefix / "share/velmora/translations/langspavl.qm").string()});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  ASSERT_TRUE(applyLanguageCatalog(1, QString::fromStdString((prefix / "bin").string())));
+  EXPECT_EQ(tr(msg::ClientNotFound), "Cliente no encontrado");
+  applyLanguageCatalog(0, QString::fromStdString((prefix / "bin").string()));
 }
 
 }  // namespace
