@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   pulseaudio pulseaudio-utils
   xvfb xauth openbox imagemagick
-  sox espeak-ng python3 python3-dbf praat
+  sox lame espeak-ng python3 python3-dbf praat
   fonts-liberation fonts-dejavu
 )
 
