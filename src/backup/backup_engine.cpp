@@ -216,6 +216,7 @@ BackupResult backUp(const BackupRequest& request, Interaction& ui, BackupProgres
   result.backupFolder = request.targetFolder / datedBackupFolderName(request.date, request.language);
   bool ok = makePrivateFolder(result.backupFolder);
   if (ok) ok = BackupRun(request, result.backupFolder, ui, progress).copy();
+  progress.finished();
   if (ok) {
     showMessage(ui, msg::BackupDone, result.backupFolder.string().c_str());
     result.status = OperationStatus::Done;

@@ -22,6 +22,8 @@ class BackupProgress {
   // A name from a backup that is not a plain file name, or a link: skipped.
   virtual void skipped(const std::string& /*folder*/, const std::string& /*name*/) {}
   virtual bool cancelRequested() { return false; }
+  // The work is over; the closing message follows (the wait dialog goes first).
+  virtual void finished() {}
 };
 
 }  // namespace velmora

@@ -146,6 +146,7 @@ OperationStatus restoreBackup(const RestoreRequest& request, Interaction& ui, Ba
     return OperationStatus::Refused;
   }
   const bool ok = RestoreRun(request, ui, progress).run();
+  progress.finished();
   showMessage(ui, ok ? msg::ProcessFinished : msg::ProcessNotFinished);
   return ok ? OperationStatus::Done : OperationStatus::Failed;
 }

@@ -29,6 +29,7 @@ class PostedProgress : public BackupProgress {
   void entryDone() override { post([](BackupWaitDialog& d) { d.entryDone(); }); }
   void phase(int labelId) override { post([=](BackupWaitDialog& d) { d.phase(text(labelId)); }); }
   bool cancelRequested() override { return dialog_->cancelRequested(); }
+  void finished() override { post([](BackupWaitDialog& d) { d.hide(); }); }
 
  private:
   // The call carries its own guarded pointer: it may run after this object is gone.
