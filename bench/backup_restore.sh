@@ -17,7 +17,7 @@ rm -rf "$work" "$target"
 mkdir -p "$work" "$target"
 
 sox -V1 -q -n -r 22050 -c 1 -b 16 "$base/ten.wav" synth 10 sine 180 sine 1200 remix 1-2 gain -n -3
-python3 - "$work" <<'PY'
+/usr/bin/python3 - "$work" <<'PY'
 import sys, dbf
 work = sys.argv[1]
 t = dbf.Table(work + "/pacb.dbf", "CODIGO N(4,0); NOME C(60); TIPO N(4,0); DATANASC C(12); ENDERECO C(60); "
@@ -44,7 +44,8 @@ echo "working folder: $(du -sh "$work" | cut -f1), $(find "$work" -type f | wc -
 measure() {
   local name="$1"; shift
   local out
-  out="$( { /usr/bin/time -v "$cli" "$@" >/dev/null 2>/dev/null; } 2>&1 || true)"
+  /usr/bin/time -v -o "$base/time.txt" "$cli" "$@" >/dev/null 2>"$base/err.txt" || true
+  out="$(cat "$base/time.txt")"
   printf '%-22s wall %s  peak RSS %s kB\n' "$name" \
     "$(grep 'Elapsed (wall clock)' <<<"$out" | awk '{print $NF}')" \
     "$(grep 'Maximum resident set size' <<<"$out" | awk '{print $NF}')"
