@@ -102,7 +102,7 @@ bool BackupRun::copy() {
       return fail(false);
     }
     if (request_.send) {
-      progress_.fileStarted(str::FreeingData, {});
+      progress_.fileStarted(str::WaitLabel, tr(str::FreeingData));
       freeClientData(client.code);
     }
     progress_.clientFinished(client.code);
