@@ -85,7 +85,7 @@ bool BackupRun::copy() {
     return false;
   }
   for (const Client& client : clients_) {
-    makePrivateFolder(backupClient(client.code));
+    ensureFolderNoLink(backupClient(client.code));
     const std::filesystem::path source = workingClient(client.code);
     if (!isFolderNoLink(source)) continue;  // a client without a folder is skipped
     progress_.clientStarted(client.name, client.code, static_cast<int>(folderEntryNames(source).size()));
@@ -214,7 +214,7 @@ BackupResult backUp(const BackupRequest& request, Interaction& ui, BackupProgres
     return result;
   }
   result.backupFolder = request.targetFolder / datedBackupFolderName(request.date, request.language);
-  bool ok = makePrivateFolder(result.backupFolder);
+  bool ok = ensureFolderNoLink(result.backupFolder);
   if (ok) ok = BackupRun(request, result.backupFolder, ui, progress).copy();
   progress.finished();
   if (ok) {

@@ -99,9 +99,7 @@ bool decompressToWav(const std::filesystem::path& mp3Path, const std::filesystem
     if (!converted.ok()) return false;
     mono = std::move(converted.samples);
   }
-  if (!writeWavFile(wavPath, WaveFormat::pcm(rate), mono.data(), mono.size() * sizeof(int16_t))) return false;
-  makePrivateFile(wavPath);
-  return true;
+  return writeWavFile(wavPath, WaveFormat::pcm(rate), mono.data(), mono.size() * sizeof(int16_t));
 }
 
 }  // namespace velmora

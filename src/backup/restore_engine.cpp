@@ -116,7 +116,7 @@ bool RestoreRun::run() {
   for (const Client& client : clients_) {
     if (!client.chosen) continue;
     const std::filesystem::path target = clientFolder(request_.workingFolder, client.code);
-    if (!makePrivateFolder(target)) return fail();
+    if (!ensureFolderNoLink(target)) return fail();
     const std::filesystem::path source = request_.sourceFolder / clientFolderName(client.code);
     if (!isFolderNoLink(source)) {
       if (!request_.attach) continue;

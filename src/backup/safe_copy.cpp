@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/private_files.h"
+
 namespace velmora {
 
 namespace {
@@ -32,7 +34,11 @@ int makeTemporary(const std::filesystem::path& target, std::string& tempPath) {
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   tempPath = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(tempPath.data());
-  if (fd >= 0) ::fchmod(fd, 0600);
+  if (fd < 0) return fd;
+  // mkstemp's 0600 is what a new file of patient data gets; a replaced file keeps its mode.
+  struct stat old {};
+  if (::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+  else ::fchmod(fd, kPrivateFileMode);
   return fd;
 }
 
@@ -63,15 +69,9 @@ bool isFolderNoLink(const std::filesystem::path& path) {
   return std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::directory;
 }
 
-bool makePrivateFolder(const std::filesystem::path& folder) {
-  if (::mkdir(folder.c_str(), 0700) == 0) {
-    ::chmod(folder.c_str(), 0700);  // whatever the umask
-    return true;
-  }
-  return errno == EEXIST && isFolderNoLink(folder);
+bool ensureFolderNoLink(const std::filesystem::path& folder) {
+  return makePrivateFolder(folder) != FolderResult::Failed && isFolderNoLink(folder);
 }
-
-void makePrivateFile(const std::filesystem::path& file) { ::chmod(file.c_str(), 0600); }
 
 bool syncFolder(const std::filesystem::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

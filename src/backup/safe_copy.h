@@ -16,7 +16,8 @@ using CopyProgress = std::function<bool(uint64_t done, uint64_t total)>;
 
 enum class CopyResult { Copied, Failed, Cancelled };
 
-// `source` must be a regular file (not a link). The target is replaced, and is 0600.
+// `source` must be a regular file (not a link). A new target is 0600; a replaced one keeps
+// its mode.
 CopyResult copyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target,
                           const CopyProgress& progress = {});
 
@@ -25,10 +26,9 @@ bool isRegularNoLink(const std::filesystem::path& path);
 // A folder that is not a symbolic link.
 bool isFolderNoLink(const std::filesystem::path& path);
 
-// mkdir with 0700 (an existing folder is kept as it is); false when no folder is there after.
-bool makePrivateFolder(const std::filesystem::path& folder);
-// Files this program writes are the user's only.
-void makePrivateFile(const std::filesystem::path& file);
+// A private folder (core/private_files.h), or the folder already there; false when what
+// stands there afterwards is not a folder of its own (a link counts as none).
+bool ensureFolderNoLink(const std::filesystem::path& folder);
 // Flushes a folder's entries (renames, new and removed files) to disk.
 bool syncFolder(const std::filesystem::path& folder);
 // Writes `content` to a private temporary, flushes and renames it over the target; with a
