@@ -14,6 +14,7 @@
 #include "core/message_ids.h"
 #include "core/string_ids.h"
 #include "core/string_table.h"
+#include "dialogs/backup_dialog.h"
 #include "platform/translation_catalog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
@@ -105,6 +106,12 @@ void MainWindow::registerFrameCommands() {
   commands_.setHandler(cmd::F0Setting, [this] {
     F0SettingDialog dialog(F0DisplayRange{view_->display().f0Min(), view_->display().f0Max()}, ui_, this);
     if (dialog.exec() == QDialog::Accepted) view_->display().setF0Range(dialog.range().minHz, dialog.range().maxHz);
+  });
+  // Backup/Restore: the open recording is closed (with the save question, playback stopped)
+  // by each command just before it touches the files.
+  commands_.setHandler(cmd::Backup, [this] {
+    BackupDialog dialog(ui_, settings_.programFolder, settings_.language, [this] { view_->closeRecording(); }, this);
+    dialog.exec();
   });
   commands_.setHandler(cmd::LanguageEnglish, [this] { switchLanguageTo(English); });
   commands_.setHandler(cmd::LanguageKorean, [this] { switchLanguageTo(Korean); });

@@ -118,6 +118,8 @@ inline constexpr int DatesFileNotCreated = 156;       // "Dates File can't be Cr
 inline constexpr int TemporaryFileNotMade = 157;      // "It was not Possible Create Temporary File!"
 inline constexpr int AskContinueWithoutDates = 158;   // "It's not Possible to Restore the sound files dates! ...?"
 inline constexpr int BackupFolderNotRemoved = 159;    // "Backup Directory can't be Removed!"
+// "Warning: The Directory can't to be the same which Velmora is Installed! Select or Create a New Directory!"
+inline constexpr int TargetIsWorkingFolder = 57674;
 // "It was not possible to get the creation date of %s file. Do you want to continue?"
 inline constexpr int AskContinueWithoutCreationDate = 197;
 // "%s File can't be decompressed! Verify If There is Free Space Available! ... Continue?"

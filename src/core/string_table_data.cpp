@@ -113,6 +113,7 @@ const std::vector<StringEntry>& englishStrings() {
     {57670, "Error WaveOutPrepareHeader"},
     {57671, "File needs to have at least 0.5 seconds!"},
     {57672, "Error - Loading Buffer"},
+    {57674, "Warning: The Directory can´t to be the same which Velmora is Installed! Select or Create a New Directory!"},
     {57694, "It´s not possible to inicialize your Display Properties. Please access Control Panel,\nClick on 'Display' and set the color number to High Color (16 bits) or higher"},
     {57695, "Error saving File!"},
     {57696, "Max. number of texts!"},

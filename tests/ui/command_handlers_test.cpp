@@ -37,7 +37,7 @@ void collectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out)
 const std::set<int> kUnhandled = {
     cmd::DeleteRecording, cmd::Properties,
     cmd::ExportBitmap, cmd::Print,           cmd::PrintPreview,    cmd::PrintSetup,
-    cmd::Backup,       cmd::Volume,          cmd::RecordSettings,  cmd::CompareWithFile, cmd::CloseComparison,
+    cmd::Volume,          cmd::RecordSettings,  cmd::CompareWithFile, cmd::CloseComparison,
     cmd::OpenModel,    cmd::SaveAsModel};
 // Rules this state cannot satisfy (nothing changed, nothing compared).
 const std::set<int> kRuleOffHere = {cmd::SaveChanges, cmd::CloseComparison};
