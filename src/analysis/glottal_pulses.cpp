@@ -1,0 +1,184 @@
+#include "analysis/glottal_pulses.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace velmora {
+
+double VoiceInput::f0At(double position) const {
+  if (f0Count == 0 || rateHz <= 0.0) return 0.0;
+  const double frame = std::round(position / rateHz * f0FramesPerSecond);
+  if (frame < 0.0 || frame >= static_cast<double>(f0Count)) return 0.0;
+  return f0[static_cast<size_t>(frame)];
+}
+
+size_t VoiceInput::firstFrame() const {
+  const double first = std::ceil(static_cast<double>(begin) / rateHz * f0FramesPerSecond);
+  return std::min(f0Count, static_cast<size_t>(std::max(0.0, first)));
+}
+
+size_t VoiceInput::endFrame() const {
+  if (end == 0) return firstFrame();
+  const double last = std::floor(static_cast<double>(end - 1) / rateHz * f0FramesPerSecond);
+  return std::max(firstFrame(), std::min(f0Count, static_cast<size_t>(std::max(0.0, last + 1.0))));
+}
+
+namespace {
+
+struct Run {
+  long from = 0, to = 0;  // samples [from, to)
+};
+
+class PulseWalker {
+ public:
+  PulseWalker(const VoiceInput& in, Run run) : in_(in), run_(run) {
+    double high = 0.0, low = 0.0;
+    for (long i = run.from; i < run.to; ++i) {
+      high = std::max(high, static_cast<double>(in.samples[i]));
+      low = std::min(low, static_cast<double>(in.samples[i]));
+    }
+    sign_ = high >= -low ? 1.0 : -1.0;
+    silence_ = kSilenceFraction * std::max(high, -low);
+  }
+
+  void walk(std::vector<GlottalPulse>& out) {
+    const double middle = 0.5 * static_cast<double>(run_.from + run_.to);
+    const double period = periodAt(middle, in_.rateHz / 200.0);
+    const long seed = strongest(static_cast<long>(middle - period / 2), static_cast<long>(middle + period / 2));
+    if (seed < 0) return;
+    std::vector<long> backwards;
+    for (long p = seed, q; (q = next(p, -1)) >= 0; p = q) backwards.push_back(q);
+    for (auto it = backwards.rbegin(); it != backwards.rend(); ++it) out.push_back(refine(*it));
+    out.push_back(refine(seed));
+    for (long p = seed, q; (q = next(p, +1)) >= 0; p = q) out.push_back(refine(q));
+  }
+
+ private:
+  double value(long i) const { return sign_ * static_cast<double>(in_.samples[i]); }
+
+  double periodAt(double position, double fallback) const {
+    const double f0 = in_.f0At(position);
+    return f0 > 0.0 ? in_.rateHz / f0 : fallback;
+  }
+
+  long strongest(long from, long to) const {
+    from = std::max(from, run_.from);
+    to = std::min(to, run_.to);
+    long best = -1;
+    for (long i = from; i < to; ++i)
+      if (best < 0 || value(i) > value(best)) best = i;
+    return best;
+  }
+
+  // Normalised correlation of the period-long neighbourhoods of a and b; -1 when either
+  // leaves the recording.
+  double correlation(long a, long b, long length) const {
+    const long half = length / 2;
+    const long count = static_cast<long>(in_.count);
+    if (a - half < 0 || b - half < 0 || a + half >= count || b + half >= count) return -1.0;
+    double ab = 0.0, aa = 0.0, bb = 0.0;
+    for (long k = -half; k <= half; ++k) {
+      const double x = in_.samples[a + k], y = in_.samples[b + k];
+      ab += x * y;
+      aa += x * x;
+      bb += y * y;
+    }
+    return aa > 0.0 && bb > 0.0 ? ab / std::sqrt(aa * bb) : 0.0;
+  }
+
+  // The peak one cycle after (direction +1) or before (-1) p inside the run, or -1.
+  long next(long p, int direction) const {
+    const double period = periodAt(static_cast<double>(p), 0.0);
+    if (period <= 0.0) return -1;
+    const long nearest = p + direction * static_cast<long>(std::ceil(0.8 * period));
+    const long farthest = p + direction * static_cast<long>(std::floor(1.25 * period));
+    const long from = std::max(std::min(nearest, farthest), run_.from + 1);
+    const long to = std::min(std::max(nearest, farthest), run_.to - 2);
+    const long length = std::lround(period);
+    long best = -1;
+    double bestCorrelation = kMinimumCycleCorrelation;
+    for (long i = from; i <= to; ++i) {
+      if (value(i) <= silence_ || value(i) < value(i - 1) || value(i) < value(i + 1)) continue;
+      const double r = correlation(p, i, length);
+      if (r > bestCorrelation) {
+        bestCorrelation = r;
+        best = i;
+      }
+    }
+    return best;
+  }
+
+  // The band-limited waveform at a fractional position: a Hann-windowed sinc over
+  // kInterpolationDepth samples each side.
+  double interpolated(double position) const {
+    const long centre = static_cast<long>(std::floor(position));
+    const long count = static_cast<long>(in_.count);
+    double sum = 0.0;
+    for (long k = centre - kInterpolationDepth + 1; k <= centre + kInterpolationDepth; ++k) {
+      if (k < 0 || k >= count) continue;
+      const double d = position - static_cast<double>(k);
+      const double taper = 0.5 + 0.5 * std::cos(std::numbers::pi * d / kInterpolationDepth);
+      const double sinc = std::fabs(d) < 1e-12 ? 1.0 : std::sin(std::numbers::pi * d) / (std::numbers::pi * d);
+      sum += value(k) * sinc * taper;
+    }
+    return sum;
+  }
+
+  // The maximum of the band-limited waveform within a sample of peak i (golden-section search).
+  GlottalPulse refine(long i) const {
+    constexpr double kGolden = 0.6180339887498949;
+    double a = static_cast<double>(i) - 1.0, b = static_cast<double>(i) + 1.0;
+    double c = b - kGolden * (b - a), d = a + kGolden * (b - a);
+    double fc = interpolated(c), fd = interpolated(d);
+    for (int step = 0; step < 40; ++step) {
+      if (fc > fd) {
+        b = d;
+        d = c;
+        fd = fc;
+        c = b - kGolden * (b - a);
+        fc = interpolated(c);
+      } else {
+        a = c;
+        c = d;
+        fc = fd;
+        d = a + kGolden * (b - a);
+        fd = interpolated(d);
+      }
+    }
+    const double position = 0.5 * (a + b);
+    return GlottalPulse{position, interpolated(position)};
+  }
+
+  const VoiceInput& in_;
+  Run run_;
+  double sign_ = 1.0;
+  double silence_ = 0.0;
+};
+
+}  // namespace
+
+std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
+  std::vector<GlottalPulse> pulses;
+  if (input.samples == nullptr || input.rateHz <= 0.0 || input.f0FramesPerSecond <= 0.0 || input.end <= input.begin)
+    return pulses;
+  const double samplesPerFrame = input.rateHz / input.f0FramesPerSecond;
+  const size_t last = input.endFrame();
+  for (size_t k = input.firstFrame(); k < last;) {
+    if (!(input.f0[k] > 0.0f)) {
+      ++k;
+      continue;
+    }
+    size_t stop = k;
+    while (stop < last && input.f0[stop] > 0.0f) ++stop;
+    Run run;
+    run.from = std::max(static_cast<long>(input.begin),
+                        std::lround((static_cast<double>(k) - 0.5) * samplesPerFrame));
+    run.to = std::min(static_cast<long>(input.end), std::lround((static_cast<double>(stop) - 0.5) * samplesPerFrame));
+    if (run.to - run.from > 3) PulseWalker(input, run).walk(pulses);
+    k = stop;
+  }
+  return pulses;
+}
+
+}  // namespace velmora
