@@ -1,5 +1,7 @@
 #include "analysis/glottal_pulses.h"
 
+#include "analysis/butterworth.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -30,13 +32,42 @@ struct Run {
   long from = 0, to = 0;  // samples [from, to)
 };
 
+// The span and a margin around it, low-passed forwards and backwards (no phase shift); positions
+// stay those of the recording.
+struct SmoothedSpan {
+  std::vector<float> samples;
+  long from = 0;  // recording position of samples[0]
+
+  double at(long i) const {
+    const long k = i - from;
+    return k >= 0 && k < static_cast<long>(samples.size()) ? samples[static_cast<size_t>(k)] : 0.0;
+  }
+  long end() const { return from + static_cast<long>(samples.size()); }
+};
+
+SmoothedSpan smoothSpan(const VoiceInput& in) {
+  SmoothedSpan span;
+  const size_t margin = static_cast<size_t>(kPulseMarginSeconds * in.rateHz);
+  span.from = static_cast<long>(in.begin > margin ? in.begin - margin : 0);
+  const size_t to = std::min(in.count, in.end + margin);
+  span.samples.assign(in.samples + span.from, in.samples + to);
+  if (kPulseLowPassHz * 1.2 >= in.rateHz / 2.0) return span;
+  ButterworthDesign design = designButterworth(static_cast<int>(FilterType::LowPass), 4, kPulseLowPassHz, 0.0, in.rateHz);
+  if (!design.filter) return span;
+  resetFilter(*design.filter);
+  for (float& s : span.samples) s = filterSample(*design.filter, s);
+  resetFilter(*design.filter);
+  for (auto it = span.samples.rbegin(); it != span.samples.rend(); ++it) *it = filterSample(*design.filter, *it);
+  return span;
+}
+
 class PulseWalker {
  public:
-  PulseWalker(const VoiceInput& in, Run run) : in_(in), run_(run) {
+  PulseWalker(const VoiceInput& in, const SmoothedSpan& smooth, Run run) : in_(in), smooth_(smooth), run_(run) {
     double high = 0.0, low = 0.0;
     for (long i = run.from; i < run.to; ++i) {
-      high = std::max(high, static_cast<double>(in.samples[i]));
-      low = std::min(low, static_cast<double>(in.samples[i]));
+      high = std::max(high, smooth.at(i));
+      low = std::min(low, smooth.at(i));
     }
     sign_ = high >= -low ? 1.0 : -1.0;
     silence_ = kSilenceFraction * std::max(high, -low);
@@ -55,7 +86,7 @@ class PulseWalker {
   }
 
  private:
-  double value(long i) const { return sign_ * static_cast<double>(in_.samples[i]); }
+  double value(long i) const { return sign_ * smooth_.at(i); }
 
   double periodAt(double position, double fallback) const {
     const double f0 = in_.f0At(position);
@@ -75,11 +106,11 @@ class PulseWalker {
   // leaves the recording.
   double correlation(long a, long b, long length) const {
     const long half = length / 2;
-    const long count = static_cast<long>(in_.count);
-    if (a - half < 0 || b - half < 0 || a + half >= count || b + half >= count) return -1.0;
+    if (a - half < smooth_.from || b - half < smooth_.from || a + half >= smooth_.end() || b + half >= smooth_.end())
+      return -1.0;
     double ab = 0.0, aa = 0.0, bb = 0.0;
     for (long k = -half; k <= half; ++k) {
-      const double x = in_.samples[a + k], y = in_.samples[b + k];
+      const double x = smooth_.at(a + k), y = smooth_.at(b + k);
       ab += x * y;
       aa += x * x;
       bb += y * y;
@@ -113,10 +144,8 @@ class PulseWalker {
   // kInterpolationDepth samples each side.
   double interpolated(double position) const {
     const long centre = static_cast<long>(std::floor(position));
-    const long count = static_cast<long>(in_.count);
     double sum = 0.0;
     for (long k = centre - kInterpolationDepth + 1; k <= centre + kInterpolationDepth; ++k) {
-      if (k < 0 || k >= count) continue;
       const double d = position - static_cast<double>(k);
       const double taper = 0.5 + 0.5 * std::cos(std::numbers::pi * d / kInterpolationDepth);
       const double sinc = std::fabs(d) < 1e-12 ? 1.0 : std::sin(std::numbers::pi * d) / (std::numbers::pi * d);
@@ -151,6 +180,7 @@ class PulseWalker {
   }
 
   const VoiceInput& in_;
+  const SmoothedSpan& smooth_;
   Run run_;
   double sign_ = 1.0;
   double silence_ = 0.0;
@@ -163,6 +193,7 @@ std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
   if (input.samples == nullptr || input.rateHz <= 0.0 || input.f0FramesPerSecond <= 0.0 || input.end <= input.begin)
     return pulses;
   const double samplesPerFrame = input.rateHz / input.f0FramesPerSecond;
+  const SmoothedSpan smooth = smoothSpan(input);
   const size_t last = input.endFrame();
   for (size_t k = input.firstFrame(); k < last;) {
     if (!(input.f0[k] > 0.0f)) {
@@ -175,7 +206,7 @@ std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
     run.from = std::max(static_cast<long>(input.begin),
                         std::lround((static_cast<double>(k) - 0.5) * samplesPerFrame));
     run.to = std::min(static_cast<long>(input.end), std::lround((static_cast<double>(stop) - 0.5) * samplesPerFrame));
-    if (run.to - run.from > 3) PulseWalker(input, run).walk(pulses);
+    if (run.to - run.from > 3) PulseWalker(input, smooth, run).walk(pulses);
     k = stop;
   }
   return pulses;

@@ -1,6 +1,9 @@
 #pragma once
 // Glottal pulses of a span: one mark per vocal-fold cycle, at the matching waveform peak of
 // successive cycles, found inside the stretches the F0 track calls voiced.
+//   0. the span (and kPulseMarginSeconds each side) is low-passed at kPulseLowPassHz, forwards
+//      and backwards: the peaks of the lowest formants mark the cycles, and most of the noise
+//      that would shift and scale them is gone; marks and heights are taken on this copy;
 //   1. voiced runs: consecutive voiced F0 frames (value > 0) that fall in the span;
 //   2. per run: the polarity whose extreme is larger; a seed at the strongest peak of the
 //      period around the run's middle;
@@ -19,6 +22,8 @@ namespace velmora {
 
 inline constexpr double kMinimumCycleCorrelation = 0.3;
 inline constexpr long kInterpolationDepth = 16;
+inline constexpr double kPulseLowPassHz = 2000.0;
+inline constexpr double kPulseMarginSeconds = 0.05;
 inline constexpr double kSilenceFraction = 0.1;
 
 // Samples and F0 track of a whole recording, and the span to analyse.
