@@ -33,12 +33,14 @@ class CepstrumFrames {
       buffer_[i] = static_cast<float>((in_.samples[from + i] - mean) * taper_[i]);
     fft_.forward(buffer_.data(), spectrum_.data());
     // The even log spectrum: bins 0 .. N/2 and their mirror images.
+    // 10 log10 in single precision: the log spectrum needs no more, and this is the hot loop.
+    constexpr float kDbPerNeper = 4.342944819f;
     auto logPower = [&](size_t k) {
-      double power;
-      if (k == 0) power = double(spectrum_[0]) * spectrum_[0];
-      else if (k == n / 2) power = double(spectrum_[1]) * spectrum_[1];
-      else power = double(spectrum_[2 * k]) * spectrum_[2 * k] + double(spectrum_[2 * k + 1]) * spectrum_[2 * k + 1];
-      return static_cast<float>(10.0 * std::log10(power + kTiny));
+      float power;
+      if (k == 0) power = spectrum_[0] * spectrum_[0];
+      else if (k == n / 2) power = spectrum_[1] * spectrum_[1];
+      else power = spectrum_[2 * k] * spectrum_[2 * k] + spectrum_[2 * k + 1] * spectrum_[2 * k + 1];
+      return kDbPerNeper * std::log(power + 1e-30f);
     };
     for (size_t k = 0; k <= n / 2; ++k) buffer_[k] = logPower(k);
     for (size_t k = 1; k < n / 2; ++k) buffer_[n - k] = buffer_[k];
@@ -60,22 +62,27 @@ class CepstrumFrames {
 double prominence(const std::vector<double>& timeSmoothed, double rate, std::vector<double>& work) {
   const size_t bins = timeSmoothed.size();
   const long half = std::lround(kCppsQuefrencyHalfSeconds * rate);
-  std::vector<double>& c = work;
-  c.assign(bins, 0.0);
-  for (size_t q = 0; q < bins; ++q) {
-    const size_t from = q >= static_cast<size_t>(half) ? q - static_cast<size_t>(half) : 0;
-    const size_t to = std::min(bins - 1, q + static_cast<size_t>(half));
-    double sum = 0.0;
-    for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
-    c[q] = 10.0 * std::log10(sum / static_cast<double>(to - from + 1) + kTiny);
-  }
   const size_t peakFrom = static_cast<size_t>(std::ceil(rate / kCppsHighestF0));
   const size_t peakTo = std::min(bins - 1, static_cast<size_t>(std::floor(rate / kCppsLowestF0)));
+  const size_t trendFrom = static_cast<size_t>(std::lround(kCppsTrendFrom * rate));
+  const size_t trendTo = std::min(bins - 1, static_cast<size_t>(std::lround(kCppsTrendTo * rate)));
+  // Only the bins the peak search and the trend line read, by a running sum over the window.
+  const size_t used = std::min(peakFrom, trendFrom), usedTo = std::max(peakTo, trendTo);
+  std::vector<double>& c = work;
+  c.assign(bins, 0.0);
+  const size_t h = static_cast<size_t>(half);
+  size_t from = used >= h ? used - h : 0, to = std::min(bins - 1, used + h);
+  double sum = 0.0;
+  for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
+  for (size_t q = used;; ++q) {
+    c[q] = 10.0 * std::log10(sum / static_cast<double>(to - from + 1) + kTiny);
+    if (q == usedTo) break;
+    if (q + 1 > h && q + 1 - h > from) sum -= timeSmoothed[from++];
+    if (to + 1 < bins && to < q + 1 + h) sum += timeSmoothed[++to];
+  }
   size_t peak = peakFrom;
   for (size_t q = peakFrom; q <= peakTo; ++q)
     if (c[q] > c[peak]) peak = q;
-  const size_t trendFrom = static_cast<size_t>(std::lround(kCppsTrendFrom * rate));
-  const size_t trendTo = std::min(bins - 1, static_cast<size_t>(std::lround(kCppsTrendTo * rate)));
   double sx = 0.0, sy = 0.0, sxx = 0.0, sxy = 0.0;
   const double count = static_cast<double>(trendTo - trendFrom + 1);
   for (size_t q = trendFrom; q <= trendTo; ++q) {
