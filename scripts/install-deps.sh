@@ -10,7 +10,7 @@ PACKAGES=(
   pulseaudio pulseaudio-utils
   xvfb xauth openbox imagemagick librsvg2-bin
   desktop-file-utils appstream lintian dpkg-dev file
-  sox lame espeak-ng python3 python3-dbf praat
+  sox lame espeak-ng python3 python3-dbf python3-numpy praat
   fonts-liberation fonts-dejavu
 )
 

@@ -1,0 +1,143 @@
+#include "analysis/cepstral_prominence.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <vector>
+
+#include "analysis/fft_real.h"
+
+namespace velmora {
+namespace {
+
+constexpr double kTiny = 1e-30;
+
+class CepstrumFrames {
+ public:
+  CepstrumFrames(const VoiceInput& in, size_t window, size_t fftSize)
+      : in_(in), window_(window), fft_(fftSize), taper_(window), buffer_(fftSize), spectrum_(fftSize) {
+    for (size_t i = 0; i < window; ++i)
+      taper_[i] = static_cast<float>(0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * (static_cast<double>(i) + 0.5) /
+                                                          static_cast<double>(window)));
+  }
+
+  // The power cepstrum (c^2) of the frame starting at `from`, bins 0 .. N/2, into out.
+  void cepstrum(size_t from, std::vector<double>& out) {
+    const size_t n = fft_.size();
+    double mean = 0.0;
+    for (size_t i = 0; i < window_; ++i) mean += in_.samples[from + i];
+    mean /= static_cast<double>(window_);
+    std::fill(buffer_.begin(), buffer_.end(), 0.0f);
+    for (size_t i = 0; i < window_; ++i)
+      buffer_[i] = static_cast<float>((in_.samples[from + i] - mean) * taper_[i]);
+    fft_.forward(buffer_.data(), spectrum_.data());
+    // The even log spectrum: bins 0 .. N/2 and their mirror images.
+    // 10 log10 in single precision: the log spectrum needs no more, and this is the hot loop.
+    constexpr float kDbPerNeper = 4.342944819f;
+    auto logPower = [&](size_t k) {
+      float power;
+      if (k == 0) power = spectrum_[0] * spectrum_[0];
+      else if (k == n / 2) power = spectrum_[1] * spectrum_[1];
+      else power = spectrum_[2 * k] * spectrum_[2 * k] + spectrum_[2 * k + 1] * spectrum_[2 * k + 1];
+      return kDbPerNeper * std::log(power + 1e-30f);
+    };
+    for (size_t k = 0; k <= n / 2; ++k) buffer_[k] = logPower(k);
+    for (size_t k = 1; k < n / 2; ++k) buffer_[n - k] = buffer_[k];
+    fft_.forward(buffer_.data(), spectrum_.data());
+    out.resize(n / 2 + 1);
+    out[0] = double(spectrum_[0]) * spectrum_[0];
+    out[n / 2] = double(spectrum_[1]) * spectrum_[1];
+    for (size_t q = 1; q < n / 2; ++q) out[q] = double(spectrum_[2 * q]) * spectrum_[2 * q];
+  }
+
+ private:
+  const VoiceInput& in_;
+  size_t window_;
+  RealFft fft_;
+  std::vector<float> taper_, buffer_, spectrum_;
+};
+
+// Prominence of one time-smoothed power cepstrum (bins 0 .. N/2).
+double prominence(const std::vector<double>& timeSmoothed, double rate, std::vector<double>& work) {
+  const size_t bins = timeSmoothed.size();
+  const long half = std::lround(kCppsQuefrencyHalfSeconds * rate);
+  const size_t peakFrom = static_cast<size_t>(std::ceil(rate / kCppsHighestF0));
+  const size_t peakTo = std::min(bins - 1, static_cast<size_t>(std::floor(rate / kCppsLowestF0)));
+  const size_t trendFrom = static_cast<size_t>(std::lround(kCppsTrendFrom * rate));
+  const size_t trendTo = std::min(bins - 1, static_cast<size_t>(std::lround(kCppsTrendTo * rate)));
+  // Only the bins the peak search and the trend line read, by a running sum over the window.
+  const size_t used = std::min(peakFrom, trendFrom), usedTo = std::max(peakTo, trendTo);
+  std::vector<double>& c = work;
+  c.assign(bins, 0.0);
+  const size_t h = static_cast<size_t>(half);
+  size_t from = used >= h ? used - h : 0, to = std::min(bins - 1, used + h);
+  double sum = 0.0;
+  for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
+  for (size_t q = used;; ++q) {
+    c[q] = 10.0 * std::log10(sum / static_cast<double>(to - from + 1) + kTiny);
+    if (q == usedTo) break;
+    if (q + 1 > h && q + 1 - h > from) sum -= timeSmoothed[from++];
+    if (to + 1 < bins && to < q + 1 + h) sum += timeSmoothed[++to];
+  }
+  size_t peak = peakFrom;
+  for (size_t q = peakFrom; q <= peakTo; ++q)
+    if (c[q] > c[peak]) peak = q;
+  double sx = 0.0, sy = 0.0, sxx = 0.0, sxy = 0.0;
+  const double count = static_cast<double>(trendTo - trendFrom + 1);
+  for (size_t q = trendFrom; q <= trendTo; ++q) {
+    const double x = static_cast<double>(q);
+    sx += x;
+    sy += c[q];
+    sxx += x * x;
+    sxy += x * c[q];
+  }
+  const double slope = (count * sxy - sx * sy) / (count * sxx - sx * sx);
+  const double intercept = (sy - slope * sx) / count;
+  return c[peak] - (intercept + slope * static_cast<double>(peak));
+}
+
+}  // namespace
+
+double smoothedCepstralPeakProminence(const VoiceInput& in) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const size_t window = static_cast<size_t>(std::lround(kCppsWindowSeconds * in.rateHz));
+  const size_t step = std::max<size_t>(1, static_cast<size_t>(std::lround(kCppsStepSeconds * in.rateHz)));
+  if (in.end <= in.begin || in.end - in.begin < window || window < 8) return nan;
+  size_t fftSize = kRealFftMinSize;
+  while (fftSize < window) fftSize *= 2;
+  if (!RealFft::isValidSize(fftSize) || static_cast<double>(fftSize / 2) <= in.rateHz / kCppsLowestF0) return nan;
+
+  const size_t frames = (in.end - in.begin - window) / step + 1;
+  const size_t h = static_cast<size_t>(kCppsTimeHalfFrames);
+  CepstrumFrames maker(in, window, fftSize);
+  std::vector<std::vector<double>> ring(2 * h + 1);
+  std::vector<double> sum(fftSize / 2 + 1, 0.0), mean, work;
+  size_t inSum = 0, first = 0;  // the frames first .. first + inSum - 1 are in sum
+  double total = 0.0;
+  auto emit = [&] {
+    mean.resize(sum.size());
+    for (size_t q = 0; q < sum.size(); ++q) mean[q] = sum[q] / static_cast<double>(inSum);
+    total += prominence(mean, in.rateHz, work);
+  };
+  auto drop = [&] {
+    for (size_t q = 0; q < sum.size(); ++q) sum[q] -= ring[first % ring.size()][q];
+    ++first;
+    --inSum;
+  };
+  for (size_t j = 0; j < frames + h; ++j) {
+    if (j < frames) {
+      if (inSum == ring.size()) drop();
+      std::vector<double>& slot = ring[j % ring.size()];
+      maker.cepstrum(in.begin + j * step, slot);
+      for (size_t q = 0; q < sum.size(); ++q) sum[q] += slot[q];
+      ++inSum;
+    } else if (first + 2 * h < j) {
+      drop();
+    }
+    if (j >= h) emit();  // frame j - h: its window is first .. min(j, frames - 1)
+  }
+  return total / static_cast<double>(frames);
+}
+
+}  // namespace velmora

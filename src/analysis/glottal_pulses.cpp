@@ -1,0 +1,219 @@
+#include "analysis/glottal_pulses.h"
+
+#include "analysis/butterworth.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace velmora {
+
+double VoiceInput::f0At(double position) const {
+  if (f0Count == 0 || rateHz <= 0.0) return 0.0;
+  const double frame = std::round(position / rateHz * f0FramesPerSecond);
+  if (frame < 0.0 || frame >= static_cast<double>(f0Count)) return 0.0;
+  return f0[static_cast<size_t>(frame)];
+}
+
+size_t VoiceInput::firstFrame() const {
+  const double first = std::ceil(static_cast<double>(begin) / rateHz * f0FramesPerSecond);
+  return std::min(f0Count, static_cast<size_t>(std::max(0.0, first)));
+}
+
+size_t VoiceInput::endFrame() const {
+  if (end == 0) return firstFrame();
+  const double last = std::floor(static_cast<double>(end - 1) / rateHz * f0FramesPerSecond);
+  return std::max(firstFrame(), std::min(f0Count, static_cast<size_t>(std::max(0.0, last + 1.0))));
+}
+
+namespace {
+
+struct Run {
+  long from = 0, to = 0;  // samples [from, to)
+};
+
+// The span and a margin around it, low-passed forwards and backwards (no phase shift); positions
+// stay those of the recording.
+struct SmoothedSpan {
+  std::vector<float> samples;
+  long from = 0;  // recording position of samples[0]
+
+  double at(long i) const {
+    const long k = i - from;
+    return k >= 0 && k < static_cast<long>(samples.size()) ? samples[static_cast<size_t>(k)] : 0.0;
+  }
+  long end() const { return from + static_cast<long>(samples.size()); }
+};
+
+SmoothedSpan smoothSpan(const VoiceInput& in) {
+  SmoothedSpan span;
+  const size_t margin = static_cast<size_t>(kPulseMarginSeconds * in.rateHz);
+  span.from = static_cast<long>(in.begin > margin ? in.begin - margin : 0);
+  const size_t to = std::min(in.count, in.end + margin);
+  span.samples.assign(in.samples + span.from, in.samples + to);
+  if (kPulseLowPassHz * 1.2 >= in.rateHz / 2.0) return span;
+  ButterworthDesign design = designButterworth(static_cast<int>(FilterType::LowPass), 4, kPulseLowPassHz, 0.0, in.rateHz);
+  if (!design.filter) return span;
+  resetFilter(*design.filter);
+  for (float& s : span.samples) s = filterSample(*design.filter, s);
+  resetFilter(*design.filter);
+  for (auto it = span.samples.rbegin(); it != span.samples.rend(); ++it) *it = filterSample(*design.filter, *it);
+  return span;
+}
+
+class PulseWalker {
+ public:
+  PulseWalker(const VoiceInput& in, const SmoothedSpan& smooth, Run run) : in_(in), smooth_(smooth), run_(run) {
+    double high = 0.0, low = 0.0;
+    for (long i = run.from; i < run.to; ++i) {
+      high = std::max(high, smooth.at(i));
+      low = std::min(low, smooth.at(i));
+    }
+    sign_ = high >= -low ? 1.0 : -1.0;
+    silence_ = kSilenceFraction * std::max(high, -low);
+  }
+
+  void walk(std::vector<GlottalPulse>& out) {
+    const double middle = 0.5 * static_cast<double>(run_.from + run_.to);
+    const double period = periodAt(middle, in_.rateHz / 200.0);
+    const long seed = strongest(static_cast<long>(middle - period / 2), static_cast<long>(middle + period / 2));
+    if (seed < 0) return;
+    std::vector<long> backwards;
+    for (long p = seed, q; (q = next(p, -1)) >= 0; p = q) backwards.push_back(q);
+    for (auto it = backwards.rbegin(); it != backwards.rend(); ++it) out.push_back(refine(*it));
+    out.push_back(refine(seed));
+    for (long p = seed, q; (q = next(p, +1)) >= 0; p = q) out.push_back(refine(q));
+  }
+
+ private:
+  double value(long i) const { return sign_ * smooth_.at(i); }
+
+  double periodAt(double position, double fallback) const {
+    const double f0 = in_.f0At(position);
+    return f0 > 0.0 ? in_.rateHz / f0 : fallback;
+  }
+
+  long strongest(long from, long to) const {
+    from = std::max(from, run_.from);
+    to = std::min(to, run_.to);
+    long best = -1;
+    for (long i = from; i < to; ++i)
+      if (best < 0 || value(i) > value(best)) best = i;
+    return best;
+  }
+
+  // Normalised correlation of the period-long neighbourhoods of a and b; -1 when either
+  // leaves the recording.
+  double correlation(long a, long b, long length) const {
+    const long half = length / 2;
+    if (a - half < smooth_.from || b - half < smooth_.from || a + half >= smooth_.end() || b + half >= smooth_.end())
+      return -1.0;
+    double ab = 0.0, aa = 0.0, bb = 0.0;
+    for (long k = -half; k <= half; ++k) {
+      const double x = smooth_.at(a + k), y = smooth_.at(b + k);
+      ab += x * y;
+      aa += x * x;
+      bb += y * y;
+    }
+    return aa > 0.0 && bb > 0.0 ? ab / std::sqrt(aa * bb) : 0.0;
+  }
+
+  // The peak one cycle after (direction +1) or before (-1) p inside the run, or -1.
+  long next(long p, int direction) const {
+    const double period = periodAt(static_cast<double>(p), 0.0);
+    if (period <= 0.0) return -1;
+    const long nearest = p + direction * static_cast<long>(std::ceil(0.8 * period));
+    const long farthest = p + direction * static_cast<long>(std::floor(1.25 * period));
+    const long from = std::max(std::min(nearest, farthest), run_.from + 1);
+    const long to = std::min(std::max(nearest, farthest), run_.to - 2);
+    const long length = std::lround(period);
+    long best = -1;
+    double bestCorrelation = kMinimumCycleCorrelation;
+    for (long i = from; i <= to; ++i) {
+      if (value(i) <= silence_ || value(i) < value(i - 1) || value(i) < value(i + 1)) continue;
+      const double r = correlation(p, i, length);
+      if (r > bestCorrelation) {
+        bestCorrelation = r;
+        best = i;
+      }
+    }
+    return best;
+  }
+
+  // The band-limited waveform at a fractional position: a Hann-windowed sinc over
+  // kInterpolationDepth samples each side.
+  double interpolated(double position) const {
+    const long centre = static_cast<long>(std::floor(position));
+    const double fraction = position - static_cast<double>(centre);
+    if (fraction == 0.0) return value(centre);
+    // sin(pi (position - k)) only changes sign from one k to the next.
+    const double sinFraction = std::sin(std::numbers::pi * fraction);
+    double sum = 0.0;
+    for (long k = centre - kInterpolationDepth + 1; k <= centre + kInterpolationDepth; ++k) {
+      const double d = position - static_cast<double>(k);
+      const double taper = 0.5 + 0.5 * std::cos(std::numbers::pi * d / kInterpolationDepth);
+      const double sine = (centre - k) % 2 == 0 ? sinFraction : -sinFraction;
+      sum += value(k) * sine / (std::numbers::pi * d) * taper;
+    }
+    return sum;
+  }
+
+  // The maximum of the band-limited waveform within a sample of peak i (golden-section search).
+  GlottalPulse refine(long i) const {
+    constexpr double kGolden = 0.6180339887498949;
+    double a = static_cast<double>(i) - 1.0, b = static_cast<double>(i) + 1.0;
+    double c = b - kGolden * (b - a), d = a + kGolden * (b - a);
+    double fc = interpolated(c), fd = interpolated(d);
+    for (int step = 0; step < 28; ++step) {  // 2 samples x 0.618^28: below 1e-5 sample
+      if (fc > fd) {
+        b = d;
+        d = c;
+        fd = fc;
+        c = b - kGolden * (b - a);
+        fc = interpolated(c);
+      } else {
+        a = c;
+        c = d;
+        fc = fd;
+        d = a + kGolden * (b - a);
+        fd = interpolated(d);
+      }
+    }
+    const double position = 0.5 * (a + b);
+    return GlottalPulse{position, interpolated(position)};
+  }
+
+  const VoiceInput& in_;
+  const SmoothedSpan& smooth_;
+  Run run_;
+  double sign_ = 1.0;
+  double silence_ = 0.0;
+};
+
+}  // namespace
+
+std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
+  std::vector<GlottalPulse> pulses;
+  if (input.samples == nullptr || input.rateHz <= 0.0 || input.f0FramesPerSecond <= 0.0 || input.end <= input.begin)
+    return pulses;
+  const double samplesPerFrame = input.rateHz / input.f0FramesPerSecond;
+  const SmoothedSpan smooth = smoothSpan(input);
+  const size_t last = input.endFrame();
+  for (size_t k = input.firstFrame(); k < last;) {
+    if (!(input.f0[k] > 0.0f)) {
+      ++k;
+      continue;
+    }
+    size_t stop = k;
+    while (stop < last && input.f0[stop] > 0.0f) ++stop;
+    Run run;
+    run.from = std::max(static_cast<long>(input.begin),
+                        std::lround((static_cast<double>(k) - 0.5) * samplesPerFrame));
+    run.to = std::min(static_cast<long>(input.end), std::lround((static_cast<double>(stop) - 0.5) * samplesPerFrame));
+    if (run.to - run.from > 3) PulseWalker(input, smooth, run).walk(pulses);
+    k = stop;
+  }
+  return pulses;
+}
+
+}  // namespace velmora
