@@ -5,7 +5,9 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
+#include "core/config_files.h"
 #include "core/message_ids.h"
+#include "core/string_ids.h"
 #include "dialogs/volume_dialog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
@@ -48,6 +50,7 @@ void VolumeWiring::start(int inputChoice) {
   connectVolumes();
   window_.view()->display().setLineInput(inputChoice == 1);
   window_.commands().setHandler(cmd::Volume, [this] { volumesCommand(); });
+  window_.commands().setHandler(cmd::RecordSettings, [this] { recordSettingsCommand(); });
 }
 
 void VolumeWiring::connectVolumes() {
@@ -82,6 +85,26 @@ void VolumeWiring::recordInputChanged(int inputChoice) {
   changeRecordInput(set_, devices_, inputChoice, ui_);
   connectVolumes();
   window_.view()->display().setLineInput(inputChoice == 1);
+}
+
+}  // namespace velmora
+
+namespace velmora {
+
+void VolumeWiring::recordSettingsCommand() {
+  ChoiceRequest request;
+  request.title = "Record Setting...";
+  request.prompt = "Input:";
+  request.options = {velmora::tr(str::MicrophoneLabel), velmora::tr(str::LineInOption)};
+  // The list opens on its first entry whatever the current input.
+  request.initial = 0;
+  const int chosen = ui_.chooseOption(request);
+  if (chosen < 0) return;
+  // The sound server or the card decides what is recorded: the user is told to choose there.
+  if (chosen != inputChoice_) showMessage(ui_, msg::SelectAudioInput);
+  writeRecordInputChoice(window_.settings().programFolder, chosen);
+  recordInputChanged(chosen);
+  window_.view()->update();
 }
 
 }  // namespace velmora

@@ -2,7 +2,7 @@
 // The run's volumes on the main frame: opened at start under the wait box "Wait, starting
 // audio devices...", shown by the view's sliders and by the Volume dialog of the Audio menu
 // (or the desktop's own volume program when there is no output and input to show), and
-// followed when they change elsewhere.
+// followed when they change elsewhere; and the record input choice of Settings > "Record...".
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -29,6 +29,8 @@ class VolumeWiring : public QObject {
   void volumesCommand();
   // The record input choice changed: the input is opened again for it.
   void recordInputChanged(int inputChoice);
+  // Settings > "Record...": the input choice (Microphone / Line In), kept in cfr.dat.
+  void recordSettingsCommand();
 
   VolumeSet& volumes() { return set_; }
   VolumeDialog* openDialog() const { return dialog_; }

@@ -39,7 +39,7 @@ void collectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out)
 const std::set<int> kUnhandled = {
     cmd::DeleteRecording, cmd::Properties,
     cmd::ExportBitmap, cmd::Print,           cmd::PrintPreview,    cmd::PrintSetup,
-    cmd::RecordSettings,  cmd::CompareWithFile, cmd::CloseComparison,
+    cmd::CompareWithFile, cmd::CloseComparison,
     cmd::OpenModel,    cmd::SaveAsModel};
 // Rules this state cannot satisfy (nothing changed, nothing compared).
 const std::set<int> kRuleOffHere = {cmd::SaveChanges, cmd::CloseComparison};
