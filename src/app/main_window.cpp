@@ -15,6 +15,7 @@
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "dialogs/backup_dialog.h"
+#include "dialogs/properties_dialog.h"
 #include "platform/translation_catalog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
@@ -111,6 +112,13 @@ void MainWindow::registerFrameCommands() {
   // by each command just before it touches the files.
   commands_.setHandler(cmd::Backup, [this] {
     BackupDialog dialog(ui_, settings_.programFolder, settings_.language, [this] { view_->closeRecording(); }, this);
+    dialog.exec();
+  });
+  commands_.setHandler(cmd::Properties, [this] {
+    const SoundBuffer& b = view_->buffer();
+    PropertiesDialog dialog(audioProperties({settings_.programFolder, clientCode_, b.recordingNumber, b.path,
+                                             b.sampleCount(), b.sampleRate()}),
+                            this);
     dialog.exec();
   });
   commands_.setHandler(cmd::LanguageEnglish, [this] { switchLanguageTo(English); });

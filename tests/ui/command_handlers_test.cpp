@@ -37,7 +37,7 @@ void collectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out)
 // Menu and toolbar entries with no handler anywhere in the program yet.
 // Whoever registers one of these takes it off this list.
 const std::set<int> kUnhandled = {
-    cmd::DeleteRecording, cmd::Properties,
+    cmd::DeleteRecording,
     cmd::ExportBitmap, cmd::Print,           cmd::PrintPreview,    cmd::PrintSetup,
     cmd::CompareWithFile, cmd::CloseComparison,
     cmd::OpenModel,    cmd::SaveAsModel};
