@@ -19,6 +19,7 @@
 #include "platform/translation_catalog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
+#include "view/dialog_audio_hold.h"
 #include "view/f0_setting_dialog.h"
 
 namespace velmora {
@@ -115,6 +116,7 @@ void MainWindow::registerFrameCommands() {
     dialog.exec();
   });
   commands_.setHandler(cmd::Properties, [this] {
+    const DialogAudioHold hold(view_->takeController(), view_->playbackController());
     const SoundBuffer& b = view_->buffer();
     PropertiesDialog dialog(audioProperties({settings_.programFolder, clientCode_, b.recordingNumber, b.path,
                                              b.sampleCount(), b.sampleRate()}),

@@ -11,6 +11,7 @@
 #include "dialogs/volume_dialog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
+#include "view/dialog_audio_hold.h"
 #include "view/volume_sliders.h"
 
 namespace velmora {
@@ -98,6 +99,7 @@ void VolumeWiring::recordSettingsCommand() {
   request.options = {velmora::tr(str::MicrophoneLabel), velmora::tr(str::LineInOption)};
   // The list opens on its first entry whatever the current input.
   request.initial = 0;
+  const DialogAudioHold hold(window_.view()->takeController(), window_.view()->playbackController());
   const int chosen = ui_.chooseOption(request);
   if (chosen < 0) return;
   // The sound server or the card decides what is recorded: the user is told to choose there.
