@@ -10,7 +10,7 @@ VolumeSliderSetup volumeSliderSetup(const VolumeControl* volume) {
   s.maximum = volume->maximum();
   s.pageStep = (s.maximum - s.minimum) / 7;
   const int v = volume->value();
-  s.position = v < 0 ? s.maximum : sliderPositionFor(*volume, v);
+  s.position = s.maximum - (v < 0 ? s.minimum : v);
   return s;
 }
 

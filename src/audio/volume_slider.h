@@ -1,6 +1,8 @@
 #pragma once
 // How a vertical volume slider shows a volume: the control's range, a page of a seventh of
-// it, and the position counted from the top (maximum - value), so louder is higher.
+// it, and the handle's position counted down from the top (maximum - value), so louder is
+// higher. Qt's vertical slider has its maximum at the top already, so our widgets take the
+// volume's value as theirs and the position is what a person sees.
 #include "audio/volume_control.h"
 
 namespace velmora {
@@ -15,8 +17,5 @@ struct VolumeSliderSetup {
 
 // Disabled (and 0 .. 0) without a valid volume.
 VolumeSliderSetup volumeSliderSetup(const VolumeControl* volume);
-// The slider's position for a value, and the value a slider position stands for.
-inline int sliderPositionFor(const VolumeControl& volume, int value) { return volume.maximum() - value; }
-inline int volumeForPosition(const VolumeControl& volume, int position) { return volume.maximum() - position; }
 
 }  // namespace velmora

@@ -32,18 +32,14 @@ QSlider* VolumeDialog::addSlider(QHBoxLayout* row, const QString& label, VolumeC
   text->setAlignment(Qt::AlignHCenter);
   column->addWidget(text);
   auto* slider = new QSlider(Qt::Vertical, this);
-  // Position 0 at the top, as the volume's maximum.
-  slider->setInvertedAppearance(true);
   slider->setMinimumHeight(160);
   const VolumeSliderSetup s = volumeSliderSetup(volume);
   slider->setRange(s.minimum, s.maximum);
   slider->setPageStep(std::max(1, s.pageStep));
-  slider->setValue(s.position);
+  slider->setValue(s.maximum - s.position);
   slider->setEnabled(s.enabled);
   if (volume) {
-    connect(slider, &QSlider::valueChanged, this, [volume](int position) {
-      volume->setValue(volumeForPosition(*volume, position));
-    });
+    connect(slider, &QSlider::valueChanged, this, [volume](int value) { volume->setValue(value); });
   }
   column->addWidget(slider, 1, Qt::AlignHCenter);
   row->addLayout(column);
@@ -58,7 +54,7 @@ void VolumeDialog::volumeChanged(const VolumeControl* volume, int value) {
   if (!slider) return;
   // Following a change is not a move of ours.
   const QSignalBlocker block(slider);
-  slider->setValue(sliderPositionFor(*volume, value));
+  slider->setValue(value);
 }
 
 }  // namespace velmora

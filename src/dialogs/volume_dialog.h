@@ -1,8 +1,8 @@
 #pragma once
 // The volume dialog of the Audio menu: "Playback and Record Volume" with the master, wave
 // and record sliders on the mixer, or "Volume" with the master and record sliders when the
-// master is the sound server's. The sliders stand upside down (top = loudest); a volume
-// changed elsewhere moves its slider through volumeChanged().
+// master is the sound server's. Each slider's value is its volume's (top = loudest); a
+// volume changed elsewhere moves its slider through volumeChanged().
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QSlider>

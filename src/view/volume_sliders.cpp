@@ -7,22 +7,21 @@ namespace velmora {
 VolumeSliders::VolumeSliders(QWidget* view)
     : QObject(view), playback_(new QSlider(Qt::Vertical, view)), record_(new QSlider(Qt::Vertical, view)) {
   for (QSlider* s : {playback_, record_}) {
-    s->setInvertedAppearance(true);
-    s->setInvertedControls(true);
     s->setEnabled(false);
     s->hide();
   }
-  connect(playback_, &QSlider::valueChanged, this, [this](int position) {
-    if (playbackVolume_) playbackVolume_->setValue(volumeForPosition(*playbackVolume_, position));
+  connect(playback_, &QSlider::valueChanged, this, [this](int value) {
+    if (playbackVolume_) playbackVolume_->setValue(value);
     if (playbackAlso_ && playbackAlso_->isValid()) {
       // The same place on the wave output's own scale.
-      const double share = playback_->maximum() > 0 ? 1.0 - double(position) / playback_->maximum() : 0.0;
+      const int span = playback_->maximum() - playback_->minimum();
+      const double share = span > 0 ? double(value - playback_->minimum()) / span : 0.0;
       playbackAlso_->setValue(playbackAlso_->minimum() +
                               static_cast<int>(share * (playbackAlso_->maximum() - playbackAlso_->minimum()) + 0.5));
     }
   });
-  connect(record_, &QSlider::valueChanged, this, [this](int position) {
-    if (recordVolume_) recordVolume_->setValue(volumeForPosition(*recordVolume_, position));
+  connect(record_, &QSlider::valueChanged, this, [this](int value) {
+    if (recordVolume_) recordVolume_->setValue(value);
   });
 }
 
@@ -31,7 +30,7 @@ void VolumeSliders::setUp(QSlider* slider, VolumeControl* volume) {
   const QSignalBlocker block(slider);
   slider->setRange(s.minimum, s.maximum);
   slider->setPageStep(std::max(1, s.pageStep));
-  slider->setValue(s.position);
+  slider->setValue(s.maximum - s.position);
   slider->setEnabled(s.enabled);
 }
 
@@ -49,7 +48,7 @@ void VolumeSliders::volumeChanged(const VolumeControl* volume, int value) {
   if (volume && volume == recordVolume_) slider = record_;
   if (!slider || !slider->isEnabled()) return;
   const QSignalBlocker block(slider);
-  slider->setValue(sliderPositionFor(*volume, value));
+  slider->setValue(value);
 }
 
 void VolumeSliders::place(const ViewGeometry& g, double stretch) {

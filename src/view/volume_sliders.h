@@ -1,7 +1,7 @@
 #pragma once
 // The view's two vertical volume sliders in the volume panel, under "Vol" (playback) and
-// "Mic" / "Line" (record). Each shows its volume upside down (top = loudest), sets it when
-// moved, and follows it when it changes elsewhere. Hidden in the empty mode.
+// "Mic" / "Line" (record). Each slider's value is its volume's (top = loudest); it sets the
+// volume when moved and follows it when it changes elsewhere. Hidden in the empty mode.
 #include <QObject>
 #include <QSlider>
 

@@ -25,7 +25,6 @@ TEST(MixerVolumeTest, FullRangeSliderAndOutOfRangeValues) {
   EXPECT_TRUE(top.enabled);
   EXPECT_EQ(top.pageStep, 9362);
   EXPECT_EQ(top.position, 0);
-  EXPECT_EQ(volumeForPosition(v, 16384), 65535 - 16384);
 
   const int writes = s.writes;
   v.setValue(65536);

@@ -1,7 +1,7 @@
 // The volumes on the private sound server, through the frame as the program wires them:
 // our master and record volumes move what the server reports, the server's changes move the
 // view's sliders, and with no server answering nothing is valid and the Volume command
-// falls back.
+// falls back. A slider's position is counted down from its top: maximum - value.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -81,18 +81,18 @@ TEST_F(VolumeIntegration, MasterAndRecordVolumesFollowTheServerBothWays) {
   {
     VolumeDialog dialog(set, 0, window.get());
     EXPECT_EQ(dialog.windowTitle(), "Volume");
-    EXPECT_EQ(dialog.masterSlider()->value(), 25);
+    EXPECT_EQ(dialog.masterSlider()->maximum() - dialog.masterSlider()->value(), 25);
     EXPECT_EQ(dialog.waveSlider(), nullptr);
     ASSERT_TRUE(dialog.inputSlider()->isEnabled());
-    // Moving the dialog's slider sets the server.
-    dialog.masterSlider()->setValue(10);
+    // Moving the dialog's slider to 10 from the top sets the server.
+    dialog.masterSlider()->setValue(dialog.masterSlider()->maximum() - 10);
     EXPECT_EQ(pactlPercent("get-sink-volume", "@DEFAULT_SINK@"), 90);
   }
 
   // The server's own change reaches the view's playback slider within a second.
   QSlider* playback = window->view()->volumeSliders()->playbackSlider();
   ASSERT_TRUE(pactl({"set-sink-volume", "@DEFAULT_SINK@", "40%"}));
-  EXPECT_TRUE(runEventsUntil([&] { return playback->value() == 60; }, 1000)) << playback->value();
+  EXPECT_TRUE(runEventsUntil([&] { return playback->maximum() - playback->value() == 60; }, 1000)) << playback->value();
 
   // The record volume, on the server's default source.
   const int maximum = set.input->maximum();
@@ -101,7 +101,7 @@ TEST_F(VolumeIntegration, MasterAndRecordVolumesFollowTheServerBothWays) {
   EXPECT_EQ(pactlPercent("get-source-volume", "@DEFAULT_SOURCE@"), 50);
   QSlider* record = window->view()->volumeSliders()->recordSlider();
   ASSERT_TRUE(pactl({"set-source-volume", "@DEFAULT_SOURCE@", "25%"}));
-  EXPECT_TRUE(runEventsUntil([&] { return record->value() == maximum - maximum / 4; }, 1000)) << record->value();
+  EXPECT_TRUE(runEventsUntil([&] { return record->value() == maximum / 4; }, 1000)) << record->value();
 
   pactl({"set-sink-volume", "@DEFAULT_SINK@", "100%"});
   pactl({"set-source-volume", "@DEFAULT_SOURCE@", "100%"});
