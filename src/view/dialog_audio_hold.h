@@ -1,9 +1,11 @@
 #pragma once
-// While a settings dialog is open a running playback is paused and a running take stops
-// storing samples; both go on when the dialog closes (this object goes).
+// While a settings dialog is open (Properties, Record settings) a running playback is held
+// (PlaybackHold) and a running take stops storing samples; both go on when the dialog closes
+// (this object goes).
+#include "view/playback_hold.h"
+
 namespace velmora {
 
-class PlaybackController;
 class TakeController;
 
 class DialogAudioHold {
@@ -15,8 +17,8 @@ class DialogAudioHold {
   DialogAudioHold& operator=(const DialogAudioHold&) = delete;
 
  private:
-  TakeController* take_ = nullptr;       // set only when we paused it
-  PlaybackController* playback_ = nullptr;
+  TakeController* take_ = nullptr;  // set only when we paused it
+  PlaybackHold playback_;
 };
 
 }  // namespace velmora
