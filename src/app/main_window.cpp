@@ -15,9 +15,11 @@
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "dialogs/backup_dialog.h"
+#include "dialogs/properties_dialog.h"
 #include "platform/translation_catalog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
+#include "view/dialog_audio_hold.h"
 #include "view/f0_setting_dialog.h"
 
 namespace velmora {
@@ -111,6 +113,14 @@ void MainWindow::registerFrameCommands() {
   // by each command just before it touches the files.
   commands_.setHandler(cmd::Backup, [this] {
     BackupDialog dialog(ui_, settings_.programFolder, settings_.language, [this] { view_->closeRecording(); }, this);
+    dialog.exec();
+  });
+  commands_.setHandler(cmd::Properties, [this] {
+    const DialogAudioHold hold(view_->takeController(), view_->playbackController());
+    const SoundBuffer& b = view_->buffer();
+    PropertiesDialog dialog(audioProperties({settings_.programFolder, clientCode_, b.recordingNumber, b.path,
+                                             b.sampleCount(), b.sampleRate()}),
+                            this);
     dialog.exec();
   });
   commands_.setHandler(cmd::LanguageEnglish, [this] { switchLanguageTo(English); });

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/qt_interaction.h"
 #include "app/splash_window.h"
+#include "app/volume_wiring.h"
 #include "app/working_folder.h"
 #include "audio/record_format.h"
 #include "audio/sound_player.h"
@@ -23,6 +24,7 @@
 #include "platform/qt_wave_in.h"
 #include "platform/qt_wave_out.h"
 #include "platform/screen_info.h"
+#include "platform/system_volume_devices.h"
 #include "platform/translation_catalog.h"
 #include "presentation/command_ids.h"
 #include "presentation/screen_check.h"
@@ -152,9 +154,12 @@ int runVelmora(int argc, char** argv) {
   SoundRecorder recorder(waveIn, ui, settings.programFolder);
   recorder.setFormat(kStartRecordFormatCode);
   SoundPlayer player(waveOut, ui);
+  SystemVolumeDevices volumeDevices;  // outlives the frame that opens volumes through it
   MainWindow window(settings, ui);
   wireAudio(window, recorder, player);
   ui.setParent(&window);
+  auto* volumes = new VolumeWiring(window, ui, volumeDevices, [] { return startDesktopVolumeProgram(); });
+  volumes->start(settings.recordInputChoice);
   ClientCommands clients(window, ui, settings.programFolder);
   clients.install();
   window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);

@@ -16,6 +16,7 @@
 #include "view/edit_commands.h"
 #include "view/transport_wiring.h"
 #include "view/view_renderer.h"
+#include "view/volume_sliders.h"
 #include "view/waveform_context_menu.h"
 
 namespace velmora {
@@ -40,6 +41,7 @@ AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, Q
   setPalette(pal);
   setFocusPolicy(Qt::StrongFocus);
   createBars(settings.updateRatePreference);
+  volumeSliders_ = new VolumeSliders(this);
   hideBars();
 }
 
@@ -214,6 +216,7 @@ void AnalysisView::resizeEvent(QResizeEvent* event) {
   const int barHeight = 45 + (geometry().largeLayout ? 5 : 0) + (display_.language() == Korean ? 6 : 0);
   spectrogramBar_->setGeometry(0, 0, width(), barHeight);
   powerSpectrumBar_->setGeometry(0, 0, width(), barHeight);
+  volumeSliders_->place(geometry(), geometry().verticalStretch());
 }
 
 void AnalysisView::hideBars() {
@@ -223,6 +226,7 @@ void AnalysisView::hideBars() {
 
 void AnalysisView::modeChanged() {
   const int mode = display_.mode();
+  volumeSliders_->setVisible(mode != ModeEmpty);
   if (mode == ModeEmpty) {
     hideBars();
   } else {

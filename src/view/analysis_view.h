@@ -26,6 +26,7 @@ class PowerSpectrumBar;
 class SpectrogramBar;
 class TransportButtons;
 class TransportWiring;
+class VolumeSliders;
 
 struct ViewStartSettings {
   int screenWidth = 1024;
@@ -80,6 +81,8 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   void hideBars();
 
   SpectrogramBar* spectrogramBar() const { return spectrogramBar_; }
+  // The playback and record volume sliders of the volume panel.
+  VolumeSliders* volumeSliders() const { return volumeSliders_; }
   PowerSpectrumBar* powerSpectrumBar() const { return powerSpectrumBar_; }
   std::array<TransportButtons*, 2> transports() const;
   // What the next paint will draw (for printing and tests).
@@ -168,6 +171,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   SpectrogramBar* spectrogramBar_ = nullptr;
   PowerSpectrumBar* powerSpectrumBar_ = nullptr;
   TransportWiring* transport_ = nullptr;
+  VolumeSliders* volumeSliders_ = nullptr;
   std::unique_ptr<TakeController> take_;
   std::unique_ptr<PlaybackController> playback_;
 };

@@ -186,6 +186,11 @@ void ViewDisplay::setLtas(bool on) {
   host_.requestRepaint();
 }
 
+void ViewDisplay::setLineInput(bool line) {
+  scene_.lineInput = line;
+  host_.requestRepaint();
+}
+
 void ViewDisplay::setLineMode(bool line) {
   results_.power().setStyle(line ? PowerSpectrumStyle::Line : PowerSpectrumStyle::Solid);
   host_.requestRepaint();

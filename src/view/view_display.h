@@ -69,6 +69,9 @@ class ViewDisplay {
   // The rate of the next take, shown while no recording is open.
   void setRecorderRate(int rateHz);
   int recorderRate() const { return scene_.recorderRate; }
+  // The record slider is labelled "Line" instead of "Mic".
+  void setLineInput(bool line);
+  bool lineInput() const { return scene_.lineInput; }
 
   // A take: the live mode of the shown pane at the recorder's rate, an empty picture.
   void beginLiveDisplay(int rateHz);

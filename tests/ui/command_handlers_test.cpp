@@ -10,7 +10,9 @@
 #include <QToolBar>
 #include <set>
 
+#include "app/volume_wiring.h"
 #include "dialogs/client_commands.h"
+#include "fakes/fake_volumes.h"
 #include "presentation/command_states.h"
 #include "view_audio_fixture.h"
 
@@ -35,9 +37,9 @@ void collectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out)
 // Menu and toolbar entries with no handler anywhere in the program yet.
 // Whoever registers one of these takes it off this list.
 const std::set<int> kUnhandled = {
-    cmd::DeleteRecording, cmd::Properties,
+    cmd::DeleteRecording,
     cmd::ExportBitmap, cmd::Print,           cmd::PrintPreview,    cmd::PrintSetup,
-    cmd::Volume,          cmd::RecordSettings,  cmd::CompareWithFile, cmd::CloseComparison,
+    cmd::CompareWithFile, cmd::CloseComparison,
     cmd::OpenModel,    cmd::SaveAsModel};
 // Rules this state cannot satisfy (nothing changed, nothing compared).
 const std::set<int> kRuleOffHere = {cmd::SaveChanges, cmd::CloseComparison};
@@ -79,6 +81,9 @@ void expectNoDeadEntry(MainWindow& window) {
 TEST_F(CommandHandlersTest, NoEnabledMenuOrToolbarEntryLacksAHandler) {
   ClientCommands clients(*window, ui, folder.path());
   clients.install();
+  FakeVolumeDevices volumeDevices;
+  auto* volumes = new VolumeWiring(*window, ui, volumeDevices, [] { return false; });
+  volumes->start(0);
   // A numbered recording of a real client, idle: the state in which the rules offer most.
   writeRecording(clientFile("wv002.wav"), 11025);
   ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv002.wav"), 2, "Ann"));
