@@ -47,6 +47,9 @@ double changeCost(const Node& a, const Node& b) {
   double sum = 0.0;
   for (int s = 0; s < kFormantSlots; ++s) {
     const double f = a.frequencyHz[static_cast<size_t>(s)], g = b.frequencyHz[static_cast<size_t>(s)];
+    // A slot empty on both sides has not changed: charging it every frame would make any
+    // broad spare pole cheaper than leaving the slot empty.
+    if (f <= 0.0 && g <= 0.0) continue;
     if (f <= 0.0 || g <= 0.0) {
       sum += kMissingCost;
     } else {

@@ -6,7 +6,8 @@
 //   local      = bandwidth sum * 0.002 + relative deviation from the nominal frequencies * 0.3,
 //                an empty slot counting as its nominal frequency, bandwidth 1000, deviation 1;
 //   transition = min over candidates d of frame t - 1 of
-//                (sum over slots of 1 for an empty slot on either side, else (2|f - g| / (f + g))^2)
+//                (sum over slots of 0 for a slot empty on both sides, 1 for one empty on one side,
+//                else (2|f - g| / (f + g))^2)
 //                * W_t + accumulated(d), with W_t = 20 * frameRms / largest frame RMS;
 //   accumulated = transition + local.
 // Ties go to the first candidate. The back-trace starts at the cheapest candidate of the last
