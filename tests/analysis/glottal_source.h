@@ -63,12 +63,13 @@ inline std::vector<int16_t> glottalVowel(int rateHz, double seconds, double f0Hz
   return toSamples(signal);
 }
 
-// Equal-amplitude harmonics of f0Hz up to 5 kHz (and below the Nyquist frequency).
+// Harmonics of f0Hz with amplitudes 1/k (a voice's slope) up to 5 kHz and below the Nyquist
+// frequency, in scattered phases.
 inline std::vector<int16_t> harmonicComplex(int rateHz, double seconds, double f0Hz) {
   std::vector<double> signal(static_cast<size_t>(seconds * rateHz), 0.0);
   for (int k = 1; k * f0Hz < std::min(5000.0, rateHz / 2.0); ++k)
     for (size_t i = 0; i < signal.size(); ++i)
-      signal[i] += std::sin(2.0 * std::numbers::pi * k * f0Hz * static_cast<double>(i) / rateHz + 0.7 * k * k);
+      signal[i] += std::sin(2.0 * std::numbers::pi * k * f0Hz * static_cast<double>(i) / rateHz + 0.7 * k * k) / k;
   return toSamples(signal);
 }
 
