@@ -14,6 +14,8 @@
 // frame; an empty slot takes the values of the same slot in the following frame, or in the
 // last frame the nominal frequency with bandwidth 1000 and level 0.
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "analysis/formant_candidates.h"
@@ -30,5 +32,11 @@ struct FrameResonances {
 using SlotValues = std::array<Resonance, kFormantSlots>;
 
 std::vector<SlotValues> trackFormantSlots(const std::vector<FrameResonances>& frames);
+
+// The same, with the candidates of frame t given by candidatesOf(t) (asked for once going
+// forward and once in the back-trace) instead of the frames' own: a long recording then needs
+// neither every frame's candidates nor its nodes, only one back-pointer per candidate.
+using CandidatesOf = std::function<const std::vector<Candidate>&(size_t t)>;
+std::vector<SlotValues> trackFormantSlots(const std::vector<FrameResonances>& frames, const CandidatesOf& candidatesOf);
 
 }  // namespace velmora::formant

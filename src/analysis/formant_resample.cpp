@@ -26,11 +26,17 @@ std::vector<int16_t> resampleToAnalysisRate(const int16_t* samples, size_t n, in
   resetFilter(lowPass);
 
   // The inserted zeros lower the level by u; the tracker's costs only use level ratios.
-  std::vector<float> up(n * static_cast<size_t>(u));
-  for (size_t i = 0; i < n; ++i) {
-    up[i * u] = filterSample(lowPass, samples[i]);
-    for (int z = 1; z < u; ++z) up[i * u + z] = filterSample(lowPass, 0.0);
-  }
+  // The up-sampled signal is made as the interpolation walks along it, two values at a time:
+  // held whole it would take n * u floats, more than the recording itself.
+  const size_t upCount = n * static_cast<size_t>(u);
+  size_t made = 0;            // up-sampled values made so far
+  float older = 0.0f, newer = 0.0f;  // values made - 2 and made - 1
+  const auto makeNext = [&] {
+    const double x = made % static_cast<size_t>(u) == 0 ? samples[made / static_cast<size_t>(u)] : 0.0;
+    older = newer;
+    newer = filterSample(lowPass, x);
+    ++made;
+  };
 
   const size_t m = static_cast<size_t>(static_cast<double>(n) * kAnalysisRateHz / rateHz);
   std::vector<int16_t> out(m);
@@ -38,8 +44,11 @@ std::vector<int16_t> resampleToAnalysisRate(const int16_t* samples, size_t n, in
     const double p = static_cast<double>(i * u) * rateHz / kAnalysisRateHz;
     const size_t k = static_cast<size_t>(p);
     const double phi = p - static_cast<double>(k);
-    const double next = k + 1 < up.size() ? up[k + 1] : 0.0;
-    const double value = next * phi + up[k] * (1.0 - phi);
+    while (made < k + 2 && made < upCount) makeNext();
+    // made is k + 2 (older is value k, newer k + 1) or, at the very end, k + 1 (newer is value k).
+    const double at = made == k + 2 ? older : newer;
+    const double next = made == k + 2 ? newer : 0.0;
+    const double value = next * phi + at * (1.0 - phi);
     // Clamped: a filter overshoot on a full-scale signal must not wrap around.
     out[i] = static_cast<int16_t>(std::clamp(std::trunc(value), -32768.0, 32767.0));
   }

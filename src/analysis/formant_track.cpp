@@ -36,11 +36,17 @@ int FormantTrack::compute(const int16_t* samples, size_t n, int sampleRateHz) {
       frame.rms = lpc.rms;
       if (lpc.ok && solver_.solve(lpc.coefficients.data(), kLpcOrder, roots))
         frame.resonances = resonancesFromRoots(roots, lpc.coefficients, lpc.rms, kAnalysisRateHz);
-      frame.candidates = mappingCandidates(frame.resonances);
     }
     lpc_.releaseCaches();
 
-    const std::vector<SlotValues> slots = trackFormantSlots(analysed);
+    // The candidates are enumerated again when asked for rather than kept for every frame: a
+    // long recording would need hundreds of megabytes for them.
+    std::vector<Candidate> candidates;
+    const std::vector<SlotValues> slots =
+        trackFormantSlots(analysed, [&](size_t t) -> const std::vector<Candidate>& {
+          candidates = mappingCandidates(analysed[t].resonances);
+          return candidates;
+        });
     frames_.resize(frameCount);
     for (size_t f = 0; f < frameCount; ++f) {
       FormantFrame& out = frames_[f];
