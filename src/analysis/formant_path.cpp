@@ -68,10 +68,15 @@ Resonance nominalSlot(int s) {
 }  // namespace
 
 std::vector<SlotValues> trackFormantSlots(const std::vector<FrameResonances>& frames) {
-  return trackFormantSlots(frames, [&frames](size_t t) -> const std::vector<Candidate>& { return frames[t].candidates; });
+  std::vector<SlotValues> out(frames.size());
+  traceFormantSlots(
+      frames, [&frames](size_t t) -> const std::vector<Candidate>& { return frames[t].candidates; },
+      [&out](size_t t, const SlotValues& slots) { out[t] = slots; });
+  return out;
 }
 
-std::vector<SlotValues> trackFormantSlots(const std::vector<FrameResonances>& frames, const CandidatesOf& candidatesOf) {
+void traceFormantSlots(const std::vector<FrameResonances>& frames, const CandidatesOf& candidatesOf,
+                       const SlotSink& sink) {
   double largestRms = 0.0;
   for (const FrameResonances& f : frames) largestRms = std::max(largestRms, f.rms);
 
@@ -114,26 +119,27 @@ std::vector<SlotValues> trackFormantSlots(const std::vector<FrameResonances>& fr
     std::swap(previous, current);
   }
 
-  std::vector<SlotValues> out(frames.size());
   int following = -1;  // candidate of frame t on the path being followed, -1 for none
+  SlotValues later{};  // the slots of frame t + 1
   for (size_t t = frames.size(); t-- > 0;) {
-    SlotValues& slots = out[t];
+    SlotValues slots;
     if (firstBack[t + 1] == firstBack[t]) {  // a frame without candidates
       for (int s = 0; s < kFormantSlots; ++s) slots[static_cast<size_t>(s)] = nominalSlot(s);
       following = -1;
-      continue;
+    } else {
+      if (following < 0) following = cheapest[t];
+      const Candidate& chosen = candidatesOf(t)[static_cast<size_t>(following)];
+      for (int s = 0; s < kFormantSlots; ++s) {
+        const int index = chosen[static_cast<size_t>(s)];
+        if (index >= 0) slots[static_cast<size_t>(s)] = frames[t].resonances[static_cast<size_t>(index)];
+        else if (t + 1 < frames.size()) slots[static_cast<size_t>(s)] = later[static_cast<size_t>(s)];
+        else slots[static_cast<size_t>(s)] = nominalSlot(s);
+      }
+      following = backs[firstBack[t] + static_cast<size_t>(following)];
     }
-    if (following < 0) following = cheapest[t];
-    const Candidate& chosen = candidatesOf(t)[static_cast<size_t>(following)];
-    for (int s = 0; s < kFormantSlots; ++s) {
-      const int index = chosen[static_cast<size_t>(s)];
-      if (index >= 0) slots[static_cast<size_t>(s)] = frames[t].resonances[static_cast<size_t>(index)];
-      else if (t + 1 < frames.size()) slots[static_cast<size_t>(s)] = out[t + 1][static_cast<size_t>(s)];
-      else slots[static_cast<size_t>(s)] = nominalSlot(s);
-    }
-    following = backs[firstBack[t] + static_cast<size_t>(following)];
+    sink(t, slots);
+    later = slots;
   }
-  return out;
 }
 
 }  // namespace velmora::formant

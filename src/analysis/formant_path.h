@@ -34,9 +34,12 @@ using SlotValues = std::array<Resonance, kFormantSlots>;
 std::vector<SlotValues> trackFormantSlots(const std::vector<FrameResonances>& frames);
 
 // The same, with the candidates of frame t given by candidatesOf(t) (asked for once going
-// forward and once in the back-trace) instead of the frames' own: a long recording then needs
-// neither every frame's candidates nor its nodes, only one back-pointer per candidate.
+// forward and once in the back-trace) instead of the frames' own, and each frame's slots handed
+// to sink, last frame first: a long recording then needs neither every frame's candidates, nor
+// its nodes, nor its slots, only one back-pointer per candidate.
 using CandidatesOf = std::function<const std::vector<Candidate>&(size_t t)>;
-std::vector<SlotValues> trackFormantSlots(const std::vector<FrameResonances>& frames, const CandidatesOf& candidatesOf);
+using SlotSink = std::function<void(size_t t, const SlotValues& slots)>;
+void traceFormantSlots(const std::vector<FrameResonances>& frames, const CandidatesOf& candidatesOf,
+                       const SlotSink& sink);
 
 }  // namespace velmora::formant

@@ -38,25 +38,27 @@ int FormantTrack::compute(const int16_t* samples, size_t n, int sampleRateHz) {
         frame.resonances = resonancesFromRoots(roots, lpc.coefficients, lpc.rms, kAnalysisRateHz);
     }
     lpc_.releaseCaches();
+    std::vector<int16_t>().swap(signal);  // not needed past the frames' analysis
 
     // The candidates are enumerated again when asked for rather than kept for every frame: a
     // long recording would need hundreds of megabytes for them.
     std::vector<Candidate> candidates;
-    const std::vector<SlotValues> slots =
-        trackFormantSlots(analysed, [&](size_t t) -> const std::vector<Candidate>& {
+    frames_.resize(frameCount);
+    traceFormantSlots(
+        analysed,
+        [&](size_t t) -> const std::vector<Candidate>& {
           candidates = mappingCandidates(analysed[t].resonances);
           return candidates;
+        },
+        [this](size_t f, const SlotValues& slots) {
+          FormantFrame& out = frames_[f];
+          out.f1Hz = static_cast<float>(slots[0].frequencyHz);
+          out.f2Hz = static_cast<float>(slots[1].frequencyHz);
+          out.f3Hz = static_cast<float>(slots[2].frequencyHz);
+          out.f4Hz = static_cast<float>(slots[3].frequencyHz);
+          out.startSample = static_cast<int32_t>(f * kFrameStepSamples);
+          out.drawable = 1;
         });
-    frames_.resize(frameCount);
-    for (size_t f = 0; f < frameCount; ++f) {
-      FormantFrame& out = frames_[f];
-      out.f1Hz = static_cast<float>(slots[f][0].frequencyHz);
-      out.f2Hz = static_cast<float>(slots[f][1].frequencyHz);
-      out.f3Hz = static_cast<float>(slots[f][2].frequencyHz);
-      out.f4Hz = static_cast<float>(slots[f][3].frequencyHz);
-      out.startSample = static_cast<int32_t>(f * kFrameStepSamples);
-      out.drawable = 1;
-    }
   } catch (const std::bad_alloc&) {
     lpc_.releaseCaches();
     frames_.clear();
