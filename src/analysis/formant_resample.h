@@ -11,7 +11,12 @@
 // The output holds truncate(n * 10000 / rate) samples.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+namespace velmora {
+struct FilterCascade;
+}
 
 namespace velmora::formant {
 
@@ -23,5 +28,29 @@ int upsamplingFactor(int rateHz);
 
 // Rates of 10 kHz and below are returned unchanged.
 std::vector<int16_t> resampleToAnalysisRate(const int16_t* samples, size_t n, int rateHz);
+
+// The same resampling one output sample at a time, for a caller that analyses as it goes: the
+// up-sampled signal is made as the interpolation walks along it, two values at a time (held
+// whole it would take n * u floats, more than the recording itself).
+class AnalysisRateStream {
+ public:
+  AnalysisRateStream(const int16_t* samples, size_t n, int rateHz);  // samples must outlive it
+  ~AnalysisRateStream();
+  size_t size() const { return m_; }
+  int16_t next();  // output 0, 1, ... size() - 1 in turn
+
+ private:
+  void makeNext();
+
+  const int16_t* samples_;
+  int rateHz_;
+  int u_ = 1;
+  size_t m_ = 0;
+  size_t upCount_ = 0;
+  size_t made_ = 0;   // up-sampled values made so far
+  size_t given_ = 0;  // output samples given
+  float older_ = 0.0f, newer_ = 0.0f;  // up-sampled values made - 2 and made - 1
+  std::unique_ptr<FilterCascade> lowPass_;  // null at 10 kHz and below
+};
 
 }  // namespace velmora::formant
