@@ -8,6 +8,9 @@
 namespace velmora {
 namespace {
 
+// Magnitude below which a section's state counts as zero (see filterSample).
+constexpr double kFlushBelow = 1e-30;
+
 using Complex = std::complex<double>;
 
 // Bilinear map of an s-plane point onto the z-plane, z = (1 + s) / (1 - s).
@@ -173,7 +176,9 @@ float filterSample(FilterCascade& filter, double x) {
     for (int i = k - 1; i > 0; --i) s.state[i] = s.state[i - 1];
     double w = y;
     for (int i = 1; i < k; ++i) w -= s.a[i] * s.state[i];
-    s.state[0] = w;
+    // After a sound ends in digital silence the state decays into subnormal numbers, which the
+    // processor handles many times slower; far below a 16-bit sample, it is simply zero.
+    s.state[0] = std::fabs(w) < kFlushBelow ? 0.0 : w;
     double out = 0.0;
     for (int i = 0; i < k; ++i) out += s.b[i] * s.state[i];
     y = out;

@@ -25,11 +25,13 @@ CandidateFinder::CandidateFinder(const CandidateSizes& sizes) : sizes_(sizes) {
   peakLags_.reserve(static_cast<size_t>(sizes.nlags) + 2);
 }
 
-void CandidateFinder::pickPeaks(const float* values, int count, float maxValue, int firstLag) {
+void CandidateFinder::pickPeaks(const float* values, int count, float maxValue, int firstLag, const char* computed) {
   peakVals_.clear();
   peakLags_.clear();
   const float clip = sizes_.candThresh * maxValue;
   for (int j = 1; j < count - 2; ++j) {
+    // A peak needs both neighbours computed: the output refines its lag with them.
+    if (computed != nullptr && !(computed[j - 1] && computed[j] && computed[j + 1])) continue;
     const float v = values[j];
     if (v > clip && v >= values[j - 1] && v >= values[j + 1]) {
       peakVals_.push_back(v);
@@ -92,6 +94,7 @@ float CandidateFinder::fineCorrelation(const float* full, std::vector<float>& co
   const float* x = scratch_.data();
 
   correl.assign(static_cast<size_t>(nlags), 0.0f);
+  computed_.assign(static_cast<size_t>(nlags), 0);
   double e0 = 0.0;
   for (int i = 0; i < size; ++i) e0 += static_cast<double>(x[i]) * x[i];
   if (!(e0 > 0.0)) return 0.0f;
@@ -102,6 +105,9 @@ float CandidateFinder::fineCorrelation(const float* full, std::vector<float>& co
     int j = lagCentre - kFineNeighbourhood / 2;
     if (j < start) j = start;
     if (j + span > start + nlags) j = start + nlags - span;
+    // The coarse lag may be off by about half the decimation factor, more than the
+    // neighbourhood reaches: while the largest value sits on an edge of the computed run, the
+    // run grows by one lag on that side, so the peak is found and has both neighbours.
     double energy = 0.0;
     for (int i = 0; i < size; ++i) energy += static_cast<double>(x[j + i]) * x[j + i];
     for (int lag = j; lag < j + span; ++lag) {
@@ -109,11 +115,40 @@ float CandidateFinder::fineCorrelation(const float* full, std::vector<float>& co
       const float sum = dotProduct(x, x + lag, static_cast<size_t>(size));
       const auto value = static_cast<float>(sum / std::sqrt(e0 * energy + 10000.0));
       correl[static_cast<size_t>(lag - start)] = value;
+      computed_[static_cast<size_t>(lag - start)] = 1;
       if (value > maxValue) maxValue = value;
       energy += static_cast<double>(x[lag + size]) * x[lag + size] - static_cast<double>(x[lag]) * x[lag];
     }
+    int first = j, last = j + span - 1;
+    for (;;) {
+      int top = first;
+      for (int lag = first + 1; lag <= last; ++lag)
+        if (correl[static_cast<size_t>(lag - start)] > correl[static_cast<size_t>(top - start)]) top = lag;
+      const bool risesLeft = top == first && correl[static_cast<size_t>(first - start)] > correl[static_cast<size_t>(first + 1 - start)];
+      if (risesLeft && first > start) {
+        --first;
+        maxValue = std::max(maxValue, correlationAt(x, e0, first, correl));
+      } else if (top == last && last < start + nlags - 1) {
+        ++last;
+        maxValue = std::max(maxValue, correlationAt(x, e0, last, correl));
+      } else {
+        break;
+      }
+    }
   }
   return maxValue;
+}
+
+float CandidateFinder::correlationAt(const float* x, double e0, int lag, std::vector<float>& correl) {
+  const size_t i = static_cast<size_t>(lag - sizes_.start);
+  if (computed_[i]) return correl[i];
+  double energy = 0.0;
+  for (int k = 0; k < sizes_.size; ++k) energy += static_cast<double>(x[lag + k]) * x[lag + k];
+  energy = std::max(energy, 1.0);
+  const float sum = dotProduct(x, x + lag, static_cast<size_t>(sizes_.size));
+  correl[i] = static_cast<float>(sum / std::sqrt(e0 * energy + 10000.0));
+  computed_[i] = 1;
+  return correl[i];
 }
 
 void CandidateFinder::find(const float* full, const float* decimated, std::vector<float>& correl,
@@ -144,7 +179,15 @@ void CandidateFinder::find(const float* full, const float* decimated, std::vecto
 
   // Fine search at the full rate around the surviving lags.
   const float fineMax = fineCorrelation(full, correl);
-  pickPeaks(correl.data(), sizes_.nlags, fineMax, sizes_.start);
+  pickPeaks(correl.data(), sizes_.nlags, fineMax, sizes_.start, computed_.data());
+  // A period between two whole lags shows a lower correlation at both than its double shows at a
+  // whole lag; the height of the parabola through the peak and its neighbours is the fair value.
+  for (size_t p = 0; p < peakLags_.size(); ++p) {
+    const auto i = static_cast<size_t>(peakLags_[p] - sizes_.start);
+    const float y0 = correl[i - 1], y1 = correl[i], y2 = correl[i + 1];
+    const float b = y0 + y2 - 2.0f * y1;
+    if (b < -0.000001f) peakVals_[p] = y1 - (y0 - y2) * (y0 - y2) / (8.0f * b);
+  }
   prune();
 
   cands.clear();

@@ -4,9 +4,11 @@
 //      dStart .. dStart + dNlags - 1);
 //   2. peak picking above cand_thresh of the maximum, parabolic refinement to a full-rate lag,
 //      weighting against long lags, pruning to the n_cands - 1 strongest;
-//   3. fine correlation at the full rate over 7 lags around each surviving lag (stored in the
-//      frame's correl array, indexed by lag - start);
-//   4. peak picking and pruning again, then one candidate per peak plus the unvoiced one.
+//   3. fine correlation at the full rate over 7 lags around each surviving lag, more while the
+//      largest value of a run lies on its edge (stored in the frame's correl array, indexed by
+//      lag - start);
+//   4. peak picking (only where both neighbours were computed) and pruning again, then one
+//      candidate per peak plus the unvoiced one.
 #include <cstdint>
 #include <vector>
 
@@ -42,10 +44,12 @@ class CandidateFinder {
   void find(const float* full, const float* decimated, std::vector<float>& correl, std::vector<Candidate>& cands);
 
  private:
-  void pickPeaks(const float* values, int count, float maxValue, int firstLag);
+  // computed, when given, marks the values that were computed; others are no peak's neighbours.
+  void pickPeaks(const float* values, int count, float maxValue, int firstLag, const char* computed = nullptr);
   void prune();
   float coarseCorrelation(const float* decimated);
   float fineCorrelation(const float* full, std::vector<float>& correl);
+  float correlationAt(const float* x, double e0, int lag, std::vector<float>& correl);
 
   CandidateSizes sizes_;
   std::vector<float> coarse_;     // dNlags coarse correlation values
@@ -53,6 +57,7 @@ class CandidateFinder {
   std::vector<float> peakVals_;
   std::vector<int> peakLags_;
   std::vector<int> coarseLags_;   // refined full-rate lags of the coarse peaks
+  std::vector<char> computed_;    // which fine correlation values were computed
 };
 
 }  // namespace velmora::f0

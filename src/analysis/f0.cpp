@@ -13,6 +13,8 @@
 namespace velmora::f0 {
 namespace {
 
+constexpr double kDecimatedRatePerMaxF0 = 2.5;
+
 // Add a half and truncate toward zero (subtract for negatives).
 int roundHalfAway(double x) { return static_cast<int>(x >= 0.0 ? x + 0.5 : x - 0.5); }
 
@@ -85,7 +87,11 @@ F0Sizes deriveSizes(F0Tracker& t, double sampFreq) {
     t.note("F0: Optimum order limited to " + std::to_string(kMaxLpcOrder));
     s.order = kMaxLpcOrder;
   }
-  s.decimate = std::max(1, static_cast<int>(sampFreq / 2000.0));
+  // About 2 kHz, but never so far that max_f0 lies near or above the decimated Nyquist
+  // frequency (the coarse search could not see it): the decimated rate stays at least
+  // 2.5 * max_f0. The default 550 Hz keeps the factors 5, 11 and 22.
+  s.decimate = std::max(1, std::min(static_cast<int>(sampFreq / 2000.0),
+                                    static_cast<int>(sampFreq / (kDecimatedRatePerMaxF0 * t.param(MaxF0)))));
   s.dStart = std::max(1, s.start / s.decimate);
   s.dStep = s.step / s.decimate;
   s.dNlags = s.nlags / s.decimate + 1;

@@ -30,23 +30,32 @@ void F0Track::clear() {
   valid_ = false;
 }
 
-void F0Track::compute(const int16_t* samples, size_t n, int sampFreq) {
+void F0Track::compute(const int16_t* samples, size_t n, int sampFreq) { compute(samples, n, sampFreq, computeF0); }
+
+void F0Track::compute(const int16_t* samples, size_t n, int sampFreq, const F0PieceTracker& trackPiece) {
   values_.clear();
   diagnostics_.clear();
   try {
     std::vector<float> piece;
     std::vector<float> pieceValues;
     size_t offset = 0;
+    bool anyTracked = false;
     for (size_t length : f0PieceLengths(n, sampFreq)) {
       piece.resize(length);
       for (size_t i = 0; i < length; ++i) piece[i] = static_cast<float>(samples[offset + i]);
       offset += length;
       // Each piece has its own tracker: nothing carries over a piece boundary.
-      if (computeF0(piece.data(), length, sampFreq, kF0TrackMinHz, kF0TrackMaxHz, kF0FramesPerSecond, pieceValues,
-                    &diagnostics_)) {
+      if (trackPiece(piece.data(), length, sampFreq, kF0TrackMinHz, kF0TrackMaxHz, kF0FramesPerSecond, pieceValues,
+                     &diagnostics_)) {
         values_.insert(values_.end(), pieceValues.begin(), pieceValues.end());
+        anyTracked = true;
+      } else {
+        // Unvoiced for the failed piece, so the values after it keep their times.
+        values_.insert(values_.end(), f0ValueCount(length, sampFreq, kF0FramesPerSecond), 0.0f);
       }
     }
+    // Nothing tracked at all (a rate the tracker refuses): an empty track, not one of zeros.
+    if (!anyTracked) values_.clear();
   } catch (const std::bad_alloc&) {
     // Out of memory: the track keeps the pieces done so far, as when a piece fails.
   }

@@ -5,10 +5,12 @@
 //   1. split (f0PieceLengths);
 //   2. per piece: convert its 16-bit samples to floats, computeF0 with a fresh tracker
 //      (min 60 Hz, max 1400 Hz, 90 frames per second);
-//   3. concatenate; a piece whose tracking fails contributes nothing.
+//   3. concatenate; a piece whose tracking fails contributes zeros (unvoiced) for its values, so
+//      later values keep their times; when no piece succeeds the track is empty.
 // The trackers' diagnostics of the last compute() are kept, in order, for the caller to show.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,9 +25,15 @@ inline constexpr int kF0PieceSeconds = 10;
 // as x - j < 2 with x = n / sampFreq / 10 in single precision) the rest is the last piece.
 std::vector<size_t> f0PieceLengths(size_t n, int sampFreq);
 
+// Tracks one piece as computeF0 does; a seam for tests of a failing piece.
+using F0PieceTracker = std::function<bool(const float* samples, size_t n, int sampFreq, int minF0, int maxF0,
+                                          int framesPerSecond, std::vector<float>& values,
+                                          std::vector<std::string>* diagnostics)>;
+
 class F0Track {
  public:
   void compute(const int16_t* samples, size_t n, int sampFreq);
+  void compute(const int16_t* samples, size_t n, int sampFreq, const F0PieceTracker& trackPiece);
   void invalidate() { valid_ = false; }
   void clear();
 

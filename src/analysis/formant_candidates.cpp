@@ -18,7 +18,10 @@ class Enumerator {
 
  private:
   bool fits(int resonance, int slot) const {
-    const double f = resonances_[static_cast<size_t>(resonance)].frequencyHz;
+    const Resonance& r = resonances_[static_cast<size_t>(resonance)];
+    // A spare pole, not a formant (see the header).
+    if (r.bandwidthHz > kBroadestFormantHz && r.bandwidthHz > kBroadestRelativeBandwidth * r.frequencyHz) return false;
+    const double f = r.frequencyHz;
     return f >= kSlotTable[static_cast<size_t>(slot)].minimumHz && f <= kSlotTable[static_cast<size_t>(slot)].maximumHz;
   }
 

@@ -11,6 +11,9 @@
 //   - no resonances left while s is empty: the search goes on at s + 1 from the resonance after
 //     the last one assigned.
 // At most kMaxCandidates are kept. Without resonances the one candidate leaves every slot empty.
+// A resonance broader than kBroadestFormantHz and than kBroadestRelativeBandwidth times its
+// frequency fits no slot: such a pole models the spectral slope or the gap between harmonics.
+// Offered to a slot it was cheaper than leaving the slot empty and pushed the real formants up.
 #include <array>
 #include <vector>
 
@@ -20,6 +23,8 @@ namespace velmora::formant {
 
 constexpr int kFormantSlots = 5;
 constexpr int kMaxCandidates = 300;
+constexpr double kBroadestFormantHz = 300.0;
+constexpr double kBroadestRelativeBandwidth = 0.4;
 
 struct SlotRange {
   double nominalHz;

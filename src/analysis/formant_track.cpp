@@ -20,37 +20,55 @@ int FormantTrack::compute(const int16_t* samples, size_t n, int sampleRateHz) {
     return 0;
   }
   try {
-    std::vector<int16_t> signal = resampleToAnalysisRate(samples, n, sampleRateHz);
-    const size_t m = signal.size();
+    // Frames are analysed as the 10 kHz signal is made; only the samples from the current
+    // frame's start are held, not a copy of the whole recording.
+    AnalysisRateStream stream(samples, n, sampleRateHz);
+    const size_t m = stream.size();
     const size_t frameCount = m >= kWindowSamples ? (m - kWindowSamples) / kFrameStepSamples + 1 : 0;
-    // Pre-emphasis reads one sample past the window; the last frame finds a zero there.
-    signal.push_back(0);
+    std::vector<int16_t> window;
+    window.reserve(kWindowSamples + 1);
+    size_t made = 0;  // 10 kHz samples taken from the stream
 
     std::vector<FrameResonances> analysed(frameCount);
     std::vector<std::complex<double>> roots;
     for (size_t f = 0; f < frameCount; ++f) {
+      if (f > 0) window.erase(window.begin(), window.begin() + static_cast<long>(kFrameStepSamples));
+      // Pre-emphasis reads one sample past the window; the last frame finds a zero there.
+      while (window.size() < kWindowSamples + 1) {
+        window.push_back(made < m ? stream.next() : int16_t{0});
+        ++made;
+      }
       if (f > 0) solver_.resetEstimates(kLpcOrder);
-      const FrameLpc lpc = lpc_.analyse(signal.data() + f * kFrameStepSamples, kWindowSamples, kLpcOrder, kPreEmphasis,
-                                        kStabilityDb, LpcWindow::Hanning);
+      const FrameLpc lpc =
+          lpc_.analyse(window.data(), kWindowSamples, kLpcOrder, kPreEmphasis, kStabilityDb, LpcWindow::Hanning);
       FrameResonances& frame = analysed[f];
       frame.rms = lpc.rms;
-      if (lpc.ok && solver_.solve(lpc.coefficients.data(), kLpcOrder, roots))
+      if (lpc.ok && solver_.solve(lpc.coefficients.data(), kLpcOrder, roots)) {
         frame.resonances = resonancesFromRoots(roots, lpc.coefficients, lpc.rms, kAnalysisRateHz);
-      frame.candidates = mappingCandidates(frame.resonances);
+        frame.resonances.shrink_to_fit();  // kept for every frame until the back-trace
+      }
     }
     lpc_.releaseCaches();
 
-    const std::vector<SlotValues> slots = trackFormantSlots(analysed);
+    // The candidates are enumerated again when asked for rather than kept for every frame: a
+    // long recording would need hundreds of megabytes for them.
+    std::vector<Candidate> candidates;
     frames_.resize(frameCount);
-    for (size_t f = 0; f < frameCount; ++f) {
-      FormantFrame& out = frames_[f];
-      out.f1Hz = static_cast<float>(slots[f][0].frequencyHz);
-      out.f2Hz = static_cast<float>(slots[f][1].frequencyHz);
-      out.f3Hz = static_cast<float>(slots[f][2].frequencyHz);
-      out.f4Hz = static_cast<float>(slots[f][3].frequencyHz);
-      out.startSample = static_cast<int32_t>(f * kFrameStepSamples);
-      out.drawable = 1;
-    }
+    traceFormantSlots(
+        analysed,
+        [&](size_t t) -> const std::vector<Candidate>& {
+          candidates = mappingCandidates(analysed[t].resonances);
+          return candidates;
+        },
+        [this](size_t f, const SlotValues& slots) {
+          FormantFrame& out = frames_[f];
+          out.f1Hz = static_cast<float>(slots[0].frequencyHz);
+          out.f2Hz = static_cast<float>(slots[1].frequencyHz);
+          out.f3Hz = static_cast<float>(slots[2].frequencyHz);
+          out.f4Hz = static_cast<float>(slots[3].frequencyHz);
+          out.startSample = static_cast<int32_t>(f * kFrameStepSamples);
+          out.drawable = 1;
+        });
   } catch (const std::bad_alloc&) {
     lpc_.releaseCaches();
     frames_.clear();

@@ -139,6 +139,31 @@ TEST(F0TrackCompute, ARateTheTrackerRefusesGivesAnEmptyValidTrack) {
   EXPECT_TRUE(track.diagnostics().empty());
 }
 
+TEST(F0TrackCompute, AFailedMiddlePieceIsUnvoicedAndLaterValuesKeepTheirTimes) {
+  const int rate = 11025;
+  const std::vector<int16_t> samples = tone(200.0, rate, 35 * static_cast<size_t>(rate));
+  F0Track whole;
+  whole.compute(samples.data(), samples.size(), rate);
+
+  int piece = 0;
+  const auto failSecond = [&piece](const float* s, size_t n, int r, int lo, int hi, int fps, std::vector<float>& v,
+                                   std::vector<std::string>* d) {
+    if (piece++ == 1) {
+      v.clear();
+      return false;
+    }
+    return computeF0(s, n, r, lo, hi, fps, v, d);
+  };
+  F0Track broken;
+  broken.compute(samples.data(), samples.size(), rate, failSecond);
+  ASSERT_EQ(piece, 3);  // 10 s, 10 s, 15 s
+  ASSERT_EQ(broken.count(), whole.count());
+  for (size_t i = 0; i < broken.count(); ++i) {
+    if (i >= 900 && i < 1800) EXPECT_EQ(broken.values()[i], 0.0f) << i;
+    else EXPECT_EQ(broken.values()[i], whole.values()[i]) << i;
+  }
+}
+
 TEST(LiveF0, SilenceReportsZero) {
   const std::vector<int16_t> silence(1024, 0);
   for (int rate : {11025, 22050, 44100}) EXPECT_EQ(estimateLiveF0(silence.data(), silence.size(), rate), 0.0f);
