@@ -18,6 +18,7 @@
 #include "core/config_files.h"
 #include "core/language.h"
 #include "dialogs/client_commands.h"
+#include "dialogs/print_commands.h"
 #include "document/take_recovery.h"
 #include "platform/display_modes.h"
 #include "platform/qt_wave_in.h"
@@ -157,6 +158,8 @@ int runVelmora(int argc, char** argv) {
   ui.setParent(&window);
   ClientCommands clients(window, ui, settings.programFolder);
   clients.install();
+  PrintCommands printing(window, ui, settings.programFolder, [&clients] { return clients.openClient(); });
+  printing.install();
   window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   window.showMaximized();
   if (options.splash) {
