@@ -39,6 +39,19 @@ std::vector<uint8_t> rgbRows(const QImage& image) {
 }
 }  // namespace
 
+QImage exportBitmapImage(const AnalysisView& view) {
+  QImage image(view.width(), exportBitmapHeight(view.height()), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  ViewScene scene = view.scene();
+  scene.geometry.infoTop -= 30;
+  scene.geometry.spectralTop -= 30;
+  scene.geometry.waveTop -= 30;
+  QPainter p(&image);
+  p.scale(1.0, scene.geometry.verticalStretch());
+  paintView(p, scene, view.logicalClientSize());
+  return image;
+}
+
 PrintCommands::PrintCommands(ClientFrame& frame, Interaction& ui, std::filesystem::path workingFolder,
                              std::function<ClientRecord()> openClient)
     : frame_(frame), ui_(ui), folder_(std::move(workingFolder)), openClient_(std::move(openClient)) {
@@ -143,19 +156,7 @@ void PrintCommands::exportBitmap() {
   const auto target = ui_.chooseSaveFile(request);
   if (!target) return;
   BusyCursor busy;
-  const AnalysisView& view = *frame_.view();
-  QImage image(view.width(), exportBitmapHeight(view.height()), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    // The panes drawn 30 pixels higher: the bitmap leaves out the band above them.
-    ViewScene scene = view.scene();
-    scene.geometry.infoTop -= 30;
-    scene.geometry.spectralTop -= 30;
-    scene.geometry.waveTop -= 30;
-    QPainter p(&image);
-    p.scale(1.0, scene.geometry.verticalStretch());
-    paintView(p, scene, view.logicalClientSize());
-  }
+  const QImage image = exportBitmapImage(*frame_.view());
   struct stat before {};
   const bool existed = ::stat(target->c_str(), &before) == 0;
   if (!writeFileAtomically(*target, encodeBmp24(image.width(), image.height(), rgbRows(image)))) {

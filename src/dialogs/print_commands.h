@@ -6,6 +6,7 @@
 //
 //   PrintCommands printing(frame, ui, workingFolder, [&] { return clients.openClient(); });
 //   printing.install();   // registers the five command handlers with the frame
+#include <QImage>
 #include <QPrinter>
 #include <filesystem>
 #include <functional>
@@ -18,6 +19,12 @@
 #include "presentation/report_layout.h"
 
 namespace velmora {
+
+class AnalysisView;
+
+// The view's panes as the bitmap export draws them: as wide as the view, 130 pixels lower
+// when the view is at least 600 high (else 30), the panes moved 30 pixels up.
+QImage exportBitmapImage(const AnalysisView& view);
 
 class PrintCommands {
  public:

@@ -24,7 +24,9 @@ std::string encodeBmp24(int width, int height, const std::vector<uint8_t>& rgb) 
   std::string out;
   out.reserve(kBmpHeaderBytes + rowBytes * static_cast<size_t>(height));
   out += "BM";
-  put32(out, 0);  // file size: left 0, as readers take it from the information header
+  // The file's size, where the earlier program wrote 0: readers such as ImageMagick take a
+  // 0 there for a damaged file.
+  put32(out, static_cast<uint32_t>(kBmpHeaderBytes + rowBytes * static_cast<size_t>(height)));
   put32(out, 0);  // reserved
   put32(out, kBmpHeaderBytes);
   put32(out, 40);

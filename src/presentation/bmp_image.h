@@ -1,6 +1,6 @@
 #pragma once
 // "Export graph as a bmp file...": the bitmap's size for the view's client area and the file
-// layout: "BM" header (size field 0, pixel data at 54), a 40-byte information header, no
+// layout: "BM" header (the file's size, pixel data at 54), a 40-byte information header, no
 // palette, 24-bit rows stored bottom-up, each padded to a multiple of four bytes.
 #include <cstdint>
 #include <string>

@@ -132,6 +132,7 @@ TEST(BitmapExport, HeightAndFileLayout) {
   const std::string bmp = encodeBmp24(2, 2, rgb);
   ASSERT_EQ(bmp.size(), 54u + 16u);
   EXPECT_EQ(bmp.substr(0, 2), "BM");
+  EXPECT_EQ(bmp.substr(2, 4), std::string("\x46\0\0\0", 4));  // 70 bytes
   EXPECT_EQ(bmp[10], 54);
   EXPECT_EQ(bmp[14], 40);
   EXPECT_EQ(bmp[28], 24);
