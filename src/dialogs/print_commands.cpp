@@ -56,6 +56,9 @@ PrintCommands::PrintCommands(ClientFrame& frame, Interaction& ui, std::filesyste
                              std::function<ClientRecord()> openClient)
     : frame_(frame), ui_(ui), folder_(std::move(workingFolder)), openClient_(std::move(openClient)) {
   printer_.setDocName(QString::fromStdString(tr(str::PrintJobName)));
+  // The page is 800 units (8 inches) wide: narrow margins keep the panes' right edge on it.
+  printer_.setPageMargins(QMarginsF(kReportMarginMm, kReportMarginMm, kReportMarginMm, kReportMarginMm),
+                          QPageLayout::Millimeter);
 }
 
 void PrintCommands::install() {
@@ -95,6 +98,10 @@ std::optional<PrintOptions> PrintCommands::askOptions(const std::string& title) 
 void PrintCommands::printTo(QPrinter& printer) {
   BusyCursor busy;
   printer.setFromTo(1, 1);
+  // "Print to File" writes patient data: a new file is the user's only.
+  const std::string file = printer.outputFileName().toStdString();
+  struct stat before {};
+  const bool newFile = !file.empty() && ::stat(file.c_str(), &before) != 0;
   QPainter p;
   if (!p.begin(&printer)) return;
   ReportPageSetup s;
@@ -105,6 +112,7 @@ void PrintCommands::printTo(QPrinter& printer) {
   s.dpiY = printer.logicalDpiY();
   paintReportPage(p, s, gatherReportContent(reportSource()), printScene(frame_.view()->scene(), options_.grayScale));
   p.end();
+  if (newFile) ::chmod(file.c_str(), 0600);
 }
 
 void PrintCommands::print() {

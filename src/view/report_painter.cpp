@@ -96,7 +96,9 @@ void paintFoot(QPainter& p, const ReportPageSetup& s, int stretch) {
 ViewScene printScene(const ViewScene& screen, bool grayScale) {
   ViewScene s = screen;
   ViewGeometry& g = s.geometry;
-  const int infoAbove = g.spectralTop - g.infoTop;
+  // The header band as far above the spectral pane as on a 768-high screen, whatever the
+  // screen's own vertical offset.
+  const int infoAbove = g.largeLayout ? 80 : 50;
   const int screenWidth = g.graphWidth;
   g.graphLeft = kPageGraphLeft;
   g.graphWidth = kPageGraphWidth;

@@ -46,7 +46,8 @@ bool writeReportPdf(const std::filesystem::path& target, ReportPageSetup setup, 
     writer.setCreator(QStringLiteral("Velmora"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
                                      setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                     QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter));
+                                     QMarginsF(kReportMarginMm, kReportMarginMm, kReportMarginMm, kReportMarginMm),
+                                     QPageLayout::Millimeter));
     QPainter p;
     if (p.begin(&writer)) {
       setup.dpiX = writer.logicalDpiX();

@@ -10,6 +10,8 @@ namespace velmora {
 
 // The page's resolution in the PDF (a printer's usual 300 dpi).
 inline constexpr int kReportPdfDpi = 300;
+// The page is 800 units (about 8 inches) wide: margins this narrow keep all of it on A4.
+inline constexpr double kReportMarginMm = 4.0;
 
 // setup's resolution is taken from the PDF; its orientation sets the page's.
 bool writeReportPdf(const std::filesystem::path& target, ReportPageSetup setup, const ReportContent& content,

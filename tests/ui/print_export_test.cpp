@@ -77,6 +77,9 @@ TEST_F(PrintExportTest, PrintsThePageThroughQPrinterToAPdfFile) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString((folder / "printed.pdf").string()));
   printing->printTo(printer);
+  struct stat st {};
+  ASSERT_EQ(::stat((folder / "printed.pdf").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
   const ProcessResult r = runProcess("/usr/bin/pdftotext", {"-layout", (folder / "printed.pdf").string(), "-"});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
   EXPECT_NE(r.out.find("Client: Ann"), std::string::npos) << r.out;
