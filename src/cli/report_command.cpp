@@ -3,7 +3,9 @@
 // velmora-cli report FILE.wav --pdf OUT.pdf [same options]
 // The printed page of a recording (a client's numbered one, or any file as "Other Files")
 // written as a PDF through the view's own renderer, gray-scale unless --colour as the print
-// dialog starts. Runs on the offscreen platform: no display needed.
+// dialog starts. A client's page follows the language of the working folder ("lang.dat") in
+// its dates; "Other Files" pages are in English. Runs on the offscreen platform: no display
+// needed.
 #include <QGuiApplication>
 #include <charconv>
 #include <iostream>
@@ -16,6 +18,7 @@
 #include "cli/stderr_interaction.h"
 #include "clients/client_register.h"
 #include "clients/recording_names.h"
+#include "core/config_files.h"
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
@@ -127,6 +130,8 @@ int runReport(const std::vector<std::string>& args) {
       return 2;
     }
     source.workingFolder = std::filesystem::current_path();
+    // Dates and the birth date follow the working folder's interface language.
+    source.language = readLanguage(source.workingFolder);
     source.client = findClient(*o->client);
     if (!source.client) {
       std::cerr << "velmora-cli report: no client " << *o->client << " in " << kRegisterFileName << "\n";
@@ -163,6 +168,7 @@ int runReport(const std::vector<std::string>& args) {
   QGuiApplication app(argc, argv);
 
   ReportPageSetup setup;
+  setup.language = source.language;
   setup.options = o->print;
   setup.landscape = o->landscape;
   AnalysisResults results;

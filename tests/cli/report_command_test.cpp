@@ -119,6 +119,18 @@ TEST_F(CliReport, PageCarriesHeaderTitlePersonalInformationAndWrappedNotes) {
   EXPECT_NE(bare.find("Client: Demo Client"), std::string::npos);
 }
 
+TEST_F(CliReport, DatesFollowTheWorkingFoldersLanguage) {
+  for (const auto& [language, birthDate] : {std::pair<char, const char*>{'\1', "12\\04\\1985"},
+                                            {'\2', "1985\\12\\04"},
+                                            {'\3', "12\\04\\1985"}}) {
+    dir.writeBytes("demo/lang.dat", std::string(1, language) + std::string(3, '\0'));
+    const ProcessResult r = report({});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    const std::string text = pdfText(dir / "out.pdf");
+    EXPECT_NE(text.find(birthDate), std::string::npos) << int(language) << "\n" << text;
+  }
+}
+
 TEST_F(CliReport, SpectrogramIsInColourOnlyWithColour) {
   ASSERT_EQ(report({"--colour"}).exitStatus, 0);
   const Colours colour = pageColours(dir / "out.pdf", dir / "colour");
