@@ -9,6 +9,7 @@
 #include "clients/recording_names.h"
 #include "core/atomic_file.h"
 #include "core/message_ids.h"
+#include "core/private_files.h"
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "dialogs/print_options_dialog.h"
@@ -112,7 +113,7 @@ void PrintCommands::printTo(QPrinter& printer) {
   s.dpiY = printer.logicalDpiY();
   paintReportPage(p, s, gatherReportContent(reportSource()), printScene(frame_.view()->scene(), options_.grayScale));
   p.end();
-  if (newFile) ::chmod(file.c_str(), 0600);
+  if (newFile) ::chmod(file.c_str(), kPrivateFileMode);
 }
 
 void PrintCommands::print() {
@@ -165,14 +166,9 @@ void PrintCommands::exportBitmap() {
   if (!target) return;
   BusyCursor busy;
   const QImage image = exportBitmapImage(*frame_.view());
-  struct stat before {};
-  const bool existed = ::stat(target->c_str(), &before) == 0;
-  if (!writeFileAtomically(*target, encodeBmp24(image.width(), image.height(), rgbRows(image)))) {
+  // Through the atomic writer: a new file is the user's only, one replaced keeps its mode.
+  if (!writeFileAtomically(*target, encodeBmp24(image.width(), image.height(), rgbRows(image))))
     showMessage(ui_, msg::ErrorSavingFile);
-    return;
-  }
-  // A new file holds patient data: the user's only. One that existed keeps its mode.
-  ::chmod(target->c_str(), existed ? (before.st_mode & 07777) : 0600);
 }
 
 }  // namespace velmora

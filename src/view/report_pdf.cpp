@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "core/private_files.h"
 #include "core/string_ids.h"
 #include "core/string_table.h"
 
@@ -21,7 +22,7 @@ std::filesystem::path makeTemporary(const std::filesystem::path& target) {
   std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) return {};
-  ::fchmod(fd, 0600);
+  ::fchmod(fd, kPrivateFileMode);
   ::close(fd);
   return pattern;
 }
@@ -57,7 +58,11 @@ bool writeReportPdf(const std::filesystem::path& target, ReportPageSetup setup, 
     }
   }
   std::error_code ec;
-  if (ok) ok = ::chmod(temp.c_str(), 0600) == 0 && syncFile(temp);
+  // A file replaced keeps its mode; a new one stays the user's only.
+  struct stat old {};
+  if (ok && ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    ok = ::chmod(temp.c_str(), old.st_mode & 07777) == 0;
+  if (ok) ok = syncFile(temp);
   if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) std::filesystem::remove(temp, ec);
   return ok;
