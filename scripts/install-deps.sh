@@ -8,7 +8,7 @@ PACKAGES=(
   libasound2-dev libasound2-plugins libpulse-dev libmpg123-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   pulseaudio pulseaudio-utils
-  xvfb xauth openbox imagemagick librsvg2-bin
+  xvfb xauth openbox imagemagick librsvg2-bin poppler-utils
   desktop-file-utils appstream lintian dpkg-dev file
   sox lame espeak-ng python3 python3-dbf python3-numpy praat
   fonts-liberation fonts-dejavu

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "core/string_ids.h"
+#include "core/string_table.h"
 #include "presentation/command_ids.h"
 
 namespace velmora {
@@ -43,13 +45,15 @@ MainMenu buildMainMenu(QMenuBar* bar, QWidget* owner) {
           {{cmd::NewClient, "&New..."}, {cmd::OpenClient, "&Open..."},
            {cmd::PersonalInformation, "P&ersonal Information..."}, {cmd::DeleteClient, "&Delete"}, {0, ""},
            {cmd::Backup, "&Backup..."}, {0, ""}, {cmd::Exit, "E&xit"}});
+  const std::string pdfText = tr(str::ExportReportPdf);
   m.files = addMenu(bar, m, owner, "&Files",
                     {{cmd::OpenRecording, "&Open..."}, {cmd::SaveChanges, "&Save Changes..."},
                      {cmd::DeleteRecording, "&Delete"}, {cmd::Import, "&Import..."}, {0, ""},
                      {cmd::EditNotes, "&Edit Notes..."}, {cmd::CleanTexts, "Clean Texts"},
                      {cmd::ExportLabels, "Export Labels..."}, {cmd::ImportLabels, "Import Labels..."},
                      {cmd::Properties, "P&roperties..."}, {0, ""},
-                     {cmd::ExportBitmap, "Export graph as a bmp file..."}, {cmd::Print, "&Print...", "Ctrl+P"},
+                     {cmd::ExportBitmap, "Export graph as a bmp file..."}, {cmd::ExportReportPdf, pdfText.c_str()},
+                     {cmd::Print, "&Print...", "Ctrl+P"},
                      {cmd::PrintPreview, "&Print Preview"}, {cmd::PrintSetup, "P&rint Setup..."}});
   m.audio = addMenu(bar, m, owner, "&Audio", {{cmd::Play, "&Play"}, {cmd::Record, "&Record"}});
   QMenu* edit = m.audio->addMenu(QStringLiteral("&Edit"));

@@ -19,6 +19,7 @@
 #include "core/config_files.h"
 #include "core/language.h"
 #include "dialogs/client_commands.h"
+#include "dialogs/print_commands.h"
 #include "document/take_recovery.h"
 #include "platform/display_modes.h"
 #include "platform/qt_wave_in.h"
@@ -162,6 +163,8 @@ int runVelmora(int argc, char** argv) {
   volumes->start(settings.recordInputChoice);
   ClientCommands clients(window, ui, settings.programFolder);
   clients.install();
+  PrintCommands printing(window, ui, settings.programFolder, [&clients] { return clients.openClient(); });
+  printing.install();
   window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   window.showMaximized();
   if (options.splash) {

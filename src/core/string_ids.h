@@ -70,7 +70,12 @@ inline constexpr int FileWord = 112;              // "File" (a printed title is 
 inline constexpr int PrintPreview = 116;          // "Print Preview"
 inline constexpr int PrintJobName = 170;          // "Print"
 inline constexpr int PrintedFileDate = 171;       // " File %d - Date: %02d/%02d/%04d"
+inline constexpr int PrintFootCredit = 172;       // "Printed with Velmora" (the page foot, left)
+inline constexpr int PrintFootAddress = 173;      // "Voice analysis report" (the page foot, right)
 inline constexpr int RegistrationPrefix = 222;    // "  Reg.: "
+inline constexpr int ExportReportPdf = 223;       // "Export Report as PDF..."
+inline constexpr int PdfFileFilter = 224;         // "PDF File (*.pdf)|*.pdf|"
+inline constexpr int BitmapFileFilter = 225;      // "Bitmap (*.bmp)|*.bmp|"
 
 // Backup and restore
 inline constexpr int BackupClientsPrompt = 194;   // "Select the Clients You want to send to Backup:"

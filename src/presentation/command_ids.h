@@ -23,6 +23,8 @@ inline constexpr int ExportBitmap = 32801;
 inline constexpr int Print = 57607;
 inline constexpr int PrintPreview = 57609;
 inline constexpr int PrintSetup = 57606;
+// The printed page written to a PDF file, without a printer.
+inline constexpr int ExportReportPdf = 32895;
 // The labels as a Praat TextGrid, out and in.
 inline constexpr int ExportLabels = 32893;
 inline constexpr int ImportLabels = 32894;

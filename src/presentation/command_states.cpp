@@ -24,6 +24,7 @@ CommandState commandState(int id, const FrameState& s) {
     case cmd::Properties: return {s.loaded, false};
     case cmd::PrintPreview:
     case cmd::ExportBitmap:
+    case cmd::ExportReportPdf:
     case cmd::Print: return {s.loaded && idle, false};
     case cmd::RecordSettings: return {!s.recording, false};
     case cmd::EditNotes: return {s.loaded && s.recordingNumber != -1, false};

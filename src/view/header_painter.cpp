@@ -29,7 +29,9 @@ void paintHeaderBand(QPainter& p, const ViewScene& scene) {
   p.setFont(viewFont("Verdana", 25, true));
   const int y = g.infoTop + (g.largeLayout ? 20 : 5);
   const int titleId = isPowerSpectrumMode(scene.mode) ? str::PowerSpectrumTitle : str::SpectrogramTitle;
-  drawTextAt(p, g.graphLeft - 80, y, qs(tr(titleId)));
+  // A printed page puts the panes 40 units from the paper's edge: the title stays on it.
+  const int titleX = scene.printing ? std::max(0, g.graphLeft - 80) : g.graphLeft - 80;
+  drawTextAt(p, titleX, y, qs(tr(titleId)));
   const int timeX = g.graphLeft + g.graphWidth - 520 + (scene.language == Korean ? 20 : 0);
   drawTextAt(p, timeX, y, qs(tr(str::TimeCaption) + durationText(shownSeconds(scene))));
 }

@@ -37,7 +37,7 @@ void paintF0Scale(QPainter& p, const ViewScene& scene) {
   const int left = f0ScaleLeft(g);
   p.fillRect(QRect(left, g.spectralTop, 50, g.spectralHeight), Qt::white);
   p.setFont(viewFont("Arial", 11, true));
-  p.setPen(f0DotColour(scene.scheme));
+  p.setPen(paneColour(scene, f0DotColour(scene.scheme)));
   for (const AxisText& l : f0ScaleTexts(g, scene.f0Min, scene.f0Max))
     drawTextRight(p, l.x, l.y, l.width, QString::fromStdString(l.text));
 }
@@ -49,7 +49,7 @@ void paintF0Curve(QPainter& p, const ViewScene& scene) {
   const F0Curve curve = f0CurveDots(*scene.f0Values, true, F0Pane{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight},
                                     b.sampleCount(), b.visibleStart, b.visibleEnd,
                                     F0DisplayRange{scene.f0Min, scene.f0Max}, scene.scheme);
-  const QColor colour = QColor::fromRgb(curve.colourRgb);
+  const QColor colour = paneColour(scene, QColor::fromRgb(curve.colourRgb));
   for (const DotBox& d : curve.dots) fillDot(p, colour, d.left, d.top, d.right, d.bottom);
 }
 
@@ -61,7 +61,7 @@ void paintFormantOverlay(QPainter& p, const ViewScene& scene) {
       *scene.formants, PaneGeometry{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight}, scene.spectrogramTopHz,
       VisibleRange{b.sampleCount(), b.visibleStart, b.visibleEnd}, scene.scheme, scene.f0Values);
   for (const FormantDot& d : dots)
-    fillDot(p, QColor(d.colour.red, d.colour.green, d.colour.blue), d.left, d.top, d.right, d.bottom);
+    fillDot(p, paneColour(scene, QColor(d.colour.red, d.colour.green, d.colour.blue)), d.left, d.top, d.right, d.bottom);
 }
 
 }  // namespace velmora

@@ -21,13 +21,13 @@ void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
   if (drawing.clearToWhite) p.fillRect(QRect(pane.left, pane.top, pane.width(), pane.height()), Qt::white);
   for (const ColumnSpan& span : drawing.spans) {
     if (span.bottom <= span.top) continue;
-    p.fillRect(QRect(span.x, span.top, 1, span.bottom - span.top), qcolour(span.colour));
+    p.fillRect(QRect(span.x, span.top, 1, span.bottom - span.top), paneColour(scene, qcolour(span.colour)));
   }
   for (const Polyline& line : drawing.lines) {
     if (line.points.size() < 2) continue;
     QPolygon polygon(static_cast<int>(line.points.size()));
     for (size_t i = 0; i < line.points.size(); ++i) polygon.setPoint(static_cast<int>(i), line.points[i].x, line.points[i].y);
-    p.setPen(QPen(qcolour(line.colour), line.penWidth));
+    p.setPen(QPen(paneColour(scene, qcolour(line.colour)), line.penWidth));
     p.drawPolyline(polygon);
   }
   p.restore();

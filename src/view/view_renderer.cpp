@@ -10,6 +10,12 @@ QFont viewFont(const char* family, int pixelHeight, bool bold) {
   return f;
 }
 
+QColor paneColour(const ViewScene& scene, const QColor& colour) {
+  if (!scene.grayScale) return colour;
+  const int g = qGray(colour.rgb());
+  return QColor(g, g, g);
+}
+
 void drawBox(QPainter& p, int left, int top, int right, int bottom) {
   p.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }

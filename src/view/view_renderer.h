@@ -49,6 +49,9 @@ QFont viewFont(const char* family, int pixelHeight, bool bold);
 // (right - 1, bottom - 1) with the current pen, the inside filled with the current brush.
 void drawBox(QPainter& p, int left, int top, int right, int bottom);
 
+// A colour of the panes as the scene draws it: its gray in a gray-scale print.
+QColor paneColour(const ViewScene& scene, const QColor& colour);
+
 // Blue dots for schemes 0 and 2, red for scheme 1.
 QColor f0DotColour(int scheme);
 QColor formantColour(int scheme, int slot);

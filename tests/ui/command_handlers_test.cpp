@@ -13,6 +13,7 @@
 #include "app/volume_wiring.h"
 #include "dialogs/client_commands.h"
 #include "fakes/fake_volumes.h"
+#include "dialogs/print_commands.h"
 #include "presentation/command_states.h"
 #include "view_audio_fixture.h"
 
@@ -38,7 +39,6 @@ void collectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out)
 // Whoever registers one of these takes it off this list.
 const std::set<int> kUnhandled = {
     cmd::DeleteRecording,
-    cmd::ExportBitmap, cmd::Print,           cmd::PrintPreview,    cmd::PrintSetup,
     cmd::CompareWithFile, cmd::CloseComparison,
     cmd::OpenModel,    cmd::SaveAsModel};
 // Rules this state cannot satisfy (nothing changed, nothing compared).
@@ -84,6 +84,8 @@ TEST_F(CommandHandlersTest, NoEnabledMenuOrToolbarEntryLacksAHandler) {
   FakeVolumeDevices volumeDevices;
   auto* volumes = new VolumeWiring(*window, ui, volumeDevices, [] { return false; });
   volumes->start(0);
+  PrintCommands printing(*window, ui, folder.path(), [&clients] { return clients.openClient(); });
+  printing.install();
   // A numbered recording of a real client, idle: the state in which the rules offer most.
   writeRecording(clientFile("wv002.wav"), 11025);
   ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv002.wav"), 2, "Ann"));
@@ -94,16 +96,16 @@ TEST_F(CommandHandlersTest, NoEnabledMenuOrToolbarEntryLacksAHandler) {
 
   // Registering a handler is all it takes: the menu entry and its toolbar button come alive
   // at once and run it; removing it makes them dead again.
-  int printed = 0;
-  window->commands().setHandler(cmd::Print, [&printed] { ++printed; });
-  QAction* print = window->action(cmd::Print);
-  EXPECT_TRUE(print->isEnabled());
-  print->trigger();
-  EXPECT_EQ(printed, 1);
-  window->commands().setHandler(cmd::Print, {});
-  EXPECT_FALSE(print->isEnabled());
-  window->runCommand(cmd::Print);
-  EXPECT_EQ(printed, 1);
+  int shown = 0;
+  window->commands().setHandler(cmd::Properties, [&shown] { ++shown; });
+  QAction* properties = window->action(cmd::Properties);
+  EXPECT_TRUE(properties->isEnabled());
+  properties->trigger();
+  EXPECT_EQ(shown, 1);
+  window->commands().setHandler(cmd::Properties, {});
+  EXPECT_FALSE(properties->isEnabled());
+  window->runCommand(cmd::Properties);
+  EXPECT_EQ(shown, 1);
 
   // The menu built again for another language keeps no dead entry either.
   const int language = window->settings().language;

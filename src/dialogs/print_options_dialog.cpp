@@ -1,0 +1,34 @@
+#include "dialogs/print_options_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+PrintOptionsDialog::PrintOptionsDialog(const QString& title, const PrintOptions& kept, bool notesFileExists,
+                                       QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(title);
+  auto* layout = new QVBoxLayout(this);
+  grayScale_ = new QCheckBox(QStringLiteral("Gray-Scale"), this);
+  grayScale_->setObjectName("grayScale");
+  grayScale_->setChecked(kept.grayScale);
+  personal_ = new QCheckBox(QStringLiteral("Personal Information"), this);
+  personal_->setObjectName("personalInformation");
+  personal_->setChecked(kept.personalInformation);
+  notes_ = new QCheckBox(QStringLiteral("Notes"), this);
+  notes_->setObjectName("notes");
+  notes_->setChecked(kept.notes && notesFileExists);
+  notes_->setEnabled(notesFileExists);
+  for (QCheckBox* box : {grayScale_, personal_, notes_}) layout->addWidget(box);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+PrintOptions PrintOptionsDialog::options() const {
+  return PrintOptions{grayScale_->isChecked(), personal_->isChecked(), notes_->isChecked()};
+}
+
+}  // namespace velmora

@@ -1,0 +1,21 @@
+#pragma once
+// The printed page written to a PDF file without a printer. The file is written beside the
+// target under a temporary name and renamed over it once complete, so a failed export
+// leaves any earlier file whole. A new file is the user's only (0600); one replaced keeps
+// its mode.
+#include <filesystem>
+
+#include "view/report_painter.h"
+
+namespace velmora {
+
+// The page's resolution in the PDF (a printer's usual 300 dpi).
+inline constexpr int kReportPdfDpi = 300;
+// The page is 800 units (about 8 inches) wide: margins this narrow keep all of it on A4.
+inline constexpr double kReportMarginMm = 4.0;
+
+// setup's resolution is taken from the PDF; its orientation sets the page's.
+bool writeReportPdf(const std::filesystem::path& target, ReportPageSetup setup, const ReportContent& content,
+                    const ViewScene& scene);
+
+}  // namespace velmora
