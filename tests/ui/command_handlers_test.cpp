@@ -97,14 +97,14 @@ TEST_F(CommandHandlersTest, NoEnabledMenuOrToolbarEntryLacksAHandler) {
   // Registering a handler is all it takes: the menu entry and its toolbar button come alive
   // at once and run it; removing it makes them dead again.
   int shown = 0;
-  window->commands().setHandler(cmd::Properties, [&shown] { ++shown; });
-  QAction* properties = window->action(cmd::Properties);
-  EXPECT_TRUE(properties->isEnabled());
-  properties->trigger();
+  window->commands().setHandler(cmd::DeleteRecording, [&shown] { ++shown; });
+  QAction* deleteEntry = window->action(cmd::DeleteRecording);
+  EXPECT_TRUE(deleteEntry->isEnabled());
+  deleteEntry->trigger();
   EXPECT_EQ(shown, 1);
-  window->commands().setHandler(cmd::Properties, {});
-  EXPECT_FALSE(properties->isEnabled());
-  window->runCommand(cmd::Properties);
+  window->commands().setHandler(cmd::DeleteRecording, {});
+  EXPECT_FALSE(deleteEntry->isEnabled());
+  window->runCommand(cmd::DeleteRecording);
   EXPECT_EQ(shown, 1);
 
   // The menu built again for another language keeps no dead entry either.
