@@ -1,7 +1,5 @@
 #include "dialogs/import_command.h"
 
-#include <QEventLoop>
-#include <thread>
 
 #include "clients/recording_names.h"
 #include "dialogs/converter_dialog.h"
@@ -39,14 +37,8 @@ ImportResult ImportCommand::importFrom(const std::filesystem::path& source, cons
 
   // The wait dialog is modal from the start: nothing else may run while the worker imports.
   wait.show();
-  QEventLoop loop;
   ImportResult result;
-  std::thread worker([&] {
-    result = importRecording(request, uiThread);
-    QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
-  });
-  loop.exec();
-  worker.join();
+  runOnWorker([&] { result = importRecording(request, uiThread); });
   wait.hide();
   return result;
 }

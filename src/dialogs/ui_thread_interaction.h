@@ -2,8 +2,10 @@
 // An Interaction for work running on a worker thread: every question and message is handed
 // to the UI thread and the worker waits for the answer. Called on the UI thread itself, it
 // answers directly.
+#include <QEventLoop>
 #include <QObject>
 #include <QThread>
+#include <thread>
 
 #include "core/interaction.h"
 
@@ -50,5 +52,18 @@ class UiThreadInteraction : public Interaction {
   Interaction& ui_;
   QObject* context_;
 };
+
+// Runs `work` on a worker thread while the UI thread goes on handling events (repaints, the
+// wait dialog's Cancel, the questions the work asks); returns when the work is done.
+template <typename F>
+void runOnWorker(F work) {
+  QEventLoop loop;
+  std::thread worker([&] {
+    work();
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  loop.exec();
+  worker.join();
+}
 
 }  // namespace velmora
