@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -14,26 +13,13 @@
 #include "core/message_ids.h"
 #include "core/string_ids.h"
 #include "dialogs/client_dialog.h"
+#include "dialogs/client_type_icon.h"
 
 namespace velmora {
 
 namespace {
 constexpr int kCodeColumnWidth = 60;
 constexpr int kRowsWithoutScrolling = 10;
-
-QIcon typeIcon(int type) {
-  static const QColor colours[] = {QColor(40, 90, 200), QColor(200, 60, 120), QColor(240, 160, 20), QColor(120, 60, 180)};
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor c = colours[(type >= 0 && type < 4) ? type : 0];
-  p.setBrush(c);
-  p.setPen(c.darker(150));
-  p.drawEllipse(QRectF(4.5, 1.5, 7, 7));
-  p.drawRoundedRect(QRectF(2.5, 9.5, 11, 5.5), 2, 2);
-  return QIcon(pixmap);
-}
 
 std::string codeCondition(int code) { return "CODIGO=" + std::to_string(code); }
 }  // namespace
@@ -100,7 +86,7 @@ void ClientListDialog::fill() {
     for (const ClientEntry& e : register_.entries()) {
       const ClientRecord r = recordFromEntry(e);
       auto* item = new QTreeWidgetItem(list_, {QString::asprintf("%03d", r.code), QString::fromStdString(r.name)});
-      item->setIcon(0, typeIcon(r.type));
+      item->setIcon(0, clientTypeIcon(r.type));
       item->setData(0, Qt::UserRole, r.code);
     }
   }
@@ -185,7 +171,7 @@ void ClientListDialog::editSelected() {
   register_.update(recordNumber, record);
   QTreeWidgetItem* item = list_->selectedItems().first();
   item->setText(1, QString::fromStdString(record.name));
-  item->setIcon(0, typeIcon(record.type));
+  item->setIcon(0, clientTypeIcon(record.type));
   if (code == openClientCode_ && onOpenClientEdited) onOpenClientEdited(record);
 }
 

@@ -4,13 +4,13 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "core/message_ids.h"
 #include "core/string_ids.h"
 #include "core/text_format.h"
+#include "dialogs/client_type_icon.h"
 
 namespace velmora {
 
@@ -18,21 +18,6 @@ namespace {
 
 constexpr int kListWidth = 360;
 constexpr int kListHeight = 260;
-
-QIcon typeIcon(int type) {
-  static const QColor colours[] = {QColor(40, 90, 200), QColor(200, 60, 120), QColor(240, 160, 20),
-                                   QColor(120, 60, 180)};
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor c = colours[(type >= 0 && type < 4) ? type : 0];
-  p.setBrush(c);
-  p.setPen(c.darker(150));
-  p.drawEllipse(QRectF(4.5, 1.5, 7, 7));
-  p.drawRoundedRect(QRectF(2.5, 9.5, 11, 5.5), 2, 2);
-  return QIcon(pixmap);
-}
 
 }  // namespace
 
@@ -55,7 +40,7 @@ ClientSelectionDialog::ClientSelectionDialog(Interaction& ui, const std::vector<
     const ClientRecord r = recordFromEntry(e);
     auto* item = new QTreeWidgetItem(list_);
     item->setText(0, QString::fromStdString(e.name));
-    item->setIcon(0, typeIcon(r.type));
+    item->setIcon(0, clientTypeIcon(r.type));
     item->setText(1, QString::fromStdString(formatv("%04d", r.code)));
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     codes_.push_back(r.code);
