@@ -3,11 +3,11 @@
 //
 // Start-up (createVolumes): when a sound server answers, the server's default-sink volume
 // is the playback master and no wave volume is opened; otherwise the mixer's master and
-// wave outputs, each enabled, with question 57707 when one cannot be opened (asked once; No
+// wave outputs, each enabled, with question msg::AskAudioChannelBusy when one cannot be opened (asked once; No
 // ends the set-up, the program starts all the same). Then the record input for the chosen
 // input (0 microphone, 1 line): none of that kind, no input; one that cannot be opened asks
-// 57708 (No ends the set-up). The input is re-opened when the choice changes
-// (changeRecordInput), with 57709 when the playback mixer cannot be looked at.
+// msg::AskMicInputMissing (No ends the set-up). The input is re-opened when the choice changes
+// (changeRecordInput), with msg::InputNotDefined when the playback mixer cannot be looked at.
 #include <memory>
 #include <optional>
 #include <string>
