@@ -9,6 +9,7 @@
 #include "app/about_dialog.h"
 #include "app/language_switch.h"
 #include "app/manual_window.h"
+#include "clients/client_register.h"
 #include "clients/other_files.h"
 #include "core/language.h"
 #include "core/message_ids.h"
@@ -114,6 +115,12 @@ void MainWindow::registerFrameCommands() {
   commands_.setHandler(cmd::Backup, [this] {
     BackupDialog dialog(ui_, settings_.programFolder, settings_.language, [this] { view_->closeRecording(); }, this);
     dialog.exec();
+    // A restore may have replaced the register: a client it no longer holds is not left open.
+    if (clientCode_ > 0 && clientCode_ != kOtherFilesCode) {
+      ClientRegister restored(ui_);
+      restored.setFileName(settings_.programFolder / kRegisterFileName);
+      if (restored.query("CODIGO=" + std::to_string(clientCode_)) == 0) closeClient();
+    }
   });
   commands_.setHandler(cmd::Properties, [this] {
     const DialogAudioHold hold(view_->takeController(), view_->playbackController());

@@ -18,6 +18,7 @@
 #include "audio/sound_recorder.h"
 #include "core/config_files.h"
 #include "core/language.h"
+#include "core/message_ids.h"
 #include "dialogs/client_commands.h"
 #include "dialogs/print_commands.h"
 #include "document/take_recovery.h"
@@ -171,7 +172,15 @@ int runVelmora(int argc, char** argv) {
     auto* splash = new SplashWindow(settings.language);
     splash->start();
   }
-  if (!file.empty() && window.openOtherFiles()) window.view()->openRecordingByPath(file);
+  if (!file.empty()) {
+    std::error_code ec;
+    // A file named on the command line (or by "Open With") that is not there is said so,
+    // rather than leaving an empty Other Files view.
+    if (!std::filesystem::is_regular_file(file, ec))
+      showMessage(ui, msg::FileNotOpened);
+    else if (window.openOtherFiles())
+      window.view()->openRecordingByPath(file);
+  }
   const int code = app.exec();
   changer.restore();
   return code;
