@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/f0_track.h"
+#include "fakes/harmonic_tone.h"
 #include "fakes/run_process.h"
 #include "fakes/temp_folder.h"
 #include "fakes/wav_bytes.h"
@@ -17,17 +18,6 @@ namespace velmora {
 namespace {
 
 using namespace velmora::testing;
-
-std::vector<int16_t> tone(double f0, int rate, double seconds) {
-  std::vector<int16_t> out(static_cast<size_t>(seconds * rate));
-  for (size_t i = 0; i < out.size(); ++i) {
-    const double t = static_cast<double>(i) / rate;
-    double v = 0.0;
-    for (int k = 1; k <= 5; ++k) v += std::sin(2.0 * std::numbers::pi * k * f0 * t + 0.4 * k) / k;
-    out[i] = static_cast<int16_t>(5000.0 * v);
-  }
-  return out;
-}
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;
@@ -50,7 +40,7 @@ std::string expectedOutput(const std::vector<int16_t>& mono, int rate) {
 
 TEST(CliF0, PrintsOneLinePerValueWithTimesAtNinetyPerSecond) {
   TempFolder dir;
-  const std::vector<int16_t> samples = tone(160.0, 22050, 2.0);
+  const std::vector<int16_t> samples = harmonicTone(160.0, 22050, 2.0);
   dir.writeBytes("t.wav", pcmWav(samples, 22050, 1));
   const ProcessResult r = runProcess(VELMORA_CLI_PATH, {"f0", (dir / "t.wav").string()});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
@@ -68,7 +58,7 @@ TEST(CliF0, PrintsOneLinePerValueWithTimesAtNinetyPerSecond) {
 
 TEST(CliF0, StereoIsMixedToMono) {
   TempFolder dir;
-  const std::vector<int16_t> left = tone(210.0, 11025, 1.5);
+  const std::vector<int16_t> left = harmonicTone(210.0, 11025, 1.5);
   std::vector<int16_t> interleaved;
   std::vector<int16_t> mixed;
   for (int16_t v : left) {
@@ -84,7 +74,7 @@ TEST(CliF0, StereoIsMixedToMono) {
 
 TEST(CliF0, OtherRatesAreAnalysedAtTheirOwnRate) {
   TempFolder dir;
-  const std::vector<int16_t> samples = tone(180.0, 16000, 1.0);
+  const std::vector<int16_t> samples = harmonicTone(180.0, 16000, 1.0);
   dir.writeBytes("r.wav", pcmWav(samples, 16000, 1));
   const ProcessResult r = runProcess(VELMORA_CLI_PATH, {"f0", (dir / "r.wav").string()});
   ASSERT_EQ(r.exitStatus, 0) << r.err;

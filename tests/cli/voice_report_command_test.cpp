@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/harmonic_tone.h"
 #include "fakes/run_process.h"
 #include "fakes/temp_folder.h"
 #include "fakes/wav_bytes.h"
@@ -16,17 +17,6 @@ namespace velmora {
 namespace {
 
 using namespace velmora::testing;
-
-std::vector<int16_t> tone(double f0, int rate, double seconds) {
-  std::vector<int16_t> out(static_cast<size_t>(seconds * rate));
-  for (size_t i = 0; i < out.size(); ++i) {
-    const double t = static_cast<double>(i) / rate;
-    double v = 0.0;
-    for (int k = 1; k <= 5; ++k) v += std::sin(2.0 * std::numbers::pi * k * f0 * t + 0.4 * k) / k;
-    out[i] = static_cast<int16_t>(5000.0 * v);
-  }
-  return out;
-}
 
 std::string valueOf(const std::string& csv, const std::string& name) {
   std::istringstream in(csv);
@@ -37,7 +27,7 @@ std::string valueOf(const std::string& csv, const std::string& name) {
 
 TEST(CliVoiceReport, ReportsASpanOfASteadyToneAsCsv) {
   TempFolder dir;
-  dir.writeBytes("t.wav", pcmWav(tone(200.0, 22050, 2.0), 22050, 1));
+  dir.writeBytes("t.wav", pcmWav(harmonicTone(200.0, 22050, 2.0), 22050, 1));
   const ProcessResult r =
       runProcess(VELMORA_CLI_PATH, {"voice-report", (dir / "t.wav").string(), "--start", "0.5", "--end", "1.5", "--csv"});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
@@ -60,7 +50,7 @@ TEST(CliVoiceReport, SilenceHasNoPeriodsAndAShortSpanIsRefused) {
   EXPECT_NE(quiet.err.find("no periods"), std::string::npos);
   EXPECT_EQ(valueOf(quiet.out, "jitter_local"), ",%");
 
-  dir.writeBytes("t.wav", pcmWav(tone(100.0, 22050, 1.0), 22050, 1));
+  dir.writeBytes("t.wav", pcmWav(harmonicTone(100.0, 22050, 1.0), 22050, 1));
   const ProcessResult shortSpan =
       runProcess(VELMORA_CLI_PATH, {"voice-report", (dir / "t.wav").string(), "--start", "0.5", "--end", "0.52"});
   EXPECT_EQ(shortSpan.exitStatus, 2);
