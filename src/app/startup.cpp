@@ -162,6 +162,8 @@ int runVelmora(int argc, char** argv) {
   ui.setParent(&window);
   auto* volumes = new VolumeWiring(window, ui, volumeDevices, [] { return startDesktopVolumeProgram(); });
   volumes->start(settings.recordInputChoice);
+  // Each take records from the input chosen in Settings > "Record...".
+  waveIn.setInputChooser([volumes] { return volumes->takeInput(); });
   ClientCommands clients(window, ui, settings.programFolder);
   clients.install();
   PrintCommands printing(window, ui, settings.programFolder, [&clients] { return clients.openClient(); });

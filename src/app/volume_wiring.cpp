@@ -81,6 +81,8 @@ void VolumeWiring::volumesCommand() {
   window_.activateWindow();
 }
 
+std::string VolumeWiring::takeInput() { return devices_.selectRecordInput(inputChoice_).value_or(std::string()); }
+
 void VolumeWiring::recordInputChanged(int inputChoice) {
   inputChoice_ = inputChoice;
   changeRecordInput(set_, devices_, inputChoice, ui_);

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <string>
 
 #include "audio/volume_set.h"
 #include "core/interaction.h"
@@ -31,6 +32,9 @@ class VolumeWiring : public QObject {
   void recordInputChanged(int inputChoice);
   // Settings > "Record...": the input choice (Microphone / Line In), kept in cfr.dat.
   void recordSettingsCommand();
+  // Before a take opens its input: the chosen kind is selected again (the user may have
+  // changed it in the desktop's mixer); the server's source to record from, "" = default.
+  std::string takeInput();
 
   VolumeSet& volumes() { return set_; }
   VolumeDialog* openDialog() const { return dialog_; }

@@ -57,6 +57,10 @@ void changeRecordInput(VolumeSet& set, VolumeDevices& devices, int inputChoice, 
     showMessage(ui, msg::InputNotDefined);
     return;
   }
+  // Without an input of that kind the takes go on recording from the one in use. Another
+  // choice value (a damaged cfr.dat) names no input and is not told.
+  const bool known = inputChoice == 0 || inputChoice == 1;
+  if (known && !devices.selectRecordInput(inputChoice)) showMessage(ui, msg::InputNotDefined);
   openInput(set, devices, inputChoice, ui);
 }
 

@@ -7,7 +7,8 @@
 // ends the set-up, the program starts all the same). Then the record input for the chosen
 // input (0 microphone, 1 line): none of that kind, no input; one that cannot be opened asks
 // msg::AskMicInputMissing (No ends the set-up). The input is re-opened when the choice changes
-// (changeRecordInput), with msg::InputNotDefined when the playback mixer cannot be looked at.
+// (changeRecordInput) and that kind is selected for the takes, with msg::InputNotDefined when
+// the playback mixer cannot be looked at or the kind is not there.
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,6 +33,10 @@ class VolumeDevices {
   // the card offers no such source.
   virtual std::optional<int> findRecordSource(int inputChoice) = 0;
   virtual std::unique_ptr<VolumeControl> openMixerInput(int sourceIndex, int inputChoice) = 0;
+  // Makes the input of this kind (0 microphone, 1 line) the one takes record from: the
+  // sound server's source and port, or the card's record-source switch. Gives the server's
+  // source to record from ("" = the default input); nothing when there is no such input.
+  virtual std::optional<std::string> selectRecordInput(int inputChoice) = 0;
   // The record device's name ("" when unknown).
   virtual std::string recordDeviceName() = 0;
 };

@@ -32,6 +32,13 @@ snd_mixer_elem_t* findRecordSourceSwitch(snd_mixer_t* mixer) {
   return nullptr;
 }
 
+void selectEnumItem(snd_mixer_elem_t* element, unsigned index) {
+  for (int c = 0; c <= SND_MIXER_SCHN_LAST; ++c) {
+    const auto ch = static_cast<snd_mixer_selem_channel_id_t>(c);
+    if (snd_mixer_selem_has_capture_channel(element, ch) || c == 0) snd_mixer_selem_set_enum_item(element, ch, index);
+  }
+}
+
 std::string enumItemName(snd_mixer_elem_t* element, unsigned index) {
   char name[64] = {};
   if (snd_mixer_selem_get_enum_item_name(element, index, sizeof name - 1, name) < 0) return {};
@@ -125,13 +132,7 @@ void AlsaMixerElement::setSwitch(bool on) {
 
 void AlsaMixerElement::selectRecordSource() {
   if (!mixer_ || sourceItem_ < 0) return;
-  snd_mixer_elem_t* source = findRecordSourceSwitch(mixer_);
-  if (!source) return;
-  for (int c = 0; c <= SND_MIXER_SCHN_LAST; ++c) {
-    const auto ch = static_cast<snd_mixer_selem_channel_id_t>(c);
-    if (snd_mixer_selem_has_capture_channel(source, ch) || c == 0)
-      snd_mixer_selem_set_enum_item(source, ch, static_cast<unsigned>(sourceItem_));
-  }
+  if (snd_mixer_elem_t* source = findRecordSourceSwitch(mixer_)) selectEnumItem(source, static_cast<unsigned>(sourceItem_));
 }
 
 std::string AlsaMixerElement::name() const { return element_ ? snd_mixer_selem_get_name(element_) : ""; }

@@ -57,6 +57,8 @@ class AlsaMixerElement : public QObject, public MixerElement {
 snd_mixer_t* openDefaultMixer();
 // The card's record-source switch (an enumerated capture element); null when it has none.
 snd_mixer_elem_t* findRecordSourceSwitch(snd_mixer_t* mixer);
+// Sets every channel of an enumerated element to item `index`.
+void selectEnumItem(snd_mixer_elem_t* element, unsigned index);
 // The name of item `index` of an enumerated element.
 std::string enumItemName(snd_mixer_elem_t* element, unsigned index);
 

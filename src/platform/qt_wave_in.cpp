@@ -13,6 +13,14 @@ constexpr int kPollIntervalMs = 10;
 // buffer returns soon after it is full.
 constexpr int kSourceChunkMs = 20;
 constexpr size_t kScratchBytes = 8192;
+
+// The server's source named `id`; the default input when it is not (or no longer) there.
+QAudioDevice inputDevice(const std::string& id) {
+  if (!id.empty())
+    for (const QAudioDevice& d : QMediaDevices::audioInputs())
+      if (d.id() == QByteArray::fromStdString(id)) return d;
+  return QMediaDevices::defaultAudioInput();
+}
 }  // namespace
 
 QtWaveIn::QtWaveIn(QObject* parent) : QObject(parent), scratch_(kScratchBytes) {
@@ -41,7 +49,7 @@ std::string QtWaveIn::errorText(WaveResult result) const {
 WaveResult QtWaveIn::open(const WaveFormat& format, WaveInListener* listener) {
   QtWaveNotices::Hold hold(notices_);
   if (open_) return fail(WaveResult::Allocated, "The sound input is already open.");
-  const QAudioDevice device = QMediaDevices::defaultAudioInput();
+  const QAudioDevice device = inputDevice(chooser_ ? chooser_() : std::string());
   if (device.isNull())
     return fail(WaveResult::BadDevice, "No sound input was found. Check that a microphone is connected and "
                                        "that the sound server is running.");

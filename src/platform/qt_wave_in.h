@@ -1,6 +1,6 @@
 #pragma once
-// The wave-input device on Qt Multimedia: the default input of the sound server through a
-// QAudioSource in push mode. Captured bytes are pulled on the UI thread (on readyRead and a
+// The wave-input device on Qt Multimedia: an input of the sound server (the one the chooser
+// names at each open, else the default) through a QAudioSource in push mode. Captured bytes are pulled on the UI thread (on readyRead and a
 // 10 ms poll) into the queued buffers front to back; a full buffer is handed back through a
 // queued call, so the recorder sees it from the event loop, in order. Nothing queued: the
 // capture is dropped. See audio/wave_in_device.h for the calling sequence.
@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,9 @@ class QtWaveIn : public QObject, public WaveInDevice {
  public:
   explicit QtWaveIn(QObject* parent = nullptr);
   ~QtWaveIn() override;
+
+  // Asked at every open: the server's source to record from ("" = the default input).
+  void setInputChooser(std::function<std::string()> chooser) { chooser_ = std::move(chooser); }
 
   WaveResult open(const WaveFormat& format, WaveInListener* listener) override;
   WaveResult prepare(WaveHeader* header) override;
@@ -41,6 +45,7 @@ class QtWaveIn : public QObject, public WaveInDevice {
   void stopSource();
   WaveResult fail(WaveResult result, std::string text);
 
+  std::function<std::string()> chooser_;
   std::unique_ptr<QAudioSource> source_;
   QIODevice* io_ = nullptr;
   QTimer poll_;

@@ -6,6 +6,7 @@
 #include "audio/mixer_volume.h"
 #include "platform/alsa_mixer_element.h"
 #include "platform/pulse_endpoint_volume.h"
+#include "platform/pulse_sources.h"
 
 namespace velmora {
 namespace {
@@ -73,6 +74,24 @@ std::unique_ptr<VolumeControl> SystemVolumeDevices::openMixerInput(int sourceInd
   return std::make_unique<MixerVolume>(
       MixerRole::Input,
       std::make_unique<AlsaMixerElement>(names, AlsaMixerElement::Direction::Capture, sourceIndex));
+}
+
+std::optional<std::string> SystemVolumeDevices::selectRecordInput(int inputChoice) {
+  if (const std::optional<ServerSources> server = listServerSources()) {
+    const std::optional<RecordInputPick> pick = pickRecordInput(server->sources, server->defaultSource, inputChoice);
+    if (!pick) return std::nullopt;
+    // Refused (another client holds the card): the take still records from the pick.
+    useServerSource(*pick, server->defaultSource);
+    return pick->source;
+  }
+  const std::optional<int> item = findRecordSource(inputChoice);
+  if (!item) return std::nullopt;
+  if (*item >= 0) {
+    MixerHandle h;
+    if (snd_mixer_elem_t* source = h.mixer ? findRecordSourceSwitch(h.mixer) : nullptr)
+      selectEnumItem(source, static_cast<unsigned>(*item));
+  }
+  return std::string();
 }
 
 std::string SystemVolumeDevices::recordDeviceName() { return PulseEndpointVolume::defaultSourceDescription(); }

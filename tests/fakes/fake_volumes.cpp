@@ -34,6 +34,12 @@ std::optional<int> FakeVolumeDevices::findRecordSource(int inputChoice) {
   return it->second;
 }
 
+std::optional<std::string> FakeVolumeDevices::selectRecordInput(int inputChoice) {
+  if (!selectableInputs.count(inputChoice)) return std::nullopt;
+  inputsSelected.push_back(inputChoice);
+  return "fake-input-" + std::to_string(inputChoice);
+}
+
 std::unique_ptr<VolumeControl> FakeVolumeDevices::openMixerInput(int, int inputChoice) {
   inputsOpened.push_back(inputChoice);
   return std::make_unique<MixerVolume>(MixerRole::Input, std::make_unique<FakeMixerElement>(input));

@@ -2,6 +2,8 @@
 // A fake mixer element and fake volume devices: the volume rules and the start-up steps
 // without a sound card.
 #include <map>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "audio/mixer_element.h"
@@ -45,6 +47,8 @@ class FakeVolumeDevices : public VolumeDevices {
   FakeMixerElement::State master, wave, input;
   std::string deviceName;
   std::vector<int> inputsOpened;  // the input choices an input was opened for
+  std::set<int> selectableInputs = {0, 1};  // the kinds the takes can be switched to
+  std::vector<int> inputsSelected;          // the kinds they were switched to, in order
 
   bool soundServerAnswers() override { return serverAnswers; }
   std::unique_ptr<VolumeControl> openServerMaster() override;
@@ -53,6 +57,7 @@ class FakeVolumeDevices : public VolumeDevices {
   bool playbackMixerListed() override { return mixerListed; }
   std::optional<int> findRecordSource(int inputChoice) override;
   std::unique_ptr<VolumeControl> openMixerInput(int sourceIndex, int inputChoice) override;
+  std::optional<std::string> selectRecordInput(int inputChoice) override;
   std::string recordDeviceName() override { return deviceName; }
 };
 

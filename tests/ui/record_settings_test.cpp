@@ -36,6 +36,10 @@ TEST(RecordSettings, TheChosenInputIsStoredAskedForOnceAndReopened) {
   EXPECT_EQ(ui.shownIds(), std::vector<int>{msg::SelectAudioInput});
   EXPECT_EQ(readRecordInputChoice(folder.path()), 1);
   EXPECT_EQ(devices.inputsOpened, (std::vector<int>{0, 1}));
+  EXPECT_EQ(devices.inputsSelected, std::vector<int>{1});
+  // The next take selects the line input again and records from it.
+  EXPECT_EQ(wiring->takeInput(), "fake-input-1");
+  EXPECT_EQ(devices.inputsSelected, (std::vector<int>{1, 1}));
   EXPECT_TRUE(window.view()->display().lineInput());
   // The view's record slider now moves the new input.
   QSlider* record = window.view()->volumeSliders()->recordSlider();
@@ -56,6 +60,26 @@ TEST(RecordSettings, TheChosenInputIsStoredAskedForOnceAndReopened) {
   EXPECT_EQ(readRecordInputChoice(folder.path()), 0);
   EXPECT_FALSE(window.view()->display().lineInput());
   EXPECT_FALSE(record->isEnabled());
+}
+
+TEST(RecordSettings, ALineInputTheSystemLacksIsSaidAndTakesKeepTheirInput) {
+  TempFolder folder;
+  AppSettings settings;
+  settings.programFolder = folder.path();
+  ScriptedInteraction ui;
+  MainWindow window(settings, ui);
+  FakeVolumeDevices devices;
+  devices.selectableInputs = {0};
+  auto* wiring = new VolumeWiring(window, ui, devices, [] { return false; });
+  wiring->start(0);
+
+  ui.choiceAnswers = {1};
+  window.commands().run(cmd::RecordSettings);
+  EXPECT_EQ(ui.shownIds(), (std::vector<int>{msg::SelectAudioInput, msg::InputNotDefined}));
+  EXPECT_EQ(readRecordInputChoice(folder.path()), 1);
+  EXPECT_TRUE(devices.inputsSelected.empty());
+  // "" records from the input in use.
+  EXPECT_EQ(wiring->takeInput(), "");
 }
 
 }  // namespace

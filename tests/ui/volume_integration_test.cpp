@@ -11,11 +11,13 @@
 
 #include "app/main_window.h"
 #include "app/volume_wiring.h"
+#include "core/config_files.h"
 #include "core/message_ids.h"
 #include "dialogs/volume_dialog.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
 #include "platform/pulse_endpoint_volume.h"
+#include "platform/qt_wave_in.h"
 #include "platform/system_volume_devices.h"
 #include "platform/wave_integration_support.h"
 #include "presentation/command_ids.h"
@@ -105,6 +107,68 @@ TEST_F(VolumeIntegration, MasterAndRecordVolumesFollowTheServerBothWays) {
 
   pactl({"set-sink-volume", "@DEFAULT_SINK@", "100%"});
   pactl({"set-source-volume", "@DEFAULT_SOURCE@", "100%"});
+}
+
+// What pactl prints for `args`, trimmed.
+QString pactlText(const QStringList& args) {
+  QProcess p;
+  p.start("pactl", args);
+  p.waitForFinished(5000);
+  return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// The server's source a client's recording stream reads ("" when there is none); the remap
+// modules' own streams have no client.
+std::string recordingSourceName() {
+  QString index;
+  for (const QString& line : pactlText({"list", "short", "source-outputs"}).split('\n'))
+    if (line.section('\t', 2, 2) != "-") index = line.section('\t', 1, 1);
+  for (const QString& line : pactlText({"list", "short", "sources"}).split('\n'))
+    if (!index.isEmpty() && line.section('\t', 0, 0) == index) return line.section('\t', 1, 1).toStdString();
+  return {};
+}
+
+struct NoListener : WaveInListener {
+  void waveInOpened() override {}
+  void waveInData(WaveHeader*) override {}
+  void waveInClosed() override {}
+};
+
+TEST_F(VolumeIntegration, TheLineInputChosenInRecordSettingsIsWhatTheNextTakeRecords) {
+  // A second input beside the microphone "velmic": one that calls itself a line input.
+  const QString module = pactlText({"load-module", "module-remap-source", "master=velnull.monitor",
+                                    "source_name=velline", "source_properties=device.description=Line-In"});
+  ASSERT_FALSE(module.isEmpty());
+  wiring->start(0);
+  ui.choiceAnswers = {1};
+  window->commands().run(cmd::RecordSettings);
+  EXPECT_EQ(ui.shownIds(), std::vector<int>{msg::SelectAudioInput});
+  EXPECT_EQ(pactlText({"get-default-source"}), "velline");
+  // The record volume is now the line input's.
+  wiring->volumes().input->setValue(wiring->volumes().input->maximum() / 2);
+  EXPECT_EQ(pactlPercent("get-source-volume", "velline"), 50);
+
+  QtWaveIn waveIn;
+  waveIn.setInputChooser([this] { return wiring->takeInput(); });
+  NoListener listener;
+  // Qt learns of the new input from the server's events.
+  ASSERT_TRUE(runEventsUntil([] {
+    for (const QAudioDevice& d : QMediaDevices::audioInputs())
+      if (d.id() == "velline") return true;
+    return false;
+  }, 3000));
+  // The user puts the microphone back as the default in the desktop's mixer: the take
+  // still records from the line input.
+  ASSERT_TRUE(pactl({"set-default-source", "velmic"}));
+  ASSERT_EQ(waveIn.open(WaveFormat::pcm(11025), &listener), WaveResult::Ok);
+  ASSERT_EQ(waveIn.start(), WaveResult::Ok);
+  EXPECT_TRUE(runEventsUntil([] { return !recordingSourceName().empty(); }, 2000));
+  EXPECT_EQ(recordingSourceName(), "velline");
+  waveIn.reset();
+  waveIn.close();
+
+  pactl({"set-default-source", "velmic"});
+  pactl({"unload-module", module});
 }
 
 TEST_F(VolumeIntegration, WithNoServerNothingIsValidAndTheCommandFallsBack) {
