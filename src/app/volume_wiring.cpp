@@ -69,16 +69,21 @@ void VolumeWiring::connectVolumes() {
 }
 
 void VolumeWiring::volumesCommand() {
+  AnalysisView* view = window_.view();
   if (!set_.dialogPossible()) {
     if (!startDesktopProgram_ || !startDesktopProgram_()) showMessage(ui_, msg::VolumeControlNotStarted);
-    return;
+  } else {
+    VolumeDialog dialog(set_, inputChoice_, &window_);
+    dialog_ = &dialog;
+    // The dialog's sliders stand in for the view's; those still follow what they set.
+    view->setControlsEnabled(false);
+    dialog.exec();
+    view->setControlsEnabled(true);
+    dialog_ = nullptr;
+    window_.raise();
+    window_.activateWindow();
   }
-  VolumeDialog dialog(set_, inputChoice_, &window_);
-  dialog_ = &dialog;
-  dialog.exec();
-  dialog_ = nullptr;
-  window_.raise();
-  window_.activateWindow();
+  view->clearSelection();
 }
 
 std::string VolumeWiring::takeInput() { return devices_.selectRecordInput(inputChoice_).value_or(std::string()); }

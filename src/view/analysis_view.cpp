@@ -224,6 +224,19 @@ void AnalysisView::hideBars() {
   powerSpectrumBar_->hide();
 }
 
+void AnalysisView::setControlsEnabled(bool on) {
+  volumeSliders_->setEnabled(on);
+  spectrogramBar_->setEnabled(on);
+  powerSpectrumBar_->setEnabled(on);
+}
+
+void AnalysisView::clearSelection() {
+  pointer_.reset();
+  document_.clearSelection();
+  emit selectionChanged();
+  update();
+}
+
 void AnalysisView::modeChanged() {
   const int mode = display_.mode();
   volumeSliders_->setVisible(mode != ModeEmpty);

@@ -79,6 +79,11 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   void powerSpectrumCommand() { display_.powerSpectrumCommand(); }
   void setEmptyMode() { display_.setEmptyMode(); }
   void hideBars();
+  // The view's own controls (the volume sliders and the bars), off while a frame dialog
+  // stands in for them.
+  void setControlsEnabled(bool on);
+  // Forgets the marked stretch.
+  void clearSelection();
 
   SpectrogramBar* spectrogramBar() const { return spectrogramBar_; }
   // The playback and record volume sliders of the volume panel.

@@ -31,7 +31,7 @@ void VolumeSliders::setUp(QSlider* slider, VolumeControl* volume) {
   slider->setRange(s.minimum, s.maximum);
   slider->setPageStep(std::max(1, s.pageStep));
   slider->setValue(s.maximum - s.position);
-  slider->setEnabled(s.enabled);
+  slider->setEnabled(s.enabled && !heldOff_);
 }
 
 void VolumeSliders::attach(VolumeControl* playback, VolumeControl* playbackAlso, VolumeControl* record) {
@@ -46,9 +46,15 @@ void VolumeSliders::volumeChanged(const VolumeControl* volume, int value) {
   QSlider* slider = nullptr;
   if (volume && volume == playbackVolume_) slider = playback_;
   if (volume && volume == recordVolume_) slider = record_;
-  if (!slider || !slider->isEnabled()) return;
+  if (!slider) return;
   const QSignalBlocker block(slider);
   slider->setValue(value);
+}
+
+void VolumeSliders::setEnabled(bool on) {
+  heldOff_ = !on;
+  playback_->setEnabled(on && playbackVolume_);
+  record_->setEnabled(on && recordVolume_);
 }
 
 void VolumeSliders::place(const ViewGeometry& g, double stretch) {

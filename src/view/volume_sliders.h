@@ -18,8 +18,10 @@ class VolumeSliders : public QObject {
   // The volumes the sliders move; either may be null (its slider is then disabled).
   // `playbackAlso` is moved with the playback slider too (the mixer's wave output).
   void attach(VolumeControl* playback, VolumeControl* playbackAlso, VolumeControl* record);
-  // A volume changed elsewhere: its slider follows.
+  // A volume changed elsewhere: its slider follows (also while held off).
   void volumeChanged(const VolumeControl* volume, int value);
+  // Off while a dialog moves the volumes instead; on again only where a volume is attached.
+  void setEnabled(bool on);
   // Places the sliders in the volume panel (logical coordinates scaled by `stretch`).
   void place(const ViewGeometry& g, double stretch);
   void setVisible(bool on);
@@ -35,6 +37,7 @@ class VolumeSliders : public QObject {
   VolumeControl* playbackVolume_ = nullptr;
   VolumeControl* playbackAlso_ = nullptr;
   VolumeControl* recordVolume_ = nullptr;
+  bool heldOff_ = false;
 };
 
 }  // namespace velmora
