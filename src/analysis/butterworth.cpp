@@ -11,6 +11,10 @@ namespace {
 // Magnitude below which a section's state counts as zero (see filterSample).
 constexpr double kFlushBelow = 1e-30;
 
+// After a sound ends in digital silence the state decays into subnormal numbers, which the
+// processor handles many times slower; far below a 16-bit sample, it is simply zero.
+double flushed(double w) { return std::fabs(w) < kFlushBelow ? 0.0 : w; }
+
 using Complex = std::complex<double>;
 
 // Bilinear map of an s-plane point onto the z-plane, z = (1 + s) / (1 - s).
@@ -168,22 +172,85 @@ void resetFilter(FilterCascade& filter) {
     for (double& v : s.state) v = 0.0;
 }
 
-float filterSample(FilterCascade& filter, double x) {
-  double y = x;
-  for (FilterSection& s : filter.sections) {
-    const int k = s.coefficientCount;
+namespace {
+
+// G consecutive three-coefficient sections over a block, sample by sample, their states held
+// in registers: each section's recursion is a chain the processor must wait on, and running G
+// of them side by side lets those waits overlap. Every value meets the same operations in the
+// same order as through filterSample's loops.
+template <int G>
+void runSections(FilterSection* sections, double* values, size_t n) {
+  double a1[G], a2[G], b0[G], b1[G], b2[G], s1[G], s2[G], s3[G];
+  for (int g = 0; g < G; ++g) {
+    const FilterSection& s = sections[g];
+    a1[g] = s.a[1], a2[g] = s.a[2], b0[g] = s.b[0], b1[g] = s.b[1], b2[g] = s.b[2];
+    s1[g] = s.state[0], s2[g] = s.state[1], s3[g] = s.state[2];
+  }
+  for (size_t i = 0; i < n; ++i) {
+    double y = values[i];
+    for (int g = 0; g < G; ++g) {
+      double w = y;
+      w -= a1[g] * s1[g];
+      w -= a2[g] * s2[g];
+      w = flushed(w);
+      double out = 0.0;
+      out += b0[g] * w;
+      out += b1[g] * s1[g];
+      out += b2[g] * s2[g];
+      s3[g] = s2[g];
+      s2[g] = s1[g];
+      s1[g] = w;
+      y = out;
+    }
+    values[i] = y;
+  }
+  for (int g = 0; g < G; ++g) {
+    FilterSection& s = sections[g];
+    s.state[0] = s1[g], s.state[1] = s2[g], s.state[2] = s3[g];
+  }
+}
+
+// Any section (band sections have five coefficients), one sample at a time.
+void runSection(FilterSection& s, double* values, size_t n) {
+  const int k = s.coefficientCount;
+  for (size_t v = 0; v < n; ++v) {
     // Shift first, so state[1..k-1] hold the previous values when the new one is formed.
     for (int i = k - 1; i > 0; --i) s.state[i] = s.state[i - 1];
-    double w = y;
+    double w = values[v];
     for (int i = 1; i < k; ++i) w -= s.a[i] * s.state[i];
-    // After a sound ends in digital silence the state decays into subnormal numbers, which the
-    // processor handles many times slower; far below a 16-bit sample, it is simply zero.
-    s.state[0] = std::fabs(w) < kFlushBelow ? 0.0 : w;
+    s.state[0] = flushed(w);
     double out = 0.0;
     for (int i = 0; i < k; ++i) out += s.b[i] * s.state[i];
-    y = out;
+    values[v] = out;
   }
-  return static_cast<float>(y);
+}
+
+}  // namespace
+
+void filterBlock(FilterCascade& filter, double* values, size_t n) {
+  std::vector<FilterSection>& sections = filter.sections;
+  size_t j = 0;
+  while (j < sections.size()) {
+    size_t run = 0;  // three-coefficient sections from j on, at most four
+    while (run < 4 && j + run < sections.size() && sections[j + run].coefficientCount == 3) ++run;
+    if (run == 4) {
+      runSections<4>(&sections[j], values, n);
+    } else if (run >= 2) {
+      run = 2;
+      runSections<2>(&sections[j], values, n);
+    } else if (run == 1) {
+      runSections<1>(&sections[j], values, n);
+    } else {
+      run = 1;
+      runSection(sections[j], values, n);
+    }
+    j += run;
+  }
+}
+
+float filterSample(FilterCascade& filter, double x) {
+  filterBlock(filter, &x, 1);
+  return static_cast<float>(x);
 }
 
 void freeFilter(std::unique_ptr<FilterCascade>& filter) { filter.reset(); }

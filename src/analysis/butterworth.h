@@ -5,7 +5,7 @@
 //   ButterworthDesign d = designButterworth(FilterType::LowPass, 4, 4750.0, 0.0, 44100.0);
 //   if (!d.filter) show d.errorText;          // the designer itself shows nothing
 //   resetFilter(*d.filter);
-//   for each sample: y = filterSample(*d.filter, x);
+//   for each sample: y = filterSample(*d.filter, x);   (or filterBlock over many)
 //   freeFilter(d.filter);
 //
 // Design: the analog prototype's pole pairs at angles (2j + 1) pi / (2 order), scaled by the
@@ -15,6 +15,7 @@
 // coefficients (order / 2 sections, so the band filter's overall order is twice `order`).
 // Gains: low-pass unity at 0 Hz, high-pass unity at the Nyquist frequency, band-pass unity at
 // the geometric centre of the band, band-stop unity at 0 Hz.
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,8 @@ ButterworthDesign designButterworth(int type, int order, double f1Hz, double f2H
 
 void resetFilter(FilterCascade& filter);
 float filterSample(FilterCascade& filter, double x);
+// The same for n values in turn, in place (not rounded to float): faster on long signals.
+void filterBlock(FilterCascade& filter, double* values, size_t n);
 void freeFilter(std::unique_ptr<FilterCascade>& filter);
 
 }  // namespace velmora

@@ -30,7 +30,7 @@ int upsamplingFactor(int rateHz);
 std::vector<int16_t> resampleToAnalysisRate(const int16_t* samples, size_t n, int rateHz);
 
 // The same resampling one output sample at a time, for a caller that analyses as it goes: the
-// up-sampled signal is made as the interpolation walks along it, two values at a time (held
+// up-sampled signal is made as the interpolation walks along it, a block at a time (held
 // whole it would take n * u floats, more than the recording itself).
 class AnalysisRateStream {
  public:
@@ -40,16 +40,19 @@ class AnalysisRateStream {
   int16_t next();  // output 0, 1, ... size() - 1 in turn
 
  private:
-  void makeNext();
+  void refill();
 
   const int16_t* samples_;
   int rateHz_;
   int u_ = 1;
   size_t m_ = 0;
   size_t upCount_ = 0;
-  size_t made_ = 0;   // up-sampled values made so far
-  size_t given_ = 0;  // output samples given
-  float older_ = 0.0f, newer_ = 0.0f;  // up-sampled values made - 2 and made - 1
+  size_t given_ = 0;      // output samples given
+  size_t nextInput_ = 0;  // the input sample the next non-zero up-sampled value takes
+  int phase_ = 0;         // position of the next up-sampled value after its input sample
+  // A block of the filtered up-sampled signal, values upBase_ .. upBase_ + up_.size() - 1.
+  std::vector<double> up_;
+  size_t upBase_ = 0;
   std::unique_ptr<FilterCascade> lowPass_;  // null at 10 kHz and below
 };
 

@@ -7,10 +7,12 @@
 namespace velmora::formant {
 namespace {
 
+// |A(e^{j omega})| by Horner's rule in e^{-j omega}: one sine and cosine, not one per term.
 double inverseFilterMagnitude(const std::vector<double>& predictor, double omega) {
-  std::complex<double> sum = 1.0;
-  for (size_t k = 0; k < predictor.size(); ++k) sum += predictor[k] * std::polar(1.0, -omega * static_cast<double>(k + 1));
-  return std::abs(sum);
+  const std::complex<double> zInv = std::polar(1.0, -omega);
+  std::complex<double> sum = 0.0;
+  for (size_t k = predictor.size(); k-- > 0;) sum = (sum + predictor[k]) * zInv;
+  return std::abs(1.0 + sum);
 }
 
 }  // namespace

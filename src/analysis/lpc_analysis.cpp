@@ -45,12 +45,17 @@ FrameLpc LpcAnalyzer::analyse(const int16_t* frame, size_t windowLength, int ord
   // Silence has no spectrum to model: A(z) = 1 has no roots and so no resonances.
   if (energy <= 0.0) return result;
 
-  double r[kMaxLpcOrder + 1];
-  for (int lag = 0; lag <= order; ++lag) {
-    double sum = 0.0;
-    for (size_t i = 0; i + lag < windowLength; ++i) sum += windowed_[i] * windowed_[i + lag];
-    r[lag] = sum / energy;
-  }
+  // All lags side by side, each summed in increasing i as one lag at a time would: one running
+  // sum waits on the previous addition, several independent ones overlap.
+  double r[kMaxLpcOrder + 1] = {};
+  const double* x = windowed_.data();
+  const size_t lags = static_cast<size_t>(order) + 1;
+  const size_t full = windowLength - static_cast<size_t>(order);  // i below this reaches every lag
+  for (size_t i = 0; i < full; ++i)
+    for (size_t lag = 0; lag < lags; ++lag) r[lag] += x[i] * x[i + lag];
+  for (size_t i = full; i < windowLength; ++i)
+    for (size_t lag = 0; i + lag < windowLength; ++lag) r[lag] += x[i] * x[i + lag];
+  for (size_t lag = 0; lag < lags; ++lag) r[lag] /= energy;
   const double stabiliser = 1.0 / (1.0 + std::pow(10.0, -stabilityDb / 20.0));
   for (int lag = 1; lag <= order; ++lag) r[lag] *= stabiliser;
 

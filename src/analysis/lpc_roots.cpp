@@ -40,10 +40,11 @@ Complex polish(const std::vector<double>& poly, Complex z) {
       derivative = derivative * z + value;
       value = value * z + poly[static_cast<size_t>(k)];
     }
-    if (std::abs(derivative) == 0.0) break;
+    if (derivative == Complex(0.0)) break;
     const Complex step = value / derivative;
     z -= step;
-    if (std::abs(step) <= 1e-15 * std::abs(z)) break;
+    // |step| <= 1e-15 |z|, squared: std::abs costs a hypot call per root and step.
+    if (std::norm(step) <= 1e-30 * std::norm(z)) break;
   }
   return z;
 }
