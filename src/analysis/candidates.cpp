@@ -95,6 +95,7 @@ float CandidateFinder::fineCorrelation(const float* full, std::vector<float>& co
 
   correl.assign(static_cast<size_t>(nlags), 0.0f);
   computed_.assign(static_cast<size_t>(nlags), 0);
+  belowStartComputed_ = false;
   double e0 = 0.0;
   for (int i = 0; i < size; ++i) e0 += static_cast<double>(x[i]) * x[i];
   if (!(e0 > 0.0)) return 0.0f;
@@ -128,6 +129,12 @@ float CandidateFinder::fineCorrelation(const float* full, std::vector<float>& co
       if (risesLeft && first > start) {
         --first;
         maxValue = std::max(maxValue, correlationAt(x, e0, first, correl));
+      } else if (risesLeft && !belowStartComputed_) {
+        // Rising at the shortest lag: one lag further tells whether the shortest lag is a peak
+        // (an F0 at max_f0 has its period there); it is a neighbour only, never a candidate.
+        belowStart_ = correlationValue(x, e0, start - 1);
+        belowStartComputed_ = true;
+        break;
       } else if (top == last && last < start + nlags - 1) {
         ++last;
         maxValue = std::max(maxValue, correlationAt(x, e0, last, correl));
@@ -139,14 +146,18 @@ float CandidateFinder::fineCorrelation(const float* full, std::vector<float>& co
   return maxValue;
 }
 
-float CandidateFinder::correlationAt(const float* x, double e0, int lag, std::vector<float>& correl) {
-  const size_t i = static_cast<size_t>(lag - sizes_.start);
-  if (computed_[i]) return correl[i];
+float CandidateFinder::correlationValue(const float* x, double e0, int lag) const {
   double energy = 0.0;
   for (int k = 0; k < sizes_.size; ++k) energy += static_cast<double>(x[lag + k]) * x[lag + k];
   energy = std::max(energy, 1.0);
   const float sum = dotProduct(x, x + lag, static_cast<size_t>(sizes_.size));
-  correl[i] = static_cast<float>(sum / std::sqrt(e0 * energy + 10000.0));
+  return static_cast<float>(sum / std::sqrt(e0 * energy + 10000.0));
+}
+
+float CandidateFinder::correlationAt(const float* x, double e0, int lag, std::vector<float>& correl) {
+  const size_t i = static_cast<size_t>(lag - sizes_.start);
+  if (computed_[i]) return correl[i];
+  correl[i] = correlationValue(x, e0, lag);
   computed_[i] = 1;
   return correl[i];
 }
@@ -180,11 +191,20 @@ void CandidateFinder::find(const float* full, const float* decimated, std::vecto
   // Fine search at the full rate around the surviving lags.
   const float fineMax = fineCorrelation(full, correl);
   pickPeaks(correl.data(), sizes_.nlags, fineMax, sizes_.start, computed_.data());
+  // The shortest lag is a peak too when the value one lag shorter is known and not higher
+  // (otherwise an F0 at max_f0 could never be found). The output keeps its lag unrefined.
+  if (belowStartComputed_ && sizes_.nlags > 1 && computed_[1]) {
+    const float v = correl[0];
+    if (v > sizes_.candThresh * fineMax && v >= belowStart_ && v >= correl[1]) {
+      peakVals_.insert(peakVals_.begin(), v);
+      peakLags_.insert(peakLags_.begin(), sizes_.start);
+    }
+  }
   // A period between two whole lags shows a lower correlation at both than its double shows at a
   // whole lag; the height of the parabola through the peak and its neighbours is the fair value.
   for (size_t p = 0; p < peakLags_.size(); ++p) {
     const auto i = static_cast<size_t>(peakLags_[p] - sizes_.start);
-    const float y0 = correl[i - 1], y1 = correl[i], y2 = correl[i + 1];
+    const float y0 = i > 0 ? correl[i - 1] : belowStart_, y1 = correl[i], y2 = correl[i + 1];
     const float b = y0 + y2 - 2.0f * y1;
     if (b < -0.000001f) peakVals_[p] = y1 - (y0 - y2) * (y0 - y2) / (8.0f * b);
   }

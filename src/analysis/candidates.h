@@ -7,8 +7,9 @@
 //   3. fine correlation at the full rate over 7 lags around each surviving lag, more while the
 //      largest value of a run lies on its edge (stored in the frame's correl array, indexed by
 //      lag - start);
-//   4. peak picking (only where both neighbours were computed) and pruning again, then one
-//      candidate per peak plus the unvoiced one.
+//   4. peak picking (only where both neighbours were computed; for the shortest lag, the value
+//      one lag shorter is computed as its neighbour) and pruning again, then one candidate per
+//      peak plus the unvoiced one.
 #include <cstdint>
 #include <vector>
 
@@ -50,6 +51,7 @@ class CandidateFinder {
   float coarseCorrelation(const float* decimated);
   float fineCorrelation(const float* full, std::vector<float>& correl);
   float correlationAt(const float* x, double e0, int lag, std::vector<float>& correl);
+  float correlationValue(const float* x, double e0, int lag) const;
 
   CandidateSizes sizes_;
   std::vector<float> coarse_;     // dNlags coarse correlation values
@@ -58,6 +60,8 @@ class CandidateFinder {
   std::vector<int> peakLags_;
   std::vector<int> coarseLags_;   // refined full-rate lags of the coarse peaks
   std::vector<char> computed_;    // which fine correlation values were computed
+  float belowStart_ = 0.0f;       // fine correlation at start - 1, a neighbour only
+  bool belowStartComputed_ = false;
 };
 
 }  // namespace velmora::f0

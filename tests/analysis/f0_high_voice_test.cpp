@@ -39,5 +39,29 @@ TEST_P(HighVoice, GrossErrorsStayBelowTwoPercentOfVoicedFrames) {
 
 INSTANTIATE_TEST_SUITE_P(Rates, HighVoice, ::testing::Values(11025, 22050, 44100));
 
+// A voice at the highest F0 the settings allow has its period at the shortest lag searched,
+// whose shorter neighbour lies outside the search: it must still count as a peak. (At 44100 Hz
+// the period of 1400 Hz, 31.5 samples, lies outside the range itself, whose shortest lag is 32.)
+TEST(HighVoice, AVoiceAtTheHighestSettingIsFound) {
+  constexpr double f0 = 1400.0;
+  for (int rate : {11025, 22050}) {
+    for (int kind = 0; kind < 2; ++kind) {
+      const std::vector<int16_t> samples = kind == 0 ? testing::toSamples(testing::glottalPulses(rate, 1.0, f0))
+                                                     : testing::harmonicComplex(rate, 1.0, f0);
+      F0Track track;
+      track.compute(samples.data(), samples.size(), rate);
+      int voiced = 0, near = 0;
+      for (float v : track.values()) {
+        if (v <= 0.0f) continue;
+        ++voiced;
+        near += std::abs(v - f0) < 0.05 * f0;
+      }
+      const std::string what = std::string(kind == 0 ? "pulses" : "harmonics") + " at " + std::to_string(rate) + " Hz";
+      EXPECT_GT(voiced, static_cast<int>(track.count() / 2)) << what;
+      EXPECT_GT(near, 0.98 * voiced) << what << ": " << near << " of " << voiced;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace velmora
