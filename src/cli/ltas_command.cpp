@@ -10,10 +10,8 @@
 
 #include "analysis/power_spectrum.h"
 #include "audio/stereo_reduction.h"
-#include "audio/wav_reader.h"
 #include "cli/analysis_input.h"
 #include "cli/command_registry.h"
-#include "cli/read_error.h"
 
 namespace velmora::cli {
 namespace {
@@ -53,6 +51,11 @@ int runLtas(const std::vector<std::string>& args) {
   if (const int* status = std::get_if<int>(&read)) return *status;
   const MonoSignal& signal = std::get<MonoSignal>(read);
   const std::vector<int16_t>& mono = signal.samples;
+  // Not one whole frame: there is no spectrum to average, and 0 dB everywhere would be a lie.
+  if (powerSpectrumFrames(static_cast<int64_t>(mono.size()), fftSize) == 0) {
+    std::cerr << "error: the recording is shorter than one " << fftSize << "-sample frame; there is no spectrum\n";
+    return 2;
+  }
   const int bins = spectrum.compute(mono.data(), static_cast<int64_t>(mono.size()));
 
   const double rate = signal.rateHz;
