@@ -36,8 +36,9 @@ bool replaceableTarget(const fs::path& target) {
   return S_ISREG(st.st_mode);
 }
 
-// Temporary names are "." + the target's name + "." + six characters, so a writer killed
-// between naming its file and renaming it leaves something the next write can recognise.
+// Temporary names are "." + the target's name + ".tmp-" + six characters, so a writer killed
+// between naming its file and renaming it leaves something the next write can recognise and
+// that no file of the user's is likely to be called.
 bool isLeftoverOf(const std::string& name, const std::string& prefix) {
   return name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0;
 }
@@ -52,7 +53,7 @@ void removeLeftovers(const fs::path& folder, const std::string& prefix) {
   }
 }
 
-std::string tempPrefix(const fs::path& target) { return "." + target.filename().string() + "."; }
+std::string tempPrefix(const fs::path& target) { return "." + target.filename().string() + ".tmp-"; }
 
 }  // namespace
 

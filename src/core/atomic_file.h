@@ -4,7 +4,7 @@
 // nothing stands there, else under a temporary name renamed over the target. A failed or
 // killed write leaves the previous file whole. Only a regular file is ever replaced; a
 // symbolic link, FIFO, device or folder at the target makes open() and commit() fail.
-// Where unnamed files are not supported a named temporary file ("." + name + ".XXXXXX") is
+// Where unnamed files are not supported a named temporary file ("." + name + ".tmp-XXXXXX") is
 // used; leftovers of either kind from a killed writer are removed by the next open() for
 // the same target.
 #include <cstddef>

@@ -96,12 +96,13 @@ TEST(ConvertKill, KilledAnywhereLeavesAbsentOldOrNewAndNoTemporaryFile) {
 TEST(ConvertKill, ALeftoverOfAKilledWriteIsRemovedByTheNextWrite) {
   TempFolder dir;
   dir.writeBytes("in.wav", pcmWav(harmonicTone(150.0, 11025, 0.5), 11025, 1));
-  dir.writeBytes(".out.wav.Ab12Cd", "left by a writer killed between naming and renaming");
-  dir.writeBytes(".other.wav.Ab12Cd", "another file's: not ours to remove");
+  dir.writeBytes(".out.wav.tmp-Ab12Cd", "left by a writer killed between naming and renaming");
+  dir.writeBytes(".other.wav.tmp-Ab12Cd", "another file's: not ours to remove");
+  dir.writeBytes(".out.wav.backup", "the user's own: not ours to remove");
   const ProcessResult r =
       runProcess(VELMORA_CLI_PATH, {"convert", (dir / "in.wav").string(), (dir / "out.wav").string(), "--rate", "22050"});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
-  EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{".other.wav.Ab12Cd", "in.wav", "out.wav"}));
+  EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{".other.wav.tmp-Ab12Cd", ".out.wav.backup", "in.wav", "out.wav"}));
   EXPECT_EQ(fs::status(dir / "out.wav").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
 
