@@ -6,6 +6,7 @@
 
 #include "audio/recording_opener.h"
 #include "audio/resampler_write.h"
+#include "audio/wav_input_check.h"
 #include "audio/wav_reader.h"
 #include "audio/wav_writer.h"
 #include "clients/client_folders.h"
@@ -18,7 +19,6 @@ namespace velmora {
 
 namespace {
 
-constexpr uint16_t kFormatExtensible = 0xFFFE;
 constexpr size_t kCopyChunkBytes = 1 << 16;
 
 ImportResult failed() { return ImportResult{}; }
@@ -80,25 +80,28 @@ std::optional<std::filesystem::path> chooseImportSource(Interaction& ui, const s
 }
 
 ImportResult importRecording(const ImportRequest& request, Interaction& ui) {
+  // The header alone decides; the samples are read only for a file that will be taken.
+  const WavHeader header = readWavHeader(request.sourcePath);
+  if (header.code != WavOk) {
+    showMessage(ui, msg::FileNotOpened);
+    return failed();
+  }
+  if (header.format.bitsPerSample != 16) {
+    showMessage(ui, msg::ImportNot16Bits);
+    return failed();
+  }
+  // What the stereo reduction and the converter cannot take (see wav_input_check.h), and no
+  // sound at all (an empty recording could not be opened afterwards).
+  if (checkWavInput(header.format, header.dataBytes) != WavInputProblem::None) {
+    showMessage(ui, msg::FileNotOpened);
+    return failed();
+  }
   WavData source = readWav(request.sourcePath);
-  if (source.code != WavOk) {
+  if (source.code != WavOk || source.format != header.format) {
     showMessage(ui, msg::FileNotOpened);
     return failed();
   }
   const WaveFormat& format = source.format;
-  if (format.bitsPerSample != 16) {
-    showMessage(ui, msg::ImportNot16Bits);
-    return failed();
-  }
-  // What the stereo reduction and the converter cannot take: no channels or more than two,
-  // no rate, a compressed format, or no sound at all (an empty recording could not be
-  // opened afterwards).
-  const bool pcm = format.formatTag == kFormatPcm || format.formatTag == kFormatExtensible;
-  if (!pcm || format.channels < 1 || format.channels > 2 || format.samplesPerSecond == 0 ||
-      source.samples.size() < format.channels) {
-    showMessage(ui, msg::FileNotOpened);
-    return failed();
-  }
 
   const int number = nextRecordingNumber(ui, request.workingFolder, request.clientCode);
   if (number < 0) return failed();

@@ -25,11 +25,12 @@ int16_t toPcm16(double value) {
   return static_cast<int16_t>(value);  // conversion truncates toward zero
 }
 
-Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+namespace {
+
+Pcm16Conversion convertReals(std::vector<double> reals, uint32_t sourceRateHz, uint32_t targetRateHz,
                              const ResampleOptions& options) {
   Pcm16Conversion conversion;
   try {
-    std::vector<double> reals(samples.begin(), samples.end());
     ResampleResult resampled = resample(std::move(reals), sourceRateHz, targetRateHz, options);
     conversion.stages = resampled.stages;
     if (!resampled.ok()) {
@@ -43,6 +44,40 @@ Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourc
     conversion.samples.clear();
   }
   return conversion;
+}
+
+// The 16-bit samples as reals; a bad_alloc here is the conversion's own out-of-memory.
+template <typename MakeReals>
+Pcm16Conversion convertWith(MakeReals makeReals, uint32_t sourceRateHz, uint32_t targetRateHz,
+                            const ResampleOptions& options) {
+  std::vector<double> reals;
+  try {
+    reals = makeReals();
+  } catch (const std::bad_alloc&) {
+    Pcm16Conversion conversion;
+    conversion.error = ResampleError::OutOfMemory;
+    return conversion;
+  }
+  return convertReals(std::move(reals), sourceRateHz, targetRateHz, options);
+}
+
+}  // namespace
+
+Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+                             const ResampleOptions& options) {
+  return convertWith([&] { return std::vector<double>(samples.begin(), samples.end()); }, sourceRateHz, targetRateHz,
+                     options);
+}
+
+Pcm16Conversion convertPcm16(std::vector<int16_t>&& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+                             const ResampleOptions& options) {
+  return convertWith(
+      [&] {
+        std::vector<double> reals(samples.begin(), samples.end());
+        std::vector<int16_t>().swap(samples);  // freed before the resampler needs its room
+        return reals;
+      },
+      sourceRateHz, targetRateHz, options);
 }
 
 WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,

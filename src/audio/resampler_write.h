@@ -32,6 +32,9 @@ struct Pcm16Conversion {
 // Steps 1 to 3. Nothing is shown; the limit-cycle line goes to standard error.
 Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
                              const ResampleOptions& options = {});
+// The same, releasing the given samples once they are copied as reals.
+Pcm16Conversion convertPcm16(std::vector<int16_t>&& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+                             const ResampleOptions& options = {});
 
 enum class WriteOutcome { Written, Cancelled, Failed };
 

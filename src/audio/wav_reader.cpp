@@ -82,8 +82,8 @@ bool findChunk(ByteSource& src, uint64_t begin, uint64_t end, const char* id, Ch
   return false;
 }
 
-WavData parse(ByteSource& src) {
-  WavData out;
+WavHeader parseHeader(ByteSource& src) {
+  WavHeader out;
   uint8_t riff[12];
   if (!src.readAt(0, riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0) {
     out.code = WavNotWave;
@@ -129,15 +129,23 @@ WavData parse(ByteSource& src) {
   }
 
   Chunk data;
-  if (!findChunk(src, 12, searchEnd, "data", data)) {
+  if (!findChunk(src, 12, searchEnd, "data", data) || data.dataOffset + data.size > src.size()) {
     out.code = WavDataTruncated;
     return out;
   }
-  if (data.dataOffset + data.size > src.size()) {
-    out.code = WavDataTruncated;
-    return out;
-  }
-  const size_t count = data.size / 2;  // an odd last byte is ignored
+  out.dataOffset = data.dataOffset;
+  out.dataBytes = data.size;
+  out.code = WavOk;
+  return out;
+}
+
+WavData parse(ByteSource& src) {
+  WavHeader header = parseHeader(src);
+  WavData out;
+  out.code = header.code;
+  out.format = std::move(header.format);
+  if (header.code != WavOk) return out;
+  const size_t count = static_cast<size_t>(header.dataBytes / 2);  // an odd last byte is ignored
   try {
     out.samples.resize(count);
   } catch (const std::bad_alloc&) {
@@ -150,7 +158,7 @@ WavData parse(ByteSource& src) {
   std::unique_ptr<uint8_t[]> block(new uint8_t[kBlock * 2]);
   for (size_t done = 0; done < count;) {
     size_t n = std::min(kBlock, count - done);
-    if (!src.readAt(data.dataOffset + done * 2, block.get(), n * 2)) {
+    if (!src.readAt(header.dataOffset + done * 2, block.get(), n * 2)) {
       out.samples.clear();
       out.code = WavDataTruncated;
       return out;
@@ -162,23 +170,29 @@ WavData parse(ByteSource& src) {
   return out;
 }
 
-}  // namespace
-
-WavData readWav(const std::filesystem::path& path) {
+template <typename Result, typename Parse>
+Result parseFile(const std::filesystem::path& path, Parse parseSource) {
+  // Only regular files: a FIFO or a device would block or never end.
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
-    WavData out;
+    Result out;
     out.code = WavCannotOpen;
     return out;
   }
   FileSource src(path);
   if (!src.ok()) {
-    WavData out;
+    Result out;
     out.code = WavCannotOpen;
     return out;
   }
-  return parse(src);
+  return parseSource(src);
 }
+
+}  // namespace
+
+WavData readWav(const std::filesystem::path& path) { return parseFile<WavData>(path, parse); }
+
+WavHeader readWavHeader(const std::filesystem::path& path) { return parseFile<WavHeader>(path, parseHeader); }
 
 WavData parseWav(const uint8_t* bytes, size_t size) {
   MemorySource src(bytes, size);

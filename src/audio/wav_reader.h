@@ -25,7 +25,16 @@ struct WavData {
   std::vector<int16_t> samples;  // interleaved as stored; data size / 2 values
 };
 
+// Where the samples are, without reading them: "data" is known to lie wholly in the file.
+struct WavHeader {
+  int code = WavCannotOpen;
+  WaveFormat format;
+  uint64_t dataOffset = 0;
+  uint64_t dataBytes = 0;
+};
+
 WavData readWav(const std::filesystem::path& path);
+WavHeader readWavHeader(const std::filesystem::path& path);
 WavData parseWav(const uint8_t* bytes, size_t size);
 
 }  // namespace velmora

@@ -6,7 +6,6 @@
 namespace velmora {
 
 namespace {
-constexpr uint16_t kFormatExtensible = 0xFFFE;
 
 void put16(std::string& out, uint32_t v) {
   out += static_cast<char>(v & 0xFF);

@@ -6,6 +6,7 @@
 namespace velmora {
 
 inline constexpr uint16_t kFormatPcm = 1;
+inline constexpr uint16_t kFormatExtensible = 0xFFFE;  // the real format is in the extra bytes
 
 struct WaveFormat {
   uint16_t formatTag = kFormatPcm;

@@ -4,21 +4,17 @@
 #include <iostream>
 
 #include "audio/stereo_reduction.h"
-#include "audio/wav_reader.h"
 #include "cli/read_error.h"
 
 namespace velmora::cli {
 
 std::variant<MonoSignal, int> readMonoForAnalysis(const std::string& path, uint32_t minimumRateHz,
                                                   const std::string& whyRateTooLow) {
-  WavData wav = readWav(path);
-  if (wav.code != WavOk) return reportReadError(wav.code);
+  int status = 0;
+  std::optional<WavData> read = readCheckedWav(path, status);
+  if (!read) return status;
+  WavData& wav = *read;
   const WaveFormat& format = wav.format;
-  if (format.formatTag != kFormatPcm || format.bitsPerSample != 16 || format.channels < 1 || format.channels > 2 ||
-      format.samplesPerSecond == 0) {
-    std::cerr << "error: only 16-bit PCM files with one or two channels can be analysed\n";
-    return 2;
-  }
   if (format.samplesPerSecond < minimumRateHz) {
     std::cerr << "error: the sample rate " << format.samplesPerSecond << " Hz is " << whyRateTooLow << "\n";
     return 2;

@@ -13,8 +13,9 @@ struct MonoSignal {
   uint32_t rateHz = 0;
 };
 
-// The signal, or the exit status after the error line on standard error. Files below
-// minimumRateHz are refused with `whyRateTooLow` in the message.
+// The signal, or the exit status after the error line on standard error. Files that
+// checkWavInput refuses are refused with its reason; files below minimumRateHz (above the
+// common lowest rate) with `whyRateTooLow` in the message.
 std::variant<MonoSignal, int> readMonoForAnalysis(const std::string& path, uint32_t minimumRateHz = 1,
                                                   const std::string& whyRateTooLow = "");
 

@@ -8,7 +8,6 @@
 
 #include "audio/resampler_write.h"
 #include "audio/stereo_reduction.h"
-#include "audio/wav_reader.h"
 #include "audio/wav_writer.h"
 #include "cli/command_registry.h"
 #include "cli/read_error.h"
@@ -71,26 +70,20 @@ int runConvert(const std::vector<std::string>& args) {
     std::cerr << kUsage;
     return 1;
   }
-  WavData wav = readWav(parsed->input);
-  if (wav.code != WavOk) return reportReadError(wav.code);
+  int status = 0;
+  std::optional<WavData> read = readCheckedWav(parsed->input, status);
+  if (!read) return status;
+  WavData& wav = *read;
   const WaveFormat& f = wav.format;
-  if (f.bitsPerSample != 16) {
-    std::fprintf(stderr, "error: the file has %u-bit samples; only 16-bit files can be converted\n",
-                 f.bitsPerSample);
-    return 2;
-  }
-  if (f.channels < 1 || f.channels > 2 || f.samplesPerSecond == 0) {
-    std::fprintf(stderr, "error: %u channels at %u Hz cannot be converted\n", f.channels, f.samplesPerSecond);
-    return 2;
-  }
 
   std::vector<int16_t> mono = f.channels == 2 ? reduceStereo(wav.samples, parsed->channel) : std::move(wav.samples);
+  std::vector<int16_t>().swap(wav.samples);  // one copy of the recording at a time
   std::vector<int16_t> output;
   if (f.samplesPerSecond == parsed->rateHz) {
     std::fprintf(stderr, "same rate: no resampling\n");
     output = std::move(mono);
   } else {
-    Pcm16Conversion conversion = convertPcm16(mono, f.samplesPerSecond, parsed->rateHz);
+    Pcm16Conversion conversion = convertPcm16(std::move(mono), f.samplesPerSecond, parsed->rateHz);
     printStages(conversion.stages);
     if (!conversion.ok()) {
       // The limit-cycle line is already on standard error.

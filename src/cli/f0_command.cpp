@@ -9,10 +9,8 @@
 
 #include "analysis/f0_track.h"
 #include "audio/stereo_reduction.h"
-#include "audio/wav_reader.h"
 #include "cli/analysis_input.h"
 #include "cli/command_registry.h"
-#include "cli/read_error.h"
 
 namespace velmora::cli {
 namespace {
@@ -32,6 +30,10 @@ int runF0(const std::vector<std::string>& args) {
   track.compute(signal.samples.data(), signal.samples.size(), static_cast<int>(signal.rateHz));
   signal.samples = {};
   for (const std::string& line : track.diagnostics()) std::cerr << line << '\n';
+  if (track.count() == 0) {
+    std::cerr << "error: no F0 values could be computed\n";
+    return 2;
+  }
 
   std::string out = "time,f0\n";
   out.reserve(out.size() + track.count() * 24);

@@ -30,7 +30,8 @@ int runFormants(const std::vector<std::string>& args) {
 
   FormantTrack track;
   if (track.compute(signal.samples.data(), signal.samples.size(), static_cast<int>(signal.rateHz)) < 0) {
-    std::cerr << "error: " << track.errorText() << "\n";
+    // The engine's own text is a bare "ERROR"; its only failure is running out of memory.
+    std::cerr << "error: not enough memory for the formant analysis (" << track.errorText() << ")\n";
     return 2;
   }
   signal.samples = {};

@@ -14,16 +14,15 @@ int runInfo(const std::vector<std::string>& args) {
     std::cerr << "usage: velmora-cli info FILE\n";
     return 1;
   }
-  WavData wav = readWav(args[0]);
-  if (wav.code != WavOk) return reportReadError(wav.code);
-  const WaveFormat& f = wav.format;
-  const size_t perChannel = f.channels ? wav.samples.size() / f.channels : 0;
-  // 16-bit values were read; for other sample sizes count by the block align instead.
-  const size_t bytes = wav.samples.size() * 2;
-  const size_t samples = f.blockAlign ? bytes / f.blockAlign : perChannel;
+  // Only the header is read: the sample count follows from the data chunk's size.
+  const WavHeader header = readWavHeader(args[0]);
+  if (header.code != WavOk) return reportReadError(header.code);
+  const WaveFormat& f = header.format;
+  const uint64_t frameBytes = f.blockAlign ? f.blockAlign : uint64_t{2} * f.channels;
+  const uint64_t samples = frameBytes ? header.dataBytes / frameBytes : 0;
   const double seconds = f.samplesPerSecond ? static_cast<double>(samples) / f.samplesPerSecond : 0.0;
-  std::printf("rate: %u\nchannels: %u\nbits: %u\nsamples: %zu\nduration: %.6f\n", f.samplesPerSecond, f.channels,
-              f.bitsPerSample, samples, seconds);
+  std::printf("rate: %u\nchannels: %u\nbits: %u\nsamples: %llu\nduration: %.6f\n", f.samplesPerSecond, f.channels,
+              f.bitsPerSample, static_cast<unsigned long long>(samples), seconds);
   return 0;
 }
 

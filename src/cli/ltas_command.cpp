@@ -10,10 +10,8 @@
 
 #include "analysis/power_spectrum.h"
 #include "audio/stereo_reduction.h"
-#include "audio/wav_reader.h"
 #include "cli/analysis_input.h"
 #include "cli/command_registry.h"
-#include "cli/read_error.h"
 
 namespace velmora::cli {
 namespace {

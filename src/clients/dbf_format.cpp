@@ -17,6 +17,10 @@ bool isKnownVersion(uint8_t v) {
   }
 }
 
+constexpr size_t kFoxProBacklinkBytes = 263;
+
+bool isFoxProVersion(uint8_t v) { return v == 0x30 || v == 0x31 || v == 0x32; }
+
 std::string upperAscii(std::string s) {
   for (char& c : s)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -63,9 +67,13 @@ DbfError parseDbfHeader(std::string_view header, uint64_t fileBytes, DbfHeader& 
                           static_cast<uint64_t>(out.recordCount) * static_cast<uint64_t>(out.recordBytes);
   if (needed > fileBytes) return DbfError::Invalid;
 
+  // The descriptors end with the 0x0D terminator; the header length must be exactly what they
+  // and the terminator take (Visual FoxPro tables add their 263-byte backlink area), and the
+  // fields must fill the record exactly. A header off by one byte would misread every field.
   uint32_t offset = 1;  // past the deletion flag
-  for (size_t pos = kDbfPrefixBytes; pos + kDbfFieldDescriptorBytes <= header.size(); pos += kDbfFieldDescriptorBytes) {
-    if (header[pos] == kDbfHeaderEnd) break;
+  size_t pos = kDbfPrefixBytes;
+  for (; pos < header.size() && header[pos] != kDbfHeaderEnd; pos += kDbfFieldDescriptorBytes) {
+    if (pos + kDbfFieldDescriptorBytes > header.size()) return DbfError::Invalid;
     const char* d = header.data() + pos;
     DbfField f;
     size_t nameLength = 0;
@@ -75,12 +83,16 @@ DbfError parseDbfHeader(std::string_view header, uint64_t fileBytes, DbfHeader& 
     f.type = d[11];
     f.length = static_cast<unsigned char>(d[16]);
     f.decimals = static_cast<unsigned char>(d[17]);
+    if (f.length == 0) return DbfError::Invalid;
     f.offset = offset;
     offset += f.length;
     if (offset > out.recordBytes) return DbfError::Invalid;
     out.fields.push_back(std::move(f));
   }
-  if (out.fields.empty()) return DbfError::Invalid;
+  if (out.fields.empty() || pos >= header.size() || offset != out.recordBytes) return DbfError::Invalid;
+  const size_t described = pos + 1;
+  if (header.size() != described && !(isFoxProVersion(out.version) && header.size() == described + kFoxProBacklinkBytes))
+    return DbfError::Invalid;
   return DbfError::None;
 }
 

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
+#include <random>
+#include <string>
 
 #include "core/file_times.h"
 
@@ -17,13 +19,56 @@ AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, bool keepTime)
 
 AtomicFileWriter::~AtomicFileWriter() { abandon(); }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path folderOf(const fs::path& target) {
+  fs::path folder = target.parent_path();
+  return folder.empty() ? fs::path(".") : folder;
+}
+
+// Only a regular file (or nothing) may be replaced: renaming over a symbolic link, a FIFO or
+// a device node would silently put a file where something else stood.
+bool replaceableTarget(const fs::path& target) {
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) != 0) return errno == ENOENT;
+  return S_ISREG(st.st_mode);
+}
+
+// Temporary names are "." + the target's name + ".tmp-" + six characters, so a writer killed
+// between naming its file and renaming it leaves something the next write can recognise and
+// that no file of the user's is likely to be called.
+bool isLeftoverOf(const std::string& name, const std::string& prefix) {
+  return name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0;
+}
+
+void removeLeftovers(const fs::path& folder, const std::string& prefix) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    struct stat st {};
+    if (isLeftoverOf(name, prefix) && ::lstat(it->path().c_str(), &st) == 0 && S_ISREG(st.st_mode))
+      ::unlink(it->path().c_str());
+  }
+}
+
+std::string tempPrefix(const fs::path& target) { return "." + target.filename().string() + ".tmp-"; }
+
+}  // namespace
+
 bool AtomicFileWriter::open() {
   abandon();
   failed_ = false;
-  std::filesystem::path folder = target_.parent_path();
-  std::string pattern = (folder.empty() ? std::filesystem::path(".") : folder) / ("." + target_.filename().string() + ".XXXXXX");
-  std::string buffer = pattern;
-  fd_ = ::mkstemp(buffer.data());
+  if (!replaceableTarget(target_)) return false;
+  const fs::path folder = folderOf(target_);
+  removeLeftovers(folder, tempPrefix(target_));
+  // An unnamed file first: a process killed while writing leaves nothing in the folder.
+  // It is 0600 like a file from mkstemp.
+  fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  if (fd_ >= 0) return true;
+  std::string buffer = (folder / (tempPrefix(target_) + "XXXXXX")).string();
+  fd_ = ::mkostemp(buffer.data(), O_CLOEXEC);
   if (fd_ < 0) return false;
   temp_ = buffer;
   return true;
@@ -45,23 +90,66 @@ bool AtomicFileWriter::write(const void* data, size_t bytes) {
   return true;
 }
 
+// Gives the unnamed file its name: the target's own when nothing stands there (nothing to
+// replace, so nothing temporary is ever named), else a temporary name to rename from.
+bool AtomicFileWriter::linkUnnamed(bool& atTarget) {
+  const std::string procPath = "/proc/self/fd/" + std::to_string(fd_);
+  atTarget = false;
+  if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    atTarget = true;
+    return true;
+  }
+  if (errno != EEXIST) return false;
+  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937 random(std::random_device{}());
+  std::uniform_int_distribution<int> pick(0, sizeof kLetters - 2);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = tempPrefix(target_);
+    for (int i = 0; i < 6; ++i) name += kLetters[pick(random)];
+    const fs::path candidate = folderOf(target_) / name;
+    // linkat never replaces: a name taken meanwhile is just another try.
+    if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      temp_ = candidate;
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
+
 bool AtomicFileWriter::commit() {
-  if (fd_ < 0 || failed_) {
+  if (fd_ < 0 || failed_ || !replaceableTarget(target_)) {
     abandon();
     return false;
   }
-  // mkstemp makes the file 0600, as a new file of patient data must be; a file replaced
-  // keeps the mode it had.
+  // New files are 0600, as a new file of patient data must be; a file replaced keeps the
+  // mode it had.
   struct stat old {};
-  if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd_, old.st_mode & 07777);
-  bool ok = ::fsync(fd_) == 0;
-  ok = (::close(fd_) == 0) && ok;
-  fd_ = -1;
-  if (!ok) {
+  const bool replacing = ::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  if (replacing) ::fchmod(fd_, old.st_mode & 07777);
+  if (::fsync(fd_) != 0) {
     abandon();
     return false;
   }
-  if (keepTime_) {
+  if (temp_.empty()) {
+    bool atTarget = false;
+    if (!linkUnnamed(atTarget)) {
+      abandon();
+      return false;
+    }
+    if (atTarget) {
+      const bool closed = ::close(fd_) == 0;
+      fd_ = -1;
+      return closed;
+    }
+  }
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  if (!closed) {
+    abandon();
+    return false;
+  }
+  if (keepTime_ && replacing) {
     if (auto t = fileTime(target_)) setFileTime(temp_, *t);
   }
   if (::rename(temp_.c_str(), target_.c_str()) != 0) {

@@ -1,7 +1,12 @@
 #pragma once
-// Replacing a file without ever leaving it half written: the new content goes to a
-// temporary file in the same folder, is flushed to disk and renamed over the target.
-// A failed write leaves the previous file whole.
+// Replacing a file without ever leaving it half written: the new content goes to an unnamed
+// file in the same folder (O_TMPFILE), is flushed to disk and linked in: at the target when
+// nothing stands there, else under a temporary name renamed over the target. A failed or
+// killed write leaves the previous file whole. Only a regular file is ever replaced; a
+// symbolic link, FIFO, device or folder at the target makes open() and commit() fail.
+// Where unnamed files are not supported a named temporary file ("." + name + ".tmp-XXXXXX") is
+// used; leftovers of either kind from a killed writer are removed by the next open() for
+// the same target.
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -25,9 +30,12 @@ class AtomicFileWriter {
   void abandon();
 
   const std::filesystem::path& target() const { return target_; }
+  // Empty while the content is in an unnamed file.
   const std::filesystem::path& temporaryPath() const { return temp_; }
 
  private:
+  bool linkUnnamed(bool& atTarget);
+
   std::filesystem::path target_;
   std::filesystem::path temp_;
   bool keepTime_;

@@ -120,11 +120,20 @@ TEST_F(ImportTest, UnreadableOrEmptySourcesCannotBeOpened) {
   sources.writeBytes("garbage.wav", "this is not a wave file at all");
   sources.writeBytes("empty.wav", wavBytes(22050, 1, {}));
   sources.writeBytes("quad.wav", wavBytes(22050, 4, tone(100, 4)));
-  for (const char* name : {"garbage.wav", "empty.wav", "quad.wav", "missing.wav"}) {
+  // Refused on the header, before the converter is offered a rate it could not honestly use.
+  sources.writeBytes("two-hertz.wav", wavBytes(2, 1, tone(100, 1)));
+  sources.writeBytes("huge-rate.wav", wavBytes(0x80000000u, 1, tone(100, 1)));
+  WaveFormat alaw = WaveFormat::pcm(22050);
+  alaw.formatTag = 6;
+  const std::vector<int16_t> samples = tone(100, 1);
+  sources.writeBytes("alaw.wav", wavFileBytes(alaw, samples.data(), samples.size() * 2));
+  for (const char* name :
+       {"garbage.wav", "empty.wav", "quad.wav", "missing.wav", "two-hertz.wav", "huge-rate.wav", "alaw.wav"}) {
     ScriptedInteraction fresh;
     EXPECT_EQ(importRecording(request(name), fresh).status, ImportStatus::Failed) << name;
     EXPECT_EQ(fresh.shownIds(), std::vector<int>{57733}) << name;
   }
+  EXPECT_TRUE(offers.empty());
   EXPECT_EQ(clientFileCount(), 0u);
 }
 

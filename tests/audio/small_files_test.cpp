@@ -83,7 +83,9 @@ TEST(AtomicFileWriter, UncommittedWriteLeavesTheTargetAndNoTemporaryFile) {
     AtomicFileWriter w(dir / "notes.txt");
     ASSERT_TRUE(w.open());
     ASSERT_TRUE(w.write("new content"));
-    EXPECT_TRUE(std::filesystem::exists(w.temporaryPath()));
+    // The content waits in an unnamed file: nothing but the target is in the folder.
+    EXPECT_TRUE(w.temporaryPath().empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
   }
   EXPECT_EQ(dir.readBytes("notes.txt"), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);

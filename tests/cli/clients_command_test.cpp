@@ -60,6 +60,14 @@ TEST(ClientsCommand, ListsTheRegisterInOrder) {
   EXPECT_EQ(run.err, "");
 }
 
+TEST(ClientsCommand, ControlCharactersInNamesCannotForgeLinesOrDriveTheTerminal) {
+  TempFolder dir;
+  makeRegister(dir, {{1, "Ana\n2;0;Forged"}, {3, "Red\x1b[31m \\ end\x7f"}});
+  const CliRun run = runCli(dir, "--data " + (dir / "data").string());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "1;0;Ana\\x0A2;0;Forged\n3;1;Red\\x1B[31m \\\\ end\\x7F\n");
+}
+
 TEST(ClientsCommand, EmptyRegisterPrintsNothing) {
   TempFolder dir;
   makeRegister(dir, {});

@@ -274,6 +274,21 @@ TEST_F(Register, DamagedFilesGiveInvalidFile) {
   b = good;
   b[0] = 0x7F;
   damaged.push_back({"unknown version", b});
+  // Headers that still fit the file but no longer describe it: every field would be misread.
+  for (int delta : {-1, 1, 32}) {
+    b = good;
+    writeLe16(b.data() + 8, static_cast<uint32_t>(static_cast<int>(headerBytes) + delta));
+    damaged.push_back({"header length off by " + std::to_string(delta), b});
+  }
+  b = good;
+  b[headerBytes - 1] = ' ';
+  damaged.push_back({"no terminator", b});
+  b = good;
+  b[32 + 16] = static_cast<char>(b[32 + 16] - 1);
+  damaged.push_back({"fields shorter than the record", b});
+  b = good;
+  b[32 + 16] = 0;
+  damaged.push_back({"a field of no length", b});
   for (const auto& [what, content] : damaged) {
     ui.shown.clear();
     dir.writeBytes("pacb.dbf", content);
