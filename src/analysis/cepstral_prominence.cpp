@@ -97,9 +97,63 @@ double prominence(const std::vector<double>& timeSmoothed, double rate, std::vec
   return c[peak] - (intercept + slope * static_cast<double>(peak));
 }
 
+
+// The span band-limited and decimated by `factor`: recording sample m * factor of the span
+// becomes sample m, filtered by a Hann-windowed sinc of kCppsBandHz, kCppsTapsPerFactor *
+// factor taps each side (the recording outside the span is read; beyond its ends, zeros).
+// Only the kept samples are filtered.
+struct Decimated {
+  std::vector<float> samples;
+  VoiceInput input;
+};
+
+Decimated decimate(const VoiceInput& in, size_t factor) {
+  const long half = static_cast<long>(kCppsTapsPerFactor * factor);
+  std::vector<float> taps(static_cast<size_t>(2 * half + 1));
+  const double band = 2.0 * kCppsBandHz / in.rateHz;
+  double sum = 0.0;
+  for (long j = -half; j <= half; ++j) {
+    const double x = std::numbers::pi * band * static_cast<double>(j);
+    const double sinc = j == 0 ? 1.0 : std::sin(x) / x;
+    const double hann = 0.5 + 0.5 * std::cos(std::numbers::pi * static_cast<double>(j) / static_cast<double>(half + 1));
+    taps[static_cast<size_t>(j + half)] = static_cast<float>(sinc * hann);
+    sum += sinc * hann;
+  }
+  for (float& t : taps) t = static_cast<float>(t / sum);
+  Decimated d;
+  const size_t first = (in.begin + factor - 1) / factor, last = (in.end + factor - 1) / factor;
+  d.samples.resize(last - first);
+  const long count = static_cast<long>(in.count);
+  for (size_t m = first; m < last; ++m) {
+    const long centre = static_cast<long>(m * factor);
+    const long from = std::max(-half, centre - count + 1), to = std::min(half, centre);
+    float y = 0.0f;
+    for (long j = from; j <= to; ++j) y += taps[static_cast<size_t>(j + half)] * in.samples[centre - j];
+    d.samples[m - first] = y;
+  }
+  d.input = in;
+  d.input.samples = d.samples.data();
+  d.input.count = d.samples.size();
+  d.input.rateHz = in.rateHz / static_cast<double>(factor);
+  d.input.begin = 0;
+  d.input.end = d.samples.size();
+  return d;
+}
+
+double prominenceOfFrames(const VoiceInput& in);
+
 }  // namespace
 
 double smoothedCepstralPeakProminence(const VoiceInput& in) {
+  const size_t factor = static_cast<size_t>(in.rateHz / kCppsDecimatedRate);
+  if (factor < 2 || in.end <= in.begin) return prominenceOfFrames(in);
+  const Decimated d = decimate(in, factor);
+  return prominenceOfFrames(d.input);
+}
+
+namespace {
+
+double prominenceOfFrames(const VoiceInput& in) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const size_t window = static_cast<size_t>(std::lround(kCppsWindowSeconds * in.rateHz));
   const size_t step = std::max<size_t>(1, static_cast<size_t>(std::lround(kCppsStepSeconds * in.rateHz)));
@@ -140,4 +194,5 @@ double smoothedCepstralPeakProminence(const VoiceInput& in) {
   return total / static_cast<double>(frames);
 }
 
+}  // namespace
 }  // namespace velmora

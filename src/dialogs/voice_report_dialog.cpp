@@ -82,9 +82,12 @@ VoiceReportDialog::VoiceReportDialog(VoiceReportJob job, Interaction& ui, QWidge
   table_->setHorizontalHeaderLabels({text(str::VoiceReportMeasure), text(str::VoiceReportValue),
                                      text(str::VoiceReportUnit), text(str::VoiceReportUsualRange)});
   table_->verticalHeader()->hide();
+  // Compact rows: the whole report fits without scrolling.
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+  table_->horizontalHeader()->setStretchLastSection(true);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
-  table_->setMinimumSize(520, 420);
+  table_->setMinimumSize(560, 27 * (table_->fontMetrics().height() + 4));
   layout->addWidget(table_);
   auto* buttons = new QHBoxLayout;
   copy_ = new QPushButton(text(str::VoiceReportCopy), this);
