@@ -181,7 +181,7 @@ const std::vector<StringEntry>& englishStrings() {
     {64114, "adult men"},
     {64115, "adult women"},
     {64117, "adults"},
-    {64118, "Print the voice report of the selection"},
+    {64118, "Voice Report"},
     {64120, "Start"},
     {64121, "End"},
     {64122, "Median F0"},

@@ -9,7 +9,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
-#include <map>
 
 #include "analysis/recording_voice_report.h"
 #include "analysis/voice_report_rows.h"
@@ -19,43 +18,12 @@
 #include "core/string_table.h"
 #include "core/text_format.h"
 #include "presentation/voice_report_norms.h"
+#include "presentation/voice_report_text.h"
 
 namespace velmora {
 
 namespace {
 QString text(int id) { return QString::fromStdString(velmora::tr(id)); }
-
-int rowLabel(const std::string& name) {
-  static const std::map<std::string, int> labels = {
-      {"start", str::RowStart},
-      {"end", str::RowEnd},
-      {"f0_median", str::RowF0Median},
-      {"f0_mean", str::RowF0Mean},
-      {"f0_sd", str::RowF0Sd},
-      {"f0_min", str::RowF0Min},
-      {"f0_max", str::RowF0Max},
-      {"pulses", str::RowPulses},
-      {"periods", str::RowPeriods},
-      {"unvoiced_frames", str::RowUnvoicedFrames},
-      {"voice_breaks", str::RowVoiceBreaks},
-      {"voice_break_length", str::RowVoiceBreakLength},
-      {"jitter_local", str::RowJitterLocal},
-      {"jitter_local_absolute", str::RowJitterAbsolute},
-      {"jitter_rap", str::RowJitterRap},
-      {"jitter_ppq5", str::RowJitterPpq5},
-      {"jitter_ddp", str::RowJitterDdp},
-      {"shimmer_local", str::RowShimmerLocal},
-      {"shimmer_local_db", str::RowShimmerDb},
-      {"shimmer_apq3", str::RowShimmerApq3},
-      {"shimmer_apq5", str::RowShimmerApq5},
-      {"shimmer_apq11", str::RowShimmerApq11},
-      {"shimmer_dda", str::RowShimmerDda},
-      {"hnr", str::RowHnr},
-      {"cpps", str::RowCpps},
-  };
-  const auto it = labels.find(name);
-  return it == labels.end() ? 0 : it->second;
-}
 
 QString valueText(const VoiceReportRow& row) {
   if (!std::isfinite(row.value)) return QStringLiteral("--");
@@ -135,7 +103,7 @@ void VoiceReportDialog::showReport(const VoiceReport& report) {
   table_->setRowCount(static_cast<int>(rows.size()));
   for (int i = 0; i < table_->rowCount(); ++i) {
     const VoiceReportRow& row = rows[static_cast<size_t>(i)];
-    const int label = rowLabel(row.name);
+    const int label = voiceReportRowLabel(row.name);
     table_->setItem(i, 0, new QTableWidgetItem(label != 0 ? text(label) : QString::fromStdString(row.name)));
     auto* value = new QTableWidgetItem(valueText(row));
     value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
