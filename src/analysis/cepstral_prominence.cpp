@@ -75,7 +75,9 @@ double prominence(const std::vector<double>& timeSmoothed, double rate, std::vec
   double sum = 0.0;
   for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
   for (size_t q = used;; ++q) {
-    c[q] = 10.0 * std::log10(sum / static_cast<double>(to - from + 1) + kTiny);
+    // The running sums (here and over frames) can leave a rounding residue below zero where a
+    // loud stretch gives way to digital silence; a power is never negative.
+    c[q] = 10.0 * std::log10(std::max(0.0, sum / static_cast<double>(to - from + 1)) + kTiny);
     if (q == usedTo) break;
     if (q + 1 > h && q + 1 - h > from) sum -= timeSmoothed[from++];
     if (to + 1 < bins && to < q + 1 + h) sum += timeSmoothed[++to];
