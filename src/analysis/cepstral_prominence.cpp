@@ -66,21 +66,18 @@ double prominence(const std::vector<double>& timeSmoothed, double rate, std::vec
   const size_t peakTo = std::min(bins - 1, static_cast<size_t>(std::floor(rate / kCppsLowestF0)));
   const size_t trendFrom = static_cast<size_t>(std::lround(kCppsTrendFrom * rate));
   const size_t trendTo = std::min(bins - 1, static_cast<size_t>(std::lround(kCppsTrendTo * rate)));
-  // Only the bins the peak search and the trend line read, by a running sum over the window.
+  // Only the bins the peak search and the trend line read. Summed afresh for each bin, not
+  // by a running sum: after a loud stretch, a running sum's rounding residue in digital
+  // silence would be read as a cepstrum of its own.
   const size_t used = std::min(peakFrom, trendFrom), usedTo = std::max(peakTo, trendTo);
   std::vector<double>& c = work;
   c.assign(bins, 0.0);
   const size_t h = static_cast<size_t>(half);
-  size_t from = used >= h ? used - h : 0, to = std::min(bins - 1, used + h);
-  double sum = 0.0;
-  for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
-  for (size_t q = used;; ++q) {
-    // The running sums (here and over frames) can leave a rounding residue below zero where a
-    // loud stretch gives way to digital silence; a power is never negative.
-    c[q] = 10.0 * std::log10(std::max(0.0, sum / static_cast<double>(to - from + 1)) + kTiny);
-    if (q == usedTo) break;
-    if (q + 1 > h && q + 1 - h > from) sum -= timeSmoothed[from++];
-    if (to + 1 < bins && to < q + 1 + h) sum += timeSmoothed[++to];
+  for (size_t q = used; q <= usedTo; ++q) {
+    const size_t from = q >= h ? q - h : 0, to = std::min(bins - 1, q + h);
+    double sum = 0.0;
+    for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
+    c[q] = 10.0 * std::log10(sum / static_cast<double>(to - from + 1) + kTiny);
   }
   size_t peak = peakFrom;
   for (size_t q = peakFrom; q <= peakTo; ++q)
@@ -168,28 +165,30 @@ double prominenceOfFrames(const VoiceInput& in) {
   const size_t h = static_cast<size_t>(kCppsTimeHalfFrames);
   CepstrumFrames maker(in, window, fftSize);
   std::vector<std::vector<double>> ring(2 * h + 1);
-  std::vector<double> sum(fftSize / 2 + 1, 0.0), mean, work;
-  size_t inSum = 0, first = 0;  // the frames first .. first + inSum - 1 are in sum
+  std::vector<double> mean(fftSize / 2 + 1), work;
+  size_t inRing = 0, first = 0;  // the frames first .. first + inRing - 1 are in the ring
   double total = 0.0;
+  // The mean of the ring's cepstra, summed afresh (see prominence).
   auto emit = [&] {
-    mean.resize(sum.size());
-    for (size_t q = 0; q < sum.size(); ++q) mean[q] = sum[q] / static_cast<double>(inSum);
+    std::fill(mean.begin(), mean.end(), 0.0);
+    for (size_t k = first; k < first + inRing; ++k) {
+      const std::vector<double>& slot = ring[k % ring.size()];
+      for (size_t q = 0; q < mean.size(); ++q) mean[q] += slot[q];
+    }
+    for (double& m : mean) m /= static_cast<double>(inRing);
     total += prominence(mean, in.rateHz, work);
-  };
-  auto drop = [&] {
-    for (size_t q = 0; q < sum.size(); ++q) sum[q] -= ring[first % ring.size()][q];
-    ++first;
-    --inSum;
   };
   for (size_t j = 0; j < frames + h; ++j) {
     if (j < frames) {
-      if (inSum == ring.size()) drop();
-      std::vector<double>& slot = ring[j % ring.size()];
-      maker.cepstrum(in.begin + j * step, slot);
-      for (size_t q = 0; q < sum.size(); ++q) sum[q] += slot[q];
-      ++inSum;
+      if (inRing == ring.size()) {
+        ++first;
+        --inRing;
+      }
+      maker.cepstrum(in.begin + j * step, ring[j % ring.size()]);
+      ++inRing;
     } else if (first + 2 * h < j) {
-      drop();
+      ++first;
+      --inRing;
     }
     if (j >= h) emit();  // frame j - h: its window is first .. min(j, frames - 1)
   }
