@@ -78,11 +78,11 @@ void paintNotes(QPainter& p, const std::vector<std::u32string>& lines, int top, 
   }
 }
 
-// The voice report's items in three columns of kPageGraphWidth / 3, 17 units a line.
+// The voice report's items in two columns of half kPageGraphWidth, 17 units a line.
 void paintVoiceReport(QPainter& p, const std::vector<std::string>& items, int top, int stretch) {
   p.setPen(Qt::black);
   p.setFont(blockFont(ReportFont::Value, stretch));
-  const int columns = 3, rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+  const int columns = 2, rows = (static_cast<int>(items.size()) + columns - 1) / columns;
   for (int i = 0; i < static_cast<int>(items.size()); ++i)
     drawTextAt(p, kPageGraphLeft + (i / rows) * (kPageGraphWidth / columns), top + (i % rows) * 17,
                qs(items[static_cast<size_t>(i)]));
