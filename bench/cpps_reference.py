@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """CPPS of a WAV file, written straight from the definition velmora uses, for comparison:
-40 ms Hann frames every 2 ms (mean removed, zero-padded to a power of two), power cepstrum of
+at 20 kHz and above the signal is convolved with a 4500 Hz low-pass (sinc times a Hann window
+of 16 k taps each side, unit sum, zeros beyond the file's ends) and every k-th sample kept,
+k = rate // 10000; then 40 ms Hann frames every 2 ms (mean removed, zero-padded to a power of two), power cepstrum of
 the 10 log10 power spectrum, averaged over 11 frames and then +-0.25 ms of quefrency, in dB, peak
 between 1/330 and 1/60 s minus the least-squares line from 1 ms to min(N/2, 50 ms); the mean
 over all frames.  usage: cpps_reference.py FILE.wav"""
@@ -14,6 +16,13 @@ def main():
     with wave.open(sys.argv[1]) as w:
         rate = w.getframerate()
         x = np.frombuffer(w.readframes(w.getnframes()), dtype="<i2").astype(float) / 32768.0
+    factor = int(rate // 10000)
+    if factor >= 2:
+        half = 16 * factor
+        j = np.arange(-half, half + 1)
+        taps = np.sinc(2 * 4500.0 / rate * j) * (0.5 + 0.5 * np.cos(np.pi * j / (half + 1)))
+        x = np.convolve(x, taps / taps.sum(), "same")[::factor]
+        rate = rate / factor
     window, step = round(0.04 * rate), round(0.002 * rate)
     n = 1 << (window - 1).bit_length()
     taper = 0.5 - 0.5 * np.cos(2 * np.pi * (np.arange(window) + 0.5) / window)

@@ -66,19 +66,18 @@ double prominence(const std::vector<double>& timeSmoothed, double rate, std::vec
   const size_t peakTo = std::min(bins - 1, static_cast<size_t>(std::floor(rate / kCppsLowestF0)));
   const size_t trendFrom = static_cast<size_t>(std::lround(kCppsTrendFrom * rate));
   const size_t trendTo = std::min(bins - 1, static_cast<size_t>(std::lround(kCppsTrendTo * rate)));
-  // Only the bins the peak search and the trend line read, by a running sum over the window.
+  // Only the bins the peak search and the trend line read. Summed afresh for each bin, not
+  // by a running sum: after a loud stretch, a running sum's rounding residue in digital
+  // silence would be read as a cepstrum of its own.
   const size_t used = std::min(peakFrom, trendFrom), usedTo = std::max(peakTo, trendTo);
   std::vector<double>& c = work;
   c.assign(bins, 0.0);
   const size_t h = static_cast<size_t>(half);
-  size_t from = used >= h ? used - h : 0, to = std::min(bins - 1, used + h);
-  double sum = 0.0;
-  for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
-  for (size_t q = used;; ++q) {
+  for (size_t q = used; q <= usedTo; ++q) {
+    const size_t from = q >= h ? q - h : 0, to = std::min(bins - 1, q + h);
+    double sum = 0.0;
+    for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
     c[q] = 10.0 * std::log10(sum / static_cast<double>(to - from + 1) + kTiny);
-    if (q == usedTo) break;
-    if (q + 1 > h && q + 1 - h > from) sum -= timeSmoothed[from++];
-    if (to + 1 < bins && to < q + 1 + h) sum += timeSmoothed[++to];
   }
   size_t peak = peakFrom;
   for (size_t q = peakFrom; q <= peakTo; ++q)
@@ -97,9 +96,63 @@ double prominence(const std::vector<double>& timeSmoothed, double rate, std::vec
   return c[peak] - (intercept + slope * static_cast<double>(peak));
 }
 
+
+// The span band-limited and decimated by `factor`: recording sample m * factor of the span
+// becomes sample m, filtered by a Hann-windowed sinc of kCppsBandHz, kCppsTapsPerFactor *
+// factor taps each side (the recording outside the span is read; beyond its ends, zeros).
+// Only the kept samples are filtered.
+struct Decimated {
+  std::vector<float> samples;
+  VoiceInput input;
+};
+
+Decimated decimate(const VoiceInput& in, size_t factor) {
+  const long half = static_cast<long>(kCppsTapsPerFactor * factor);
+  std::vector<float> taps(static_cast<size_t>(2 * half + 1));
+  const double band = 2.0 * kCppsBandHz / in.rateHz;
+  double sum = 0.0;
+  for (long j = -half; j <= half; ++j) {
+    const double x = std::numbers::pi * band * static_cast<double>(j);
+    const double sinc = j == 0 ? 1.0 : std::sin(x) / x;
+    const double hann = 0.5 + 0.5 * std::cos(std::numbers::pi * static_cast<double>(j) / static_cast<double>(half + 1));
+    taps[static_cast<size_t>(j + half)] = static_cast<float>(sinc * hann);
+    sum += sinc * hann;
+  }
+  for (float& t : taps) t = static_cast<float>(t / sum);
+  Decimated d;
+  const size_t first = (in.begin + factor - 1) / factor, last = (in.end + factor - 1) / factor;
+  d.samples.resize(last - first);
+  const long count = static_cast<long>(in.count);
+  for (size_t m = first; m < last; ++m) {
+    const long centre = static_cast<long>(m * factor);
+    const long from = std::max(-half, centre - count + 1), to = std::min(half, centre);
+    float y = 0.0f;
+    for (long j = from; j <= to; ++j) y += taps[static_cast<size_t>(j + half)] * in.samples[centre - j];
+    d.samples[m - first] = y;
+  }
+  d.input = in;
+  d.input.samples = d.samples.data();
+  d.input.count = d.samples.size();
+  d.input.rateHz = in.rateHz / static_cast<double>(factor);
+  d.input.begin = 0;
+  d.input.end = d.samples.size();
+  return d;
+}
+
+double prominenceOfFrames(const VoiceInput& in);
+
 }  // namespace
 
 double smoothedCepstralPeakProminence(const VoiceInput& in) {
+  const size_t factor = static_cast<size_t>(in.rateHz / kCppsDecimatedRate);
+  if (factor < 2 || in.end <= in.begin) return prominenceOfFrames(in);
+  const Decimated d = decimate(in, factor);
+  return prominenceOfFrames(d.input);
+}
+
+namespace {
+
+double prominenceOfFrames(const VoiceInput& in) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const size_t window = static_cast<size_t>(std::lround(kCppsWindowSeconds * in.rateHz));
   const size_t step = std::max<size_t>(1, static_cast<size_t>(std::lround(kCppsStepSeconds * in.rateHz)));
@@ -112,32 +165,35 @@ double smoothedCepstralPeakProminence(const VoiceInput& in) {
   const size_t h = static_cast<size_t>(kCppsTimeHalfFrames);
   CepstrumFrames maker(in, window, fftSize);
   std::vector<std::vector<double>> ring(2 * h + 1);
-  std::vector<double> sum(fftSize / 2 + 1, 0.0), mean, work;
-  size_t inSum = 0, first = 0;  // the frames first .. first + inSum - 1 are in sum
+  std::vector<double> mean(fftSize / 2 + 1), work;
+  size_t inRing = 0, first = 0;  // the frames first .. first + inRing - 1 are in the ring
   double total = 0.0;
+  // The mean of the ring's cepstra, summed afresh (see prominence).
   auto emit = [&] {
-    mean.resize(sum.size());
-    for (size_t q = 0; q < sum.size(); ++q) mean[q] = sum[q] / static_cast<double>(inSum);
+    std::fill(mean.begin(), mean.end(), 0.0);
+    for (size_t k = first; k < first + inRing; ++k) {
+      const std::vector<double>& slot = ring[k % ring.size()];
+      for (size_t q = 0; q < mean.size(); ++q) mean[q] += slot[q];
+    }
+    for (double& m : mean) m /= static_cast<double>(inRing);
     total += prominence(mean, in.rateHz, work);
-  };
-  auto drop = [&] {
-    for (size_t q = 0; q < sum.size(); ++q) sum[q] -= ring[first % ring.size()][q];
-    ++first;
-    --inSum;
   };
   for (size_t j = 0; j < frames + h; ++j) {
     if (j < frames) {
-      if (inSum == ring.size()) drop();
-      std::vector<double>& slot = ring[j % ring.size()];
-      maker.cepstrum(in.begin + j * step, slot);
-      for (size_t q = 0; q < sum.size(); ++q) sum[q] += slot[q];
-      ++inSum;
+      if (inRing == ring.size()) {
+        ++first;
+        --inRing;
+      }
+      maker.cepstrum(in.begin + j * step, ring[j % ring.size()]);
+      ++inRing;
     } else if (first + 2 * h < j) {
-      drop();
+      ++first;
+      --inRing;
     }
     if (j >= h) emit();  // frame j - h: its window is first .. min(j, frames - 1)
   }
   return total / static_cast<double>(frames);
 }
 
+}  // namespace
 }  // namespace velmora

@@ -1,6 +1,10 @@
 #pragma once
 // Smoothed cepstral peak prominence (CPPS, after Hillenbrand & Houde 1996 and Maryn & Weenink
 // 2015) of a span, in dB:
+//   0. a recording at twice kCppsDecimatedRate or faster is band-limited to kCppsBandHz (a
+//      Hann-windowed sinc) and every k-th sample kept, k = rate / kCppsDecimatedRate rounded
+//      down: as in Maryn's measure the cepstrum covers the spectrum up to about 5 kHz, and a
+//      44.1 kHz frame then needs a 512-point instead of a 2048-point transform;
 //   1. frames of kCppsWindowSeconds, Hann-windowed, every kCppsStepSeconds, zero-padded to a
 //      power of two N; the span must hold one frame;
 //   2. power spectrum in dB, 10 log10 |X|^2; its power cepstrum c^2 (c: the transform of the
@@ -15,6 +19,9 @@
 
 namespace velmora {
 
+inline constexpr double kCppsDecimatedRate = 10000.0;
+inline constexpr double kCppsBandHz = 4500.0;
+inline constexpr int kCppsTapsPerFactor = 16;
 inline constexpr double kCppsWindowSeconds = 0.04;
 inline constexpr double kCppsStepSeconds = 0.002;
 inline constexpr int kCppsTimeHalfFrames = 5;

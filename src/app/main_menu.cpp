@@ -70,7 +70,10 @@ MainMenu buildMainMenu(QMenuBar* bar, QWidget* owner) {
     addEntry(buffers, m, owner, e);
   m.audio->addSeparator();
   addEntry(m.audio, m, owner, {cmd::Volume, "Volume..."});
-  m.mode = addMenu(bar, m, owner, "&Mode", {{cmd::Spectrogram, "&Spectrogram"}, {cmd::PowerSpectrum, "Power Spectrum"}});
+  const std::string voiceReportText = tr(str::VoiceReportItem);
+  m.mode = addMenu(bar, m, owner, "&Mode",
+                   {{cmd::Spectrogram, "&Spectrogram"}, {cmd::PowerSpectrum, "Power Spectrum"}, {0, ""},
+                    {cmd::VoiceReport, voiceReportText.c_str()}});
   QMenu* settings = addMenu(bar, m, owner, "&Settings",
                             {{cmd::Report, "&Report..."}, {cmd::RecordSettings, "Record..."},
                              {cmd::F0Setting, "F0 Setting..."}});

@@ -17,6 +17,7 @@
 #include "core/string_table.h"
 #include "dialogs/backup_dialog.h"
 #include "dialogs/properties_dialog.h"
+#include "dialogs/voice_report_dialog.h"
 #include "platform/translation_catalog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
@@ -130,6 +131,7 @@ void MainWindow::registerFrameCommands() {
                             this);
     dialog.exec();
   });
+  commands_.setHandler(cmd::VoiceReport, [this] { voiceReportCommand(); });
   commands_.setHandler(cmd::LanguageEnglish, [this] { switchLanguageTo(English); });
   commands_.setHandler(cmd::LanguageKorean, [this] { switchLanguageTo(Korean); });
 }
@@ -263,6 +265,22 @@ void MainWindow::openRecordingCommand() {
   const std::optional<std::filesystem::path> file = ui_.chooseOpenFile(otherFilesOpenRequest(settings_.programFolder));
   if (!file) return;
   view_->openRecordingByPath(*file);
+}
+
+void MainWindow::voiceReportCommand() {
+  const SoundBuffer& b = view_->buffer();
+  VoiceReportJob job;
+  job.samples = b.samples;
+  job.rateHz = static_cast<int>(b.sampleRate());
+  // The selection, or the whole recording without one.
+  const SampleRange selection = view_->document().selection().clampedTo(b.sampleCount()).ordered();
+  job.begin = selection.empty() ? 0 : static_cast<size_t>(selection.start);
+  job.end = selection.empty() ? job.samples.size() : static_cast<size_t>(selection.end);
+  if (const std::vector<float>* f0 = view_->display().results().f0Values()) job.f0 = *f0;
+  job.clientType = clientType_;
+  job.saveFolder = b.path.parent_path();
+  VoiceReportDialog dialog(std::move(job), ui_, this);
+  dialog.exec();
 }
 
 bool MainWindow::switchLanguageTo(int language) {

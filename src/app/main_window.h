@@ -51,6 +51,8 @@ class MainWindow : public QMainWindow, public ClientFrame {
   void closeClient() override;
   // Files > Open: the open dialog for "Other Files", the recordings list for a client.
   void openRecordingCommand();
+  // Mode > Voice Report...: the measures of the selection, or of the whole recording.
+  void voiceReportCommand();
   // What Files > Open runs for a real client (the recordings list).
   void setRecordingsListHandler(std::function<void()> handler) override { recordingsList_ = std::move(handler); }
   void setCommandHandler(int commandId, std::function<void()> handler) override {

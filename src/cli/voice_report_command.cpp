@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "analysis/f0_track.h"
+#include "analysis/recording_voice_report.h"
 #include "analysis/voice_report.h"
 #include "analysis/voice_report_rows.h"
 #include "cli/analysis_input.h"
@@ -57,13 +58,14 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
 }
 
 std::string format(const VoiceReport& report, bool csv) {
-  std::string out = csv ? "name,value,unit\n" : "";
+  if (csv) return voiceReportCsv(report);
+  std::string out;
   for (const VoiceReportRow& row : voiceReportRows(report)) {
     out += row.name;
-    out += csv ? "," : " ";
+    out += ' ';
     if (std::isfinite(row.value)) appendFixed(out, row.value, row.decimals);
-    else if (!csv) out += "--";
-    if (csv || !row.unit.empty()) out += csv ? "," : " ";
+    else out += "--";
+    if (!row.unit.empty()) out += ' ';
     out += row.unit;
     out += '\n';
   }
@@ -91,19 +93,14 @@ int runVoiceReport(const std::vector<std::string>& args) {
   F0Track track;
   track.compute(signal.samples.data(), n, static_cast<int>(signal.rateHz));
   for (const std::string& line : track.diagnostics()) std::cerr << line << '\n';
-  std::vector<float> samples(n);
-  for (size_t i = 0; i < n; ++i) samples[i] = static_cast<float>(signal.samples[i]) / 32768.0f;
-
-  VoiceInput voice;
-  voice.samples = samples.data();
-  voice.count = n;
-  voice.rateHz = rate;
-  voice.begin = static_cast<size_t>(std::llround(startSeconds * rate));
-  voice.end = std::min(n, static_cast<size_t>(std::llround(endSeconds * rate)));
-  voice.f0 = track.values().data();
-  voice.f0Count = track.count();
-  voice.f0FramesPerSecond = kF0FramesPerSecond;
-  const VoiceReport report = computeVoiceReport(voice);
+  RecordingSpan span;
+  span.samples = signal.samples.data();
+  span.count = n;
+  span.rateHz = static_cast<int>(rate);
+  span.begin = static_cast<size_t>(std::llround(startSeconds * rate));
+  span.end = std::min(n, static_cast<size_t>(std::llround(endSeconds * rate)));
+  span.f0 = &track.values();
+  const VoiceReport report = voiceReportOfRecording(span);
   if (report.status == VoiceReportStatus::TooShort) {
     std::cerr << "error: " << voiceReportProblem(report) << '\n';
     return 2;

@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <sys/stat.h>
 
+#include "analysis/recording_voice_report.h"
 #include "clients/recording_names.h"
 #include "core/atomic_file.h"
 #include "core/message_ids.h"
@@ -13,8 +14,10 @@
 #include "core/string_ids.h"
 #include "core/string_table.h"
 #include "dialogs/print_options_dialog.h"
+#include "dialogs/ui_thread_interaction.h"
 #include "presentation/bmp_image.h"
 #include "presentation/command_ids.h"
+#include "presentation/voice_report_text.h"
 #include "view/analysis_view.h"
 #include "view/report_pdf.h"
 #include "view/view_renderer.h"
@@ -93,7 +96,32 @@ std::optional<PrintOptions> PrintCommands::askOptions(const std::string& title) 
                             frame_.dialogParent());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   options_ = dialog.options();
+  voiceReportItems_.clear();
+  if (options_.voiceReport) computeVoiceReport();
   return options_;
+}
+
+void PrintCommands::computeVoiceReport() {
+  const SoundBuffer& b = frame_.view()->buffer();
+  const SampleRange selection = frame_.view()->document().selection().clampedTo(b.sampleCount()).ordered();
+  RecordingSpan span;
+  span.samples = b.samples.data();
+  span.count = b.samples.size();
+  span.rateHz = static_cast<int>(b.sampleRate());
+  span.begin = selection.empty() ? 0 : static_cast<size_t>(selection.start);
+  span.end = selection.empty() ? span.count : static_cast<size_t>(selection.end);
+  span.f0 = frame_.view()->display().results().f0Values();
+  BusyCursor busy;
+  VoiceReport report;
+  // Off the UI thread; the modal options dialog has closed, so nothing changes the samples meanwhile.
+  runOnWorker([&] { report = voiceReportOfRecording(span); });
+  voiceReportItems_ = voiceReportPageItems(report);
+}
+
+ReportContent PrintCommands::pageContent() const {
+  ReportContent content = gatherReportContent(reportSource());
+  content.voiceReportItems = voiceReportItems_;
+  return content;
 }
 
 void PrintCommands::printTo(QPrinter& printer) {
@@ -111,7 +139,7 @@ void PrintCommands::printTo(QPrinter& printer) {
   s.language = frame_.language();
   s.dpiX = printer.logicalDpiX();
   s.dpiY = printer.logicalDpiY();
-  paintReportPage(p, s, gatherReportContent(reportSource()), printScene(frame_.view()->scene(), options_.grayScale));
+  paintReportPage(p, s, pageContent(), printScene(frame_.view()->scene(), options_.grayScale));
   p.end();
   if (newFile) ::chmod(file.c_str(), kPrivateFileMode);
 }
@@ -152,7 +180,7 @@ void PrintCommands::exportPdf() {
   s.options = options_;
   s.landscape = isLandscape(printer_);
   s.language = frame_.language();
-  if (!writeReportPdf(*target, s, gatherReportContent(reportSource()),
+  if (!writeReportPdf(*target, s, pageContent(),
                       printScene(frame_.view()->scene(), options_.grayScale)))
     showMessage(ui_, msg::ErrorSavingFile);
 }

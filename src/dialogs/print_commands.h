@@ -49,6 +49,9 @@ class PrintCommands {
  private:
   // The options dialog; nothing when cancelled.
   std::optional<PrintOptions> askOptions(const std::string& title);
+  // The voice report items of the selection (or the whole recording) for the page.
+  void computeVoiceReport();
+  ReportContent pageContent() const;
 
   ClientFrame& frame_;
   Interaction& ui_;
@@ -56,6 +59,7 @@ class PrintCommands {
   std::function<ClientRecord()> openClient_;
   QPrinter printer_{QPrinter::HighResolution};
   PrintOptions options_;
+  std::vector<std::string> voiceReportItems_;
 };
 
 }  // namespace velmora

@@ -3,6 +3,9 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
+#include "core/string_ids.h"
+#include "core/string_table.h"
+
 namespace velmora {
 
 PrintOptionsDialog::PrintOptionsDialog(const QString& title, const PrintOptions& kept, bool notesFileExists,
@@ -20,7 +23,10 @@ PrintOptionsDialog::PrintOptionsDialog(const QString& title, const PrintOptions&
   notes_->setObjectName("notes");
   notes_->setChecked(kept.notes && notesFileExists);
   notes_->setEnabled(notesFileExists);
-  for (QCheckBox* box : {grayScale_, personal_, notes_}) layout->addWidget(box);
+  voiceReport_ = new QCheckBox(QString::fromStdString(velmora::tr(str::PrintVoiceReport)), this);
+  voiceReport_->setObjectName("voiceReport");
+  voiceReport_->setChecked(kept.voiceReport);
+  for (QCheckBox* box : {grayScale_, personal_, notes_, voiceReport_}) layout->addWidget(box);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -28,7 +34,7 @@ PrintOptionsDialog::PrintOptionsDialog(const QString& title, const PrintOptions&
 }
 
 PrintOptions PrintOptionsDialog::options() const {
-  return PrintOptions{grayScale_->isChecked(), personal_->isChecked(), notes_->isChecked()};
+  return PrintOptions{grayScale_->isChecked(), personal_->isChecked(), notes_->isChecked(), voiceReport_->isChecked()};
 }
 
 }  // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 // The "Print" options dialog (titled "Print Preview" for the preview): Gray-Scale,
-// Personal Information and Notes. Notes is disabled, and off, when the recording has no
+// Personal Information, Notes and the voice report. Notes is disabled, and off, when the recording has no
 // notes file.
 #include <QCheckBox>
 #include <QDialog>
@@ -19,6 +19,7 @@ class PrintOptionsDialog : public QDialog {
   QCheckBox* grayScale_;
   QCheckBox* personal_;
   QCheckBox* notes_;
+  QCheckBox* voiceReport_;
 };
 
 }  // namespace velmora

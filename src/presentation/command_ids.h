@@ -56,6 +56,8 @@ inline constexpr int LabelMove = 32848;
 // Mode
 inline constexpr int Spectrogram = 32838;
 inline constexpr int PowerSpectrum = 32839;
+// Jitter, shimmer, HNR and CPPS of the selection or the whole recording.
+inline constexpr int VoiceReport = 32896;
 // Settings
 inline constexpr int Report = 32809;
 inline constexpr int RecordSettings = 32890;

@@ -26,6 +26,7 @@ CommandState commandState(int id, const FrameState& s) {
     case cmd::ExportBitmap:
     case cmd::ExportReportPdf:
     case cmd::Print: return {s.loaded && idle, false};
+    case cmd::VoiceReport: return {s.loaded && idle, false};
     case cmd::RecordSettings: return {!s.recording, false};
     case cmd::EditNotes: return {s.loaded && s.recordingNumber != -1, false};
     case cmd::CleanTexts: return {s.mode >= ModeSpectrogram && idle && s.recordingNumber != -1, false};

@@ -28,6 +28,7 @@ struct ReportContent {
   std::optional<PersonalInfoBlock> personal;  // a real client's block
   int personalHeight = 0;                     // the block's height, or what "Other Files" reserves
   std::vector<std::u32string> noteLines;
+  std::vector<std::string> voiceReportItems;  // filled by the caller when the page carries them
 };
 
 // The notes file beside a recording (its path with "txt" for the last three characters).

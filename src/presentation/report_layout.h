@@ -18,6 +18,8 @@ struct PrintOptions {
   bool grayScale = true;
   bool personalInformation = true;
   bool notes = true;
+  // The key voice measures of the selection (or the whole recording) below the panes.
+  bool voiceReport = false;
 };
 
 // Notes default to on when the recording's notes file exists; without it they are off

@@ -78,6 +78,16 @@ void paintNotes(QPainter& p, const std::vector<std::u32string>& lines, int top, 
   }
 }
 
+// The voice report's items in two columns of half kPageGraphWidth, 17 units a line.
+void paintVoiceReport(QPainter& p, const std::vector<std::string>& items, int top, int stretch) {
+  p.setPen(Qt::black);
+  p.setFont(blockFont(ReportFont::Value, stretch));
+  const int columns = 2, rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+  for (int i = 0; i < static_cast<int>(items.size()); ++i)
+    drawTextAt(p, kPageGraphLeft + (i / rows) * (kPageGraphWidth / columns), top + (i % rows) * 17,
+               qs(items[static_cast<size_t>(i)]));
+}
+
 void paintFoot(QPainter& p, const ReportPageSetup& s, int stretch) {
   p.setPen(Qt::black);
   if (s.landscape) {
@@ -149,6 +159,7 @@ void paintReportPage(QPainter& p, const ReportPageSetup& s, const ReportContent&
   const double drop = graphDrop(s.options, c.personalHeight, reportedLines, sidePane);
   applyMapping(p, graph, graph.originX, static_cast<int>(-drop));
   paintView(p, scene, QSize(800, scene.geometry.waveBottom() + 40));
+  if (s.options.voiceReport) paintVoiceReport(p, c.voiceReportItems, scene.geometry.waveBottom() + 50, stretch);
   p.restore();
 }
 

@@ -147,6 +147,18 @@ TEST(VoiceReport, NoiseLowersHnrAndCpps) {
   EXPECT_GT(clean.cppsDb, noisy.cppsDb + 2.0);
 }
 
+TEST(VoiceReport, CppsStaysANumberWhenTheVoiceEndsInDigitalSilence) {
+  Vowel v = makeVowel(150.0, 1.0, 0.0, 0.0, INFINITY, 3);
+  const double voiceOnly = report(v.samples, 0.0, 1.0).cppsDb;
+  v.samples.resize(v.samples.size() * 2, 0.0f);
+  const VoiceReport r = report(v.samples, 0.0, 2.0);
+  ASSERT_EQ(r.status, VoiceReportStatus::Ok);
+  EXPECT_TRUE(std::isfinite(r.cppsDb));
+  // Silent frames have no cepstral peak: the mean over twice the frames is about half.
+  EXPECT_GT(r.cppsDb, 0.3 * voiceOnly);
+  EXPECT_LT(r.cppsDb, 0.7 * voiceOnly);
+}
+
 TEST(VoiceReport, SilenceAndNoiseHaveNoPeriods) {
   std::vector<float> silence(kRate, 0.0f);
   EXPECT_EQ(report(silence, 0.0, 1.0).status, VoiceReportStatus::NoPeriods);

@@ -2,7 +2,9 @@
 // a PDF file read back by pdftotext, and the bitmap export read back by ImageMagick.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QTimer>
 #include <QPrinter>
 #include <sys/stat.h>
 
@@ -11,6 +13,7 @@
 #include "dialogs/client_commands.h"
 #include "dialogs/print_commands.h"
 #include "dialogs/print_options_dialog.h"
+#include "fakes/harmonic_tone.h"
 #include "fakes/run_process.h"
 #include "view_audio_fixture.h"
 
@@ -93,6 +96,32 @@ TEST_F(PrintExportTest, PrintsThePageThroughQPrinterToAPdfFile) {
 TEST_F(PrintExportTest, BitmapIs30PixelsLowerBelow600And130From600) {
   expectBitmapExport(599, 569);
   expectBitmapExport(600, 470);
+}
+
+TEST_F(PrintExportTest, TheVoiceReportBoxPutsTheKeyMeasuresOnThePage) {
+  const std::vector<int16_t> tone = harmonicTone(200.0, 22050, 2.0);
+  ASSERT_TRUE(writeWavFile(clientFile("wv003.wav"), WaveFormat::pcm(22050), tone.data(), tone.size() * 2));
+  ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv003.wav"), 3, "Ann"));
+  const auto exportWith = [&](bool voiceReport, const std::string& name) {
+    QTimer::singleShot(0, [voiceReport] {
+      auto* dialog = qobject_cast<PrintOptionsDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      dialog->findChild<QCheckBox*>("voiceReport")->setChecked(voiceReport);
+      dialog->accept();
+    });
+    ui.fileAnswers = {folder / name};
+    window->runCommand(cmd::ExportReportPdf);
+    const ProcessResult r = runProcess("/usr/bin/pdftotext", {"-layout", (folder / name).string(), "-"});
+    EXPECT_EQ(r.exitStatus, 0) << r.err;
+    return r.out;
+  };
+  const std::string with = exportWith(true, "with.pdf");
+  const size_t mean = with.find("Mean F0: ");
+  ASSERT_NE(mean, std::string::npos) << with;
+  EXPECT_NEAR(std::stod(with.substr(mean + 9)), 200.0, 2.0);
+  EXPECT_NE(with.find("Jitter (local): "), std::string::npos) << with;
+  EXPECT_NE(with.find("Start: 0.000 s"), std::string::npos) << with;
+  EXPECT_EQ(exportWith(false, "without.pdf").find("Jitter (local)"), std::string::npos);
 }
 
 }  // namespace
