@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../synthetic_voice.h"
 #include "audio/wav_writer.h"
 #include "view/analysis_view.h"
 
@@ -32,29 +33,6 @@ class CountingInteraction : public Interaction {
   int chooseOption(const ChoiceRequest&) override { return -1; }
 };
 
-// A sung-vowel-like signal: harmonics of a gliding F0 shaped by three resonances, with
-// pauses, so every analysis has voiced and silent stretches to work on.
-std::vector<int16_t> voice(int rate, int seconds) {
-  std::vector<int16_t> out(static_cast<size_t>(rate) * seconds);
-  double phase = 0;
-  for (size_t i = 0; i < out.size(); ++i) {
-    const double t = static_cast<double>(i) / rate;
-    const double inWord = std::fmod(t, 2.0);
-    if (inWord > 1.6) continue;  // pause
-    const double f0 = 120 + 40 * std::sin(2 * M_PI * 0.3 * t);
-    phase += 2 * M_PI * f0 / rate;
-    double v = 0;
-    for (int h = 1; h * f0 < 5000; ++h) {
-      const double f = h * f0;
-      const double gain = 1.0 / (1 + std::pow((f - 700) / 150, 2)) + 0.6 / (1 + std::pow((f - 1200) / 200, 2)) +
-                          0.3 / (1 + std::pow((f - 2600) / 300, 2));
-      v += gain * std::sin(h * phase);
-    }
-    out[i] = static_cast<int16_t>(std::clamp(v * 6000.0, -32000.0, 32000.0));
-  }
-  return out;
-}
-
 struct Stats {
   double best, median;
 };
@@ -72,6 +50,11 @@ double openAndDraw(AnalysisView& view, const std::filesystem::path& file) {
     std::exit(1);
   }
   view.repaint();
+  // The overlays are computed off the UI thread: drawn once they have arrived.
+  if (view.display().analysing()) {
+    view.display().finishAnalyses();
+    view.repaint();
+  }
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
@@ -87,7 +70,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "velmora_ui_bench";
   std::filesystem::create_directories(folder);
   const std::filesystem::path file = folder / "voice_60s_44100.wav";
-  const std::vector<int16_t> samples = voice(44100, 60);
+  const std::vector<int16_t> samples = syntheticVoice(44100, 60);
   if (!writeWavFile(file, WaveFormat::pcm(44100), samples.data(), samples.size() * 2)) return 1;
 
   CountingInteraction ui;

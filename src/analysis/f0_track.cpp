@@ -30,17 +30,25 @@ void F0Track::clear() {
   valid_ = false;
 }
 
-void F0Track::compute(const int16_t* samples, size_t n, int sampFreq) { compute(samples, n, sampFreq, computeF0); }
+void F0Track::compute(const int16_t* samples, size_t n, int sampFreq, const StopFlag* stop) {
+  compute(samples, n, sampFreq, computeF0, stop);
+}
 
-void F0Track::compute(const int16_t* samples, size_t n, int sampFreq, const F0PieceTracker& trackPiece) {
+void F0Track::compute(const int16_t* samples, size_t n, int sampFreq, const F0PieceTracker& trackPiece,
+                      const StopFlag* stop) {
   values_.clear();
   diagnostics_.clear();
+  valid_ = false;
   try {
     std::vector<float> piece;
     std::vector<float> pieceValues;
     size_t offset = 0;
     bool anyTracked = false;
     for (size_t length : f0PieceLengths(n, sampFreq)) {
+      if (stopRequested(stop)) {
+        clear();
+        return;
+      }
       piece.resize(length);
       for (size_t i = 0; i < length; ++i) piece[i] = static_cast<float>(samples[offset + i]);
       offset += length;

@@ -8,11 +8,14 @@
 //   3. concatenate; a piece whose tracking fails contributes zeros (unvoiced) for its values, so
 //      later values keep their times; when no piece succeeds the track is empty.
 // The trackers' diagnostics of the last compute() are kept, in order, for the caller to show.
+// A stop flag is looked at between pieces: a stopped compute() leaves no valid track.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "analysis/stop_flag.h"
 
 namespace velmora {
 
@@ -32,8 +35,9 @@ using F0PieceTracker = std::function<bool(const float* samples, size_t n, int sa
 
 class F0Track {
  public:
-  void compute(const int16_t* samples, size_t n, int sampFreq);
-  void compute(const int16_t* samples, size_t n, int sampFreq, const F0PieceTracker& trackPiece);
+  void compute(const int16_t* samples, size_t n, int sampFreq, const StopFlag* stop = nullptr);
+  void compute(const int16_t* samples, size_t n, int sampFreq, const F0PieceTracker& trackPiece,
+               const StopFlag* stop = nullptr);
   void invalidate() { valid_ = false; }
   void clear();
 

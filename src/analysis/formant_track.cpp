@@ -10,7 +10,7 @@
 
 namespace velmora {
 
-int FormantTrack::compute(const int16_t* samples, size_t n, int sampleRateHz) {
+int FormantTrack::compute(const int16_t* samples, size_t n, int sampleRateHz, const StopFlag* stop) {
   using namespace formant;
   valid_ = false;
   frames_.clear();
@@ -32,6 +32,10 @@ int FormantTrack::compute(const int16_t* samples, size_t n, int sampleRateHz) {
     std::vector<FrameResonances> analysed(frameCount);
     std::vector<std::complex<double>> roots;
     for (size_t f = 0; f < frameCount; ++f) {
+      if (f % kFramesPerStopCheck == 0 && stopRequested(stop)) {
+        lpc_.releaseCaches();
+        return kFormantsStopped;
+      }
       if (f > 0) window.erase(window.begin(), window.begin() + static_cast<long>(kFrameStepSamples));
       // Pre-emphasis reads one sample past the window; the last frame finds a zero there.
       while (window.size() < kWindowSamples + 1) {
@@ -49,6 +53,7 @@ int FormantTrack::compute(const int16_t* samples, size_t n, int sampleRateHz) {
       }
     }
     lpc_.releaseCaches();
+    if (stopRequested(stop)) return kFormantsStopped;
 
     // The candidates are enumerated again when asked for rather than kept for every frame: a
     // long recording would need hundreds of megabytes for them.

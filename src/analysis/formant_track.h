@@ -12,6 +12,9 @@
 // computation starts where the previous computation's last solve ended, every later frame
 // from the fixed estimates.
 //
+// A stop flag is looked at every few frames: a stopped compute() returns kFormantsStopped and
+// leaves no valid track.
+//
 // The owner clears the track with invalidate() whenever the samples change and computes it
 // again when the overlay is needed. Dots for drawing come from formant_overlay.h.
 #include <cstddef>
@@ -22,6 +25,7 @@
 
 #include "analysis/lpc_analysis.h"
 #include "analysis/lpc_roots.h"
+#include "analysis/stop_flag.h"
 
 namespace velmora {
 
@@ -40,13 +44,18 @@ constexpr size_t kWindowSamples = 490;  // 0.049 s at 10 kHz
 constexpr size_t kFrameStepSamples = 100;  // 0.01 s at 10 kHz
 constexpr double kPreEmphasis = 0.7;
 constexpr double kStabilityDb = 70.0;
+// Frames analysed between two looks at the stop flag (a few milliseconds).
+constexpr size_t kFramesPerStopCheck = 64;
 }  // namespace formant
+
+inline constexpr int kFormantsStopped = -2;
 
 class FormantTrack {
  public:
-  // Returns the number of frames, or -1 when memory ran out (errorText() then says "ERROR").
-  // Rates below 10 kHz give no frames: the tracker's frequencies assume at least that rate.
-  int compute(const int16_t* samples, size_t n, int sampleRateHz);
+  // Returns the number of frames, -1 when memory ran out (errorText() then says "ERROR"), or
+  // kFormantsStopped. Rates below 10 kHz give no frames: the tracker's frequencies assume at
+  // least that rate.
+  int compute(const int16_t* samples, size_t n, int sampleRateHz, const StopFlag* stop = nullptr);
 
   // Takes frames computed elsewhere (a stored track, a test's pattern) as the valid track.
   void assign(std::vector<FormantFrame> frames) {

@@ -126,6 +126,8 @@ ReportContent PrintCommands::pageContent() const {
 
 void PrintCommands::printTo(QPrinter& printer) {
   BusyCursor busy;
+  // The page shows the overlays the view is still computing.
+  frame_.view()->display().finishAnalyses();
   printer.setFromTo(1, 1);
   // "Print to File" writes patient data: a new file is the user's only.
   const std::string file = printer.outputFileName().toStdString();
@@ -176,6 +178,7 @@ void PrintCommands::exportPdf() {
   const auto target = ui_.chooseSaveFile(request);
   if (!target) return;
   BusyCursor busy;
+  frame_.view()->display().finishAnalyses();
   ReportPageSetup s;
   s.options = options_;
   s.landscape = isLandscape(printer_);
@@ -193,6 +196,7 @@ void PrintCommands::exportBitmap() {
   const auto target = ui_.chooseSaveFile(request);
   if (!target) return;
   BusyCursor busy;
+  frame_.view()->display().finishAnalyses();
   const QImage image = exportBitmapImage(*frame_.view());
   // Through the atomic writer: a new file is the user's only, one replaced keeps its mode.
   if (!writeFileAtomically(*target, encodeBmp24(image.width(), image.height(), rgbRows(image))))

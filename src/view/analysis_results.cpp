@@ -1,8 +1,5 @@
 #include "view/analysis_results.h"
 
-#include "core/string_ids.h"
-#include "core/string_table.h"
-
 namespace velmora {
 
 AnalysisResults::AnalysisResults() = default;
@@ -32,22 +29,6 @@ void AnalysisResults::computeSpectrogram(const SoundBuffer& buffer, int width, i
                              rate, width, height);
   imageKey_ = key;
   imageValid_ = true;
-}
-
-void AnalysisResults::computeF0(const SoundBuffer& buffer, const StatusSink& status) {
-  if (f0_.valid() || !buffer.isOpen()) return;
-  if (status) status(tr(str::CalculatingF0));
-  f0_.compute(buffer.samples.data(), buffer.samples.size(), static_cast<int>(buffer.sampleRate()));
-  if (status) status(f0_.diagnostics().empty() ? std::string() : f0_.diagnostics().back());
-}
-
-std::string AnalysisResults::computeFormants(const SoundBuffer& buffer, const StatusSink& status) {
-  if (formants_.valid() || !buffer.isOpen()) return {};
-  if (status) status(tr(str::CalculatingFormants));
-  const int frames =
-      formants_.compute(buffer.samples.data(), buffer.samples.size(), static_cast<int>(buffer.sampleRate()));
-  if (status) status("");
-  return frames < 0 ? formants_.errorText() : std::string();
 }
 
 void AnalysisResults::computePower(const SoundBuffer& buffer) {

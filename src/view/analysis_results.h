@@ -1,14 +1,14 @@
 #pragma once
 // The analyses of the open recording and the engines behind them, computed on demand and
 // kept:
-//  - F0 track and formant track: once per recording (valid until the samples change);
+//  - F0 track and formant track: once per recording (valid until the samples change),
+//    computed on worker threads (overlay_analyses.h) and handed in here;
 //  - spectrogram picture: once per visible range, band and limit (colours and levels
 //    recolour it without a new analysis);
 //  - power spectrum: once per range, FFT size and limit.
 // Painting only reads what is already computed.
 #include <QImage>
-#include <functional>
-#include <string>
+#include <utility>
 
 #include "analysis/f0_track.h"
 #include "analysis/formant_track.h"
@@ -20,9 +20,6 @@ namespace velmora {
 
 class AnalysisResults {
  public:
-  // Called around a long computation with the status text to show ("" clears it).
-  using StatusSink = std::function<void(const std::string&)>;
-
   AnalysisResults();
 
   Spectrogram& spectrogram() { return spectrogram_; }
@@ -38,9 +35,14 @@ class AnalysisResults {
   void powerAnalysisChanged() { powerValid_ = false; }
 
   void computeSpectrogram(const SoundBuffer& buffer, int width, int height);
-  void computeF0(const SoundBuffer& buffer, const StatusSink& status);
-  // Returns the engine's error text ("ERROR") when it ran out of memory, else "".
-  std::string computeFormants(const SoundBuffer& buffer, const StatusSink& status);
+  // The tracks of the current samples, computed elsewhere.
+  void setF0(F0Track track) { f0_ = std::move(track); }
+  void setFormants(FormantTrack track) { formants_ = std::move(track); }
+  bool hasF0() const { return f0_.valid(); }
+  bool hasFormants() const { return formants_.valid(); }
+  // The formant tracker as the last computation left it (its root solver starts the next
+  // computation from there).
+  const FormantTrack& formantTracker() const { return formants_; }
   void computePower(const SoundBuffer& buffer);
 
   // The spectrogram picture over the engine's pixels (no copy); null when not computed.

@@ -1,9 +1,11 @@
 #include "view/analysis_view.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 
 #include "audio/input_buffer_bytes.h"
 #include "bars/power_spectrum_bar.h"
@@ -42,10 +44,20 @@ AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, Q
   setFocusPolicy(Qt::StrongFocus);
   createBars(settings.updateRatePreference);
   volumeSliders_ = new VolumeSliders(this);
+  for (QSlider* slider : {volumeSliders_->playbackSlider(), volumeSliders_->recordSlider()})
+    slider->setCursor(Qt::ArrowCursor);
   hideBars();
 }
 
-AnalysisView::~AnalysisView() { document_.removeObserver(this); }
+AnalysisView::~AnalysisView() {
+  // The analysis workers are stopped while everything they post to is whole; the frame
+  // hears nothing of it.
+  {
+    const QSignalBlocker quiet(this);
+    display_.stopAnalyses();
+  }
+  document_.removeObserver(this);
+}
 
 void AnalysisView::createBars(int updateRatePreference) {
   spectrogramBar_ = new SpectrogramBar(updateRatePreference, this);
@@ -55,6 +67,8 @@ void AnalysisView::createBars(int updateRatePreference) {
     QPalette pal = bar->palette();
     pal.setColor(QPalette::Window, kButtonFace);
     bar->setPalette(pal);
+    // The bars keep their arrow whatever the panes show (the busy cursor of an analysis).
+    bar->setCursor(Qt::ArrowCursor);
   }
   wireBarSettings(spectrogramBar_, powerSpectrumBar_, display_, this,
                   [this](double factor) { applyUpdateRate(factor); });
@@ -130,6 +144,11 @@ void AnalysisView::mousePressEvent(QMouseEvent* event) {
 
 void AnalysisView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = logicalPoint(event->position());
+  pointerMoved(event, at);
+  applyAnalysingCursor(at);
+}
+
+void AnalysisView::pointerMoved(QMouseEvent* event, QPoint at) {
   applyPointerShape(pointer_.move(at.x(), at.y(), event->buttons() & Qt::LeftButton).shape);
   if (!labelBandListens() || !labelBand_.contains(at.x(), at.y())) {
     labelBand_.clearTip();
@@ -253,6 +272,30 @@ void AnalysisView::modeChanged() {
 void AnalysisView::beginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void AnalysisView::endBusy() { QApplication::restoreOverrideCursor(); }
+
+void AnalysisView::showAnalysing(bool running) {
+  if (running == analysing_) return;
+  analysing_ = running;
+  if (running)
+    applyAnalysingCursor(logicalPoint(mapFromGlobal(QCursor::pos())));
+  else if (cursor().shape() == Qt::BusyCursor)
+    unsetCursor();  // the next move over the panes sets the pointer's own shape
+}
+
+void AnalysisView::applyAnalysingCursor(QPoint at) {
+  if (!analysing_) return;
+  const ViewGeometry& g = geometry();
+  const bool overPanes = at.x() >= g.graphLeft && at.x() <= g.graphLeft + g.graphWidth && at.y() >= g.spectralTop &&
+                         at.y() <= g.waveBottom();
+  if (overPanes)
+    setCursor(Qt::BusyCursor);
+  else if (cursor().shape() == Qt::BusyCursor)
+    unsetCursor();
+}
+
+void AnalysisView::postToUiThread(std::function<void()> f) {
+  QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
+}
 
 BarLimits AnalysisView::setBarsRate(int rateHz) {
   return BarLimits{spectrogramBar_->setRate(rateHz), powerSpectrumBar_->setRate(rateHz)};

@@ -133,6 +133,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void pointerMoved(QMouseEvent* event, QPoint at);
 
  private:
   void createBars(int updateRatePreference);
@@ -153,6 +154,10 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   void requestRepaint() override { update(); }
   void beginBusy() override;
   void endBusy() override;
+  void showAnalysing(bool running) override;
+  void postToUiThread(std::function<void()> f) override;
+  // While analyses run, the busy cursor over the panes (the rest answers as usual).
+  void applyAnalysingCursor(QPoint at);
   void showStatusText(const std::string& text) override { emit statusTextRequested(QString::fromStdString(text)); }
   void showTitle(const std::string& title) override { emit titleRequested(QString::fromStdString(title)); }
   void resetTitle() override { emit titleResetRequested(); }
@@ -173,6 +178,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   QtLabelPrompts labelPrompts_;
   LabelBand labelBand_;
   std::function<bool(int)> commandHandled_;
+  bool analysing_ = false;
   SpectrogramBar* spectrogramBar_ = nullptr;
   PowerSpectrumBar* powerSpectrumBar_ = nullptr;
   TransportWiring* transport_ = nullptr;

@@ -9,7 +9,7 @@ namespace velmora {
 
 ViewDisplay::ViewDisplay(const RecordingDocument& document, ViewHost& host, Interaction& ui,
                          const ViewGeometry& geometry)
-    : document_(document), host_(host), ui_(ui) {
+    : document_(document), host_(host), overlays_(results_, host, ui) {
   scene_.geometry = geometry;
 }
 
@@ -21,7 +21,8 @@ ViewScene ViewDisplay::scene() const {
   s.spectrogramTopHz = results_.spectrogram().topFrequencyHz();
   s.powerTopHz = results_.power().topFrequencyHz();
   s.f0Values = results_.f0Values();
-  s.formants = results_.formants();
+  // Drawn without the F0 track the formant dots would show in unvoiced stretches for a moment.
+  s.formants = overlays_.f0Running() ? nullptr : results_.formants();
   if (isFileMode(mode_)) {
     s.spectrogram = results_.spectrogramImage();
     s.power = results_.powerSpectrum();
@@ -37,6 +38,7 @@ ViewScene ViewDisplay::scene() const {
 }
 
 void ViewDisplay::recordingOpened() {
+  overlays_.stop();
   results_.samplesChanged();
   mode_ = modeAfterOpening(mode_);
   applyRate(document_.sampleRate());
@@ -59,6 +61,7 @@ void ViewDisplay::recordingClosed() {
 void ViewDisplay::forgetSamples() {
   playCursor_ = -1;
   restCursor_ = -1;
+  overlays_.stop();
   results_.samplesChanged();
 }
 
@@ -95,18 +98,16 @@ void ViewDisplay::switchMode(std::optional<DisplayMode> next) {
 
 void ViewDisplay::computeWhatIsShown() {
   if (!document_.isOpen() || !isFileMode(mode_)) return;
-  BusyScope busy(host_);
-  const auto status = [this](const std::string& text) { host_.showStatusText(text); };
   const SoundBuffer& sound = document_.sound();
   const ViewGeometry& g = scene_.geometry;
   if (mode_ == ModeSpectrogram) {
-    results_.computeSpectrogram(sound, g.graphWidth, g.spectralHeight);
-    if (scene_.showF0) results_.computeF0(sound, status);
-    if (scene_.showFormants) {
-      const std::string error = results_.computeFormants(sound, status);
-      if (!error.empty()) ui_.showMessage(Message{0, error, {}, MessageIcon::Error});
+    {
+      BusyScope busy(host_);
+      results_.computeSpectrogram(sound, g.graphWidth, g.spectralHeight);
     }
+    overlays_.update(sound, scene_.showF0, scene_.showFormants);
   } else {
+    BusyScope busy(host_);
     results_.computePower(sound);
   }
 }

@@ -5,9 +5,10 @@
 // of it into the scene that the renderer paints.
 //
 // Opening: recordingOpened() picks the mode (power spectrum stays power spectrum), gives
-// the rate to the bars and the analyses, computes what the mode needs under the wait cursor
-// ("Calculating F0..." on the frame) and repaints. A setting that needs a new analysis
-// computes it at once; one that only recolours repaints.
+// the rate to the bars and the analyses, computes the spectrogram or spectrum at once and
+// starts the F0 and formant tracks on worker threads ("Calculating F0..." on the frame until
+// they arrive), and repaints. A setting that needs a new analysis computes or starts it at
+// once; one that only recolours repaints.
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "document/recording_document.h"
 #include "presentation/live_signal.h"
 #include "view/analysis_results.h"
+#include "view/overlay_analyses.h"
 #include "view/view_host.h"
 #include "view/view_scene.h"
 
@@ -40,6 +42,11 @@ class ViewDisplay {
   // The samples were edited: the analyses of the whole file again, under the wait cursor.
   void samplesEdited();
   void recordingClosed();
+  // Waits for the F0 and formant tracks still on their way (printing the view, tests).
+  void finishAnalyses() { overlays_.finish(); }
+  // Drops the running ones (the view goes).
+  void stopAnalyses() { overlays_.stop(); }
+  bool analysing() const { return overlays_.running(); }
 
   // The Mode menu.
   void spectrogramCommand();
@@ -110,10 +117,10 @@ class ViewDisplay {
 
   const RecordingDocument& document_;
   ViewHost& host_;
-  Interaction& ui_;
   ViewScene scene_;
   int mode_ = ModeEmpty;
   AnalysisResults results_;
+  OverlayAnalyses overlays_;  // after results_: its workers hand their tracks to it
   std::vector<float> liveSignal_;
   float f0Readout_ = 0;
   int64_t playCursor_ = -1;

@@ -3,6 +3,7 @@
 // the wait cursor, the frame's status text and title, and the two bars' controls. The
 // widget implements it; the controllers never see a widget, so they run in tests against
 // a fake host as well as on screen.
+#include <functional>
 #include <string>
 
 namespace velmora {
@@ -24,6 +25,12 @@ class ViewHost {
   virtual void requestRepaint() = 0;
   virtual void beginBusy() = 0;
   virtual void endBusy() = 0;
+  // Analyses run in the background: the busy cursor over the panes only, the rest of the
+  // window answers as usual.
+  virtual void showAnalysing(bool running) = 0;
+  // Hands `f` to the UI thread, to run after the events already waiting; callable from any
+  // thread. Dropped when the host goes first.
+  virtual void postToUiThread(std::function<void()> f) = 0;
   virtual void showStatusText(const std::string& text) = 0;
   virtual void showTitle(const std::string& title) = 0;
   virtual void resetTitle() = 0;

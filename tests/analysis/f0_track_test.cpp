@@ -164,6 +164,24 @@ TEST(F0TrackCompute, AFailedMiddlePieceIsUnvoicedAndLaterValuesKeepTheirTimes) {
   }
 }
 
+TEST(F0TrackCompute, AStopDuringAPieceEndsTheComputationWithNoValidTrack) {
+  const int rate = 11025;
+  const std::vector<int16_t> samples = tone(200.0, rate, 35 * static_cast<size_t>(rate));
+  StopFlag stop{false};
+  int pieces = 0;
+  const auto stopInFirst = [&](const float* s, size_t n, int r, int lo, int hi, int fps, std::vector<float>& v,
+                               std::vector<std::string>* d) {
+    ++pieces;
+    stop = true;  // as the UI thread would, while this piece is tracked
+    return computeF0(s, n, r, lo, hi, fps, v, d);
+  };
+  F0Track track;
+  track.compute(samples.data(), samples.size(), rate, stopInFirst, &stop);
+  EXPECT_EQ(pieces, 1);
+  EXPECT_FALSE(track.valid());
+  EXPECT_EQ(track.count(), 0u);
+}
+
 TEST(LiveF0, SilenceReportsZero) {
   const std::vector<int16_t> silence(1024, 0);
   for (int rate : {11025, 22050, 44100}) EXPECT_EQ(estimateLiveF0(silence.data(), silence.size(), rate), 0.0f);

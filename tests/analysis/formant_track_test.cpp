@@ -85,6 +85,16 @@ TEST(FormantTrackState, InvalidateClearsValidAndARecomputeGivesTheSameTrack) {
   }
 }
 
+TEST(FormantTrackState, AStoppedComputationLeavesNoValidTrack) {
+  const std::vector<int16_t> vowel = synthVowel(22050, 0.5, 120.0, {{730, 80}, {1090, 90}, {2440, 120}, {3400, 150}});
+  FormantTrack track;
+  ASSERT_GT(track.compute(vowel.data(), vowel.size(), 22050), 0);
+  StopFlag stop{true};
+  EXPECT_EQ(track.compute(vowel.data(), vowel.size(), 22050, &stop), kFormantsStopped);
+  EXPECT_FALSE(track.valid());
+  EXPECT_EQ(track.frameCount(), 0);
+}
+
 struct VowelCase {
   const char* name;
   std::vector<ResonatorSpec> resonators;

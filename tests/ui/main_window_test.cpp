@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTest>
 #include <QToolBar>
 #include <cmath>
 
@@ -177,6 +178,9 @@ TEST_F(MainWindowTest, F0IsComputedOnceWithTheStatusTextOnTheFrame) {
   ASSERT_TRUE(window->view()->openRecordingByPath(path));
   EXPECT_TRUE(texts.empty());  // F0 off: nothing computed
   window->view()->spectrogramBar()->f0Box()->setChecked(true);
+  // Computed off the UI thread: the text stays until the track arrives.
+  EXPECT_EQ(texts, (std::vector<QString>{"Calculating F0..."}));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->view()->display().analysing(); }, 10000));
   EXPECT_EQ(texts, (std::vector<QString>{"Calculating F0...", ""}));
   ASSERT_NE(window->view()->scene().f0Values, nullptr);
   EXPECT_FALSE(window->view()->scene().f0Values->empty());
@@ -184,6 +188,7 @@ TEST_F(MainWindowTest, F0IsComputedOnceWithTheStatusTextOnTheFrame) {
   window->runCommand(cmd::PowerSpectrum);
   window->runCommand(cmd::Spectrogram);
   window->view()->spectrogramBar()->formantsBox()->setChecked(true);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->view()->display().analysing(); }, 10000));
   EXPECT_EQ(texts.size(), 4u);
   EXPECT_EQ(texts[2], "Calculating Formants...");
   EXPECT_NE(window->view()->scene().formants, nullptr);

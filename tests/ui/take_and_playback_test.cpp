@@ -346,6 +346,7 @@ TEST_F(TakeAndPlaybackTest, WithTheF0BoxTickedPlaybackShowsTheContoursValueAtThe
   ASSERT_TRUE(writeWavFile(clientFile("wv001.wav"), WaveFormat::pcm(11025), buzz.data(), buzz.size() * 2));
   ASSERT_TRUE(view()->openNumberedRecording(clientFile("wv001.wav"), 1, "Ann"));
   view()->spectrogramBar()->f0Box()->setChecked(true);
+  view()->display().finishAnalyses();  // the contour is computed off the UI thread
   setInputBufferBytes(2048);
   view()->playCommand();
   out.deliver();

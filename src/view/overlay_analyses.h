@@ -1,0 +1,60 @@
+#pragma once
+// The F0 and formant tracks of the open recording, computed on two worker threads so the
+// window keeps answering while a long recording is analysed; the spectrogram and waveform
+// are drawn meanwhile and each overlay appears when its track arrives.
+//
+//   update(sound, f0, formants): starts each wanted track that is neither computed nor
+//     running, over one shared copy of the samples (edits never touch it), and stops a
+//     running one no longer wanted. "Calculating F0..." / "Calculating Formants..." stay on
+//     the frame while they run, and the host shows its busy cursor over the panes.
+//   stop(): the samples changed or went; running tracks are dropped and never arrive.
+//   finish(): waits for the running tracks and takes them at once.
+// The tracks are the engines' own results, exactly as a computation on the UI thread gives.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "analysis/f0_track.h"
+#include "analysis/formant_track.h"
+#include "audio/sound_buffer.h"
+#include "core/interaction.h"
+#include "view/analysis_results.h"
+#include "view/background_task.h"
+#include "view/view_host.h"
+
+namespace velmora {
+
+class OverlayAnalyses {
+ public:
+  OverlayAnalyses(AnalysisResults& results, ViewHost& host, Interaction& ui);
+
+  void update(const SoundBuffer& sound, bool wantF0, bool wantFormants);
+  void stop();
+  void finish();
+  bool running() const { return f0_.running() || formants_.running(); }
+  // The formant dots are voiced by the F0 track: they wait while it is on its way.
+  bool f0Running() const { return f0_.running(); }
+
+ private:
+  struct FormantResult {
+    FormantTrack track;
+    int frames = 0;
+  };
+  using Samples = std::shared_ptr<const std::vector<int16_t>>;
+
+  Samples samplesOf(const SoundBuffer& sound);
+  void f0Arrived(F0Track track);
+  void formantsArrived(FormantResult result);
+  // The status text and the busy cursor after a track started, arrived or was dropped.
+  void showProgress(const std::string& doneText);
+
+  AnalysisResults& results_;
+  ViewHost& host_;
+  Interaction& ui_;
+  // The copy the running tracks share; dropped when none runs.
+  Samples samples_;
+  BackgroundTask<F0Track> f0_;
+  BackgroundTask<FormantResult> formants_;
+};
+
+}  // namespace velmora
