@@ -163,6 +163,7 @@ FrameState MainWindow::frameState() const {
   s.selectionSpansPane = view_->selectionSpansPane();
   s.canPaste = view_->document().editState().canPaste();
   s.canUndo = view_->document().editState().canUndo();
+  s.comparisonShown = view_->hasComparison();
   return s;
 }
 

@@ -66,6 +66,7 @@ inline constexpr int WavNotWritten = 210;             // "The %s file can't be r
 inline constexpr int RateNotSupported = 57730;        // "File rate must be 44100 Hz, 22050 Hz or 11025 Hz!"
 inline constexpr int Not16Bits = 57731;               // "The file must be 16 Bits"
 inline constexpr int TakeNotSaved = 57732;            // "Error saving File." (a take not stored under its name)
+inline constexpr int ModelNotSaved = TakeNotSaved;     // "Error saving File." (a model copy failed)
 inline constexpr int FileNotOpened = 57733;           // "The file can't be opened!"
 inline constexpr int FileImported = 57734;            // "File Imported Successfully!"
 inline constexpr int ImportNot16Bits = 57736;         // "The File to be Imported should be 16 Bits! ..."

@@ -85,6 +85,11 @@ inline constexpr int SourceFolderTitle = 307;     // "Select the Source Director
 inline constexpr int RestoreBackupTitle = 1000;   // "Restore Backup...."
 inline constexpr int CreateBackupTitle = 1003;    // "Create Backup..."
 
+// The Compare window
+inline constexpr int CompareTitle = 260;          // "Compare"
+inline constexpr int LimitLabel = 261;            // "Limit:"
+inline constexpr int LimitEntry = 262;            // "%d Hz   " (an entry of its limit list)
+
 // The screen
 inline constexpr int DisplaySettingsProgram = 221;  // "Display.exe"
 

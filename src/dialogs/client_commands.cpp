@@ -18,7 +18,7 @@
 namespace velmora {
 
 ClientCommands::ClientCommands(ClientFrame& frame, Interaction& ui, std::filesystem::path workingFolder)
-    : frame_(frame), ui_(ui), folder_(std::move(workingFolder)), register_(ui) {
+    : frame_(frame), ui_(ui), folder_(std::move(workingFolder)), register_(ui), compare_(frame, ui, folder_) {
   register_.setFileName(folder_ / kRegisterFileName);
 }
 
@@ -32,6 +32,7 @@ void ClientCommands::install() {
   frame_.setCommandHandler(cmd::Report, [this] { report(); });
   frame_.setCommandHandler(cmd::Import, [this] { importFile(); });
   frame_.setRecordingsListHandler([this] { recordingsList(); });
+  compare_.install();
 }
 
 int ClientCommands::language() const { return frame_.language(); }

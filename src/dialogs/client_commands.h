@@ -1,7 +1,7 @@
 #pragma once
 // The main frame's client commands and the commands that open client files: New, Open
 // (the client list), Personal Information, Delete, Files > Open for a client (the
-// recordings list), Import, Edit Notes and Report. Holds the client register for the whole run.
+// recordings list), Import, Edit Notes, Report and the Comparison menu. Holds the client register for the whole run.
 //
 //   ClientCommands clients(frame, ui, workingFolder);
 //   clients.install();     // opens or creates "pacb.dbf", registers the command handlers
@@ -11,6 +11,7 @@
 #include "clients/client_register.h"
 #include "core/interaction.h"
 #include "dialogs/client_frame.h"
+#include "dialogs/compare_commands.h"
 
 namespace velmora {
 
@@ -43,6 +44,7 @@ class ClientCommands {
   std::filesystem::path folder_;
   ClientRegister register_;
   ClientRecord openClient_;
+  CompareCommands compare_;
 };
 
 }  // namespace velmora

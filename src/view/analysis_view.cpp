@@ -33,7 +33,10 @@ AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, Q
   display_.setLanguage(settings.language, settings.extraTextChar);
   labelBand_.setRepaint([this] { update(); });
   // A label being moved is put back before the labels are stored.
-  documents_.setBeforeClose([this] { labelBand_.cancelMove(); });
+  documents_.setBeforeClose([this] {
+    closeComparison();
+    labelBand_.cancelMove();
+  });
   document_.addObserver(this);
   pointer_.setQueries([this] { return isPlaying(); }, [this] { return document_.editState().canPaste(); });
   setMouseTracking(true);
@@ -56,6 +59,7 @@ AnalysisView::~AnalysisView() {
     const QSignalBlocker quiet(this);
     display_.stopAnalyses();
   }
+  comparison_.reset();
   document_.removeObserver(this);
 }
 
@@ -73,6 +77,7 @@ void AnalysisView::createBars(int updateRatePreference) {
   wireBarSettings(spectrogramBar_, powerSpectrumBar_, display_, this,
                   [this](double factor) { applyUpdateRate(factor); });
   transport_ = new TransportWiring(spectrogramBar_, powerSpectrumBar_, this);
+  wireComparisonSettings();
 }
 
 QSize AnalysisView::logicalClientSize() const {
@@ -82,7 +87,7 @@ QSize AnalysisView::logicalClientSize() const {
 ViewScene AnalysisView::scene() const {
   ViewScene s = display_.scene();
   pointer_.decorate(s);
-  if (labelBandListens()) {
+  if (labelBandListens() && !comparison_) {
     s.labels = &document_.labels();
     s.labelPreview = labelBand_.preview();
     s.labelTip = labelBand_.tip();
@@ -91,7 +96,7 @@ ViewScene AnalysisView::scene() const {
 }
 
 bool AnalysisView::labelBandListens() const {
-  return document_.isOpen() && isFileMode(mode()) && !isRecording() && (!isPlaying() || document_.isZoomed());
+  return !comparison_ && document_.isOpen() && isFileMode(mode()) && !isRecording() && (!isPlaying() || document_.isZoomed());
 }
 
 void AnalysisView::syncLabelLanguage() { labelBand_.setLanguage(display_.language(), display_.extraTextChar()); }
@@ -125,15 +130,26 @@ void AnalysisView::importLabelsCommand() {
 }
 
 void AnalysisView::paintInto(QPainter& p) const {
+  if (comparison_) {
+    paintComparison(p);
+    return;
+  }
   p.scale(1.0, geometry().verticalStretch());
   paintView(p, scene(), logicalClientSize());
 }
 
 QPoint AnalysisView::logicalPoint(const QPointF& devicePoint) const {
+  if (comparison_) {
+    const PaneMapping m = mainPaneMapping(geometry());
+    return QPoint(static_cast<int>(devicePoint.x() / m.scaleX) + m.windowOriginX,
+                  static_cast<int>(devicePoint.y() / m.scaleY) + m.windowOriginY);
+  }
   return QPoint(static_cast<int>(devicePoint.x()), static_cast<int>(devicePoint.y() / geometry().verticalStretch()));
 }
 
 void AnalysisView::mousePressEvent(QMouseEvent* event) {
+  // The comparison's half has no marking of its own: its selection is the whole file.
+  if (inComparisonHalf(event->position())) return;
   const QPoint at = logicalPoint(event->position());
   if (labelBandPress(event, at)) return;
   PointerAnswer answer;
@@ -143,6 +159,10 @@ void AnalysisView::mousePressEvent(QMouseEvent* event) {
 }
 
 void AnalysisView::mouseMoveEvent(QMouseEvent* event) {
+  if (inComparisonHalf(event->position())) {
+    pointer_.leave();
+    return;
+  }
   const QPoint at = logicalPoint(event->position());
   pointerMoved(event, at);
   applyAnalysingCursor(at);
@@ -258,7 +278,8 @@ void AnalysisView::clearSelection() {
 
 void AnalysisView::modeChanged() {
   const int mode = display_.mode();
-  volumeSliders_->setVisible(mode != ModeEmpty);
+  volumeSliders_->setVisible(mode != ModeEmpty && !comparison_);
+  if (comparison_ && isFileMode(mode)) comparison_->display().copySettingsFrom(display_);
   if (mode == ModeEmpty) {
     hideBars();
   } else {
@@ -329,7 +350,9 @@ void AnalysisView::attachAudio(SoundRecorder& recorder, SoundPlayer& player, Tak
   // The playback controller goes first: the take asks it whether something plays.
   const auto changed = [this] { emit audioStateChanged(); };
   playback_ = std::make_unique<PlaybackController>(document_, display_, host(), player, changed);
+  player_ = &player;
   documents_.setBeforeClose([this] {
+    closeComparison();
     // Whatever drops the recording (another recording or client, exit) first stores a
     // running take as its Stop button would.
     if (take_ && take_->isRecording()) take_->toggleRecord(false);
@@ -353,6 +376,7 @@ void AnalysisView::recordCommand(bool fromBar) {
 }
 
 void AnalysisView::playCommand() {
+  if (comparison_ && comparison_->isPlaying()) comparison_->stopPlaying();
   if (playback_) playback_->playCommand();
 }
 

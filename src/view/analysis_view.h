@@ -18,10 +18,13 @@
 #include "view/take_controller.h"
 #include "view/view_display.h"
 #include "view/view_host.h"
+#include "view/comparison_pane.h"
 
 namespace velmora {
 
+class ComparisonPane;
 class PlaybackController;
+class SoundPlayer;
 class PowerSpectrumBar;
 class SpectrogramBar;
 class TransportButtons;
@@ -85,6 +88,14 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   // Forgets the marked stretch.
   void clearSelection();
 
+  // Comparison > Compare with File... / Open Model...: the file beside the open recording
+  // (the first one creates the comparison pane). A refused file closes the comparison.
+  bool compareWith(const std::filesystem::path& path, ComparedKind kind, int clientNumber = 0);
+  // Comparison > Close, and every close of the open recording.
+  void closeComparison();
+  bool hasComparison() const { return comparison_ != nullptr; }
+  ComparisonPane* comparison() const { return comparison_.get(); }
+
   SpectrogramBar* spectrogramBar() const { return spectrogramBar_; }
   // The playback and record volume sliders of the volume panel.
   VolumeSliders* volumeSliders() const { return volumeSliders_; }
@@ -141,6 +152,12 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   void applyUpdateRate(double factor);
   void paintInto(QPainter& p) const;
   QPoint logicalPoint(const QPointF& devicePoint) const;
+  // With a comparison: the press falls right of the split (the comparison's half).
+  bool inComparisonHalf(const QPointF& devicePoint) const;
+  void paintComparison(QPainter& p) const;
+  void wireComparisonSettings();
+  // Whatever drops the open recording drops its comparison too.
+  void beforeRecordingCloses();
   void applyPointerShape(PointerShape shape);
   // The label band answers the mouse while a recording is shown, no take runs and nothing
   // plays unless the view is zoomed.
@@ -185,6 +202,8 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   VolumeSliders* volumeSliders_ = nullptr;
   std::unique_ptr<TakeController> take_;
   std::unique_ptr<PlaybackController> playback_;
+  SoundPlayer* player_ = nullptr;
+  std::unique_ptr<ComparisonPane> comparison_;
 };
 
 }  // namespace velmora

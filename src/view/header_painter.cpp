@@ -24,6 +24,16 @@ void paintHeaderBand(QPainter& p, const ViewScene& scene) {
   const int bandHeight = g.largeLayout ? 60 : 35;
   p.setPen(Qt::black);
   p.setBrush(kButtonFace);
+  if (scene.comparison) {
+    // Side by side each band spans only its own panes; the duration alone is shown.
+    const int top = g.infoTop + g.verticalOffset();
+    drawBox(p, g.graphLeft, top, g.graphLeft + g.graphWidth, top + bandHeight);
+    p.setBrush(Qt::NoBrush);
+    p.setFont(viewFont("Verdana", 23, true));
+    drawTextAt(p, g.graphLeft + 10, top + (g.largeLayout ? 20 : 5),
+               qs(tr(str::TimeCaption) + durationText(shownSeconds(scene))));
+    return;
+  }
   drawBox(p, -5, g.infoTop, g.screenWidth - 5, g.infoTop + bandHeight);
   p.setBrush(Qt::NoBrush);
   p.setFont(viewFont("Verdana", 25, true));
@@ -38,9 +48,10 @@ void paintHeaderBand(QPainter& p, const ViewScene& scene) {
 
 void paintInfoBlock(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
-  const int x = g.graphLeft + g.graphWidth - (g.largeLayout ? 190 : 230);
-  const int lowerY = g.infoTop + (g.largeLayout ? 30 : 18);
-  p.setFont(viewFont("Verdana", 13, true));
+  const int shift = scene.comparison ? (g.largeLayout ? 120 : 30) : 0;
+  const int x = g.graphLeft + g.graphWidth - (g.largeLayout ? 190 : 230) - shift;
+  const int lowerY = g.infoTop + (g.largeLayout ? 30 : 18) + (scene.comparison ? g.verticalOffset() : 0);
+  p.setFont(viewFont("Verdana", scene.comparison ? 11 : 13, true));
   p.setPen(Qt::black);
   std::string upper = tr(str::FileCaption);
   std::string lower;

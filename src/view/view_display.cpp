@@ -117,6 +117,39 @@ void ViewDisplay::settingsChanged() {
   host_.requestRepaint();
 }
 
+void ViewDisplay::copySettingsFrom(const ViewDisplay& other) {
+  scene_.showF0 = other.scene_.showF0;
+  scene_.showFormants = other.scene_.showFormants;
+  scene_.showSpectrogram = other.scene_.showSpectrogram;
+  scene_.f0Min = other.scene_.f0Min;
+  scene_.f0Max = other.scene_.f0Max;
+  scene_.language = other.scene_.language;
+  scene_.extraTextChar = other.scene_.extraTextChar;
+  const Spectrogram& s = other.results_.spectrogram();
+  results_.spectrogram().setScheme(s.scheme());
+  results_.spectrogram().setLevels(s.levels());
+  if (results_.spectrogram().bandwidthHz() != s.bandwidthHz()) {
+    results_.spectrogram().setBandwidth(s.bandwidthHz());
+    results_.spectrogramAnalysisChanged();
+  }
+  const PowerSpectrum& p = other.results_.power();
+  results_.power().setColour(p.colour());
+  results_.power().setStyle(p.style());
+  results_.power().setShowAverage(p.showAverage());
+  if (results_.power().setFftSize(p.fftSize())) results_.powerAnalysisChanged();
+  const int fileMode = isPowerSpectrumMode(other.mode_) ? ModePowerSpectrum : ModeSpectrogram;
+  if (document_.isOpen() && mode_ != fileMode) {
+    mode_ = fileMode;
+    host_.modeChanged();
+  }
+  settingsChanged();
+}
+
+void ViewDisplay::setComparisonLayout(bool on) {
+  scene_.comparison = on;
+  host_.requestRepaint();
+}
+
 void ViewDisplay::setRecorderRate(int rateHz) {
   scene_.recorderRate = rateHz;
   host_.requestRepaint();

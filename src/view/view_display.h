@@ -62,6 +62,7 @@ class ViewDisplay {
   int extraTextChar() const { return scene_.extraTextChar; }
   void setShowF0(bool on);
   bool showsF0() const { return scene_.showF0; }
+  bool showsFormants() const { return scene_.showFormants; }
   void setShowFormants(bool on);
   void setShowSpectrogram(bool on);
   void setBand(int hz);
@@ -73,6 +74,13 @@ class ViewDisplay {
   void setLtas(bool on);
   void setLineMode(bool line);
   void setCurveColour(Rgb colour);
+  // A comparison pane takes the shown pane's settings (overlays, colours, band, levels,
+  // FFT size, F0 range, language) and its file mode; its own limit stays.
+  void copySettingsFrom(const ViewDisplay& other);
+  // Both pane sets are drawn side by side (a comparison is open).
+  void setComparisonLayout(bool on);
+  bool comparisonLayout() const { return scene_.comparison; }
+
   // The rate of the next take, shown while no recording is open.
   void setRecorderRate(int rateHz);
   int recorderRate() const { return scene_.recorderRate; }

@@ -48,8 +48,11 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
     paintSpectrogramAxes(p, scene);
   }
   paintHeaderBand(p, scene);
-  paintLabelBand(p, scene);
-  paintLabels(p, scene);
+  // Side by side there is no room for the label band.
+  if (!scene.comparison) {
+    paintLabelBand(p, scene);
+    paintLabels(p, scene);
+  }
   paintInfoBlock(p, scene);
   paintWaveformPane(p, scene);
   if (isSpectrogramMode(scene.mode)) {
@@ -66,7 +69,7 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
     };
     if (scene.showFormants) clipped(paintFormantOverlay);
     if (scene.showF0 && scene.hasSamples()) {
-      paintF0Scale(p, scene);
+      if (!scene.comparison) paintF0Scale(p, scene);
       clipped(paintF0Curve);
     }
   } else {
@@ -75,7 +78,7 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   paintSelection(p, scene);
   paintReadout(p, scene);
   paintLabelTip(p, scene);
-  paintVolumePanel(p, scene, logicalClient);
+  if (!scene.comparison) paintVolumePanel(p, scene, logicalClient);
   p.restore();
   paintAudioOverlay(p, scene);
 }

@@ -42,6 +42,8 @@ struct ViewScene {
   int recorderRate = 11025;  // shown while no recording is open
   bool lineInput = false;    // the record line is "Line" instead of "Mic"
   bool printing = false;
+  // A comparison is open: this pane set is one of two drawn side by side.
+  bool comparison = false;
   bool grayScale = false;  // the panes' colours drawn as grays (a gray-scale print)
   float f0Readout = 0;   // live F0 in Hz while a take or playback runs; 0: none
   int playCursorX = -1;  // pixel column of the playback cursor; -1: none

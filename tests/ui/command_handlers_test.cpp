@@ -37,10 +37,7 @@ void collectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out)
 
 // Menu and toolbar entries with no handler anywhere in the program yet.
 // Whoever registers one of these takes it off this list.
-const std::set<int> kUnhandled = {
-    cmd::DeleteRecording,
-    cmd::CompareWithFile, cmd::CloseComparison,
-    cmd::OpenModel,    cmd::SaveAsModel};
+const std::set<int> kUnhandled = {cmd::DeleteRecording};
 // Rules this state cannot satisfy (nothing changed, nothing compared).
 const std::set<int> kRuleOffHere = {cmd::SaveChanges, cmd::CloseComparison};
 

@@ -1,0 +1,91 @@
+#pragma once
+// The comparison: a second recording document drawn in the right-hand pane set with its
+// own analyses, its own limit (the Compare window's list) and its own playback through the
+// frame's one player. The shown pane's settings are copied to it when a file is opened.
+//
+//   ComparisonPane pane(geometry, ui, mainHost, view);
+//   pane.display().copySettingsFrom(mainDisplay);
+//   if (!pane.open(path, ComparedKind::OutsideFile)) ...;  // the message was shown
+//
+// A client's recording carries its number, an outside file -1 and a model -2. Only an
+// outside file is checked for 16 bits and asked the stereo question; every kind must have
+// one of the three rates. Its selection is the whole file, so Play plays all of it.
+#include <QPoint>
+#include <QPointer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "core/interaction.h"
+#include "document/recording_document.h"
+#include "view/view_display.h"
+#include "view/view_host.h"
+
+class QWidget;
+
+namespace velmora {
+
+class CompareWindow;
+class PlaybackController;
+class SoundPlayer;
+
+enum class ComparedKind { ClientFile, OutsideFile, Model };
+
+class ComparisonPane : private ViewHost {
+ public:
+  ComparisonPane(const ViewGeometry& geometry, Interaction& ui, ViewHost& mainHost, QWidget* view);
+  ~ComparisonPane() override;
+  ComparisonPane(const ComparisonPane&) = delete;
+  ComparisonPane& operator=(const ComparisonPane&) = delete;
+
+  const RecordingDocument& document() const { return document_; }
+  ViewDisplay& display() { return display_; }
+  const ViewDisplay& display() const { return display_; }
+  CompareWindow* window() const;
+
+  // Plays through `player`; `beforePlay` stops whatever else plays first.
+  void attachPlayer(SoundPlayer& player, std::function<void()> beforePlay);
+  // Opens the file in place of the compared one and shows a new Compare window where the
+  // last one stood. False after the documented message when the file is refused.
+  bool open(const std::filesystem::path& path, ComparedKind kind, int clientNumber = 0);
+  void playCommand();
+  void stopPlaying();
+  bool isPlaying() const;
+  // The Compare window's limit: the spectrogram's and the power spectrum's.
+  void setLimit(int hz);
+
+ private:
+  bool load(const std::filesystem::path& path, ComparedKind kind, int clientNumber);
+  void showWindow();
+  void endWindow();
+  QPoint defaultWindowPlace() const;
+
+  // ViewHost: the comparison borrows the main view's window for painting and the cursor.
+  void requestRepaint() override { main_.requestRepaint(); }
+  void beginBusy() override { main_.beginBusy(); }
+  void endBusy() override { main_.endBusy(); }
+  void showStatusText(const std::string& text) override { main_.showStatusText(text); }
+  void showTitle(const std::string&) override {}
+  void resetTitle() override {}
+  void notifyRecordingChanged() override {}
+  void notifyAudioStateChanged() override { main_.notifyAudioStateChanged(); }
+  void modeChanged() override {}
+  BarLimits setBarsRate(int rateHz) override;
+  int updateRateIndex(bool powerSpectrumBar) const override { return main_.updateRateIndex(powerSpectrumBar); }
+  void setUpdateRateListsEnabled(bool) override {}
+  void setTransportEnabled(TransportControl, bool) override {}
+  void setTransportImage(TransportControl control, TransportImage image) override;
+
+  Interaction& ui_;
+  ViewHost& main_;
+  QWidget* view_;
+  RecordingDocument document_;
+  ViewDisplay display_;
+  std::unique_ptr<PlaybackController> playback_;
+  std::function<void()> beforePlay_;
+  QPointer<CompareWindow> window_;
+  std::optional<QPoint> windowPlace_;  // where the last Compare window stood
+};
+
+}  // namespace velmora
