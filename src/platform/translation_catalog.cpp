@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QTranslator>
+#include <string>
 
 #include "core/language.h"
 #include "core/string_table.h"
@@ -29,7 +30,9 @@ bool applyLanguageCatalog(int language, const QString& programFolder) {
 
   std::map<int, std::string> translated;
   for (const StringEntry& e : englishStrings()) {
-    const QString t = translator.translate("Velmora", e.text);
+    // The id tells apart texts that read the same in English; a catalog without ids is
+    // still found by the English text alone.
+    const QString t = translator.translate("Velmora", e.text, std::to_string(e.id).c_str());
     if (!t.isEmpty()) translated.emplace(e.id, t.toStdString());
   }
   table.setTranslations(std::move(translated));
