@@ -886,6 +886,373 @@ Verify if the file is opened!</source>
         <translation>빨강</translation>
     </message>
     <message>
+        <source>Backup/Restore</source>
+        <comment>3100</comment>
+        <translation>백업/복원</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <comment>3101</comment>
+        <translation>백업으로 보내기...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <comment>3102</comment>
+        <translation>파일 첨부...</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <comment>3103</comment>
+        <translation>모든 환자의 정보를 시스템에서 지우지 않고 백업 사본을 만듭니다.</translation>
+    </message>
+    <message>
+        <source>Send the recordings of the chosen clients to a backup; only placeholders stay until they are attached.</source>
+        <comment>3104</comment>
+        <translation>선택한 환자의 녹음을 백업으로 보냅니다. 다시 첨부할 때까지 자리 표시 파일만 남습니다.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.</source>
+        <comment>3105</comment>
+        <translation>모든 환자의 백업 사본을 복원하며, 시스템의 현재 데이터를 모두 대체합니다.</translation>
+    </message>
+    <message>
+        <source>Attach the backup files of the chosen clients again.</source>
+        <comment>3106</comment>
+        <translation>선택한 환자의 백업 파일을 다시 첨부합니다.</translation>
+    </message>
+    <message>
+        <source>Wait, Copying Data...</source>
+        <comment>3107</comment>
+        <translation>잠시 기다려 주십시오. 데이터를 복사하는 중...</translation>
+    </message>
+    <message>
+        <source>Compacting:</source>
+        <comment>3108</comment>
+        <translation>압축 중:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>3109</comment>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <comment>3110</comment>
+        <translation>환자</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <comment>3111</comment>
+        <translation>코드:</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <comment>3112</comment>
+        <translation>남성</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <comment>3113</comment>
+        <translation>여성</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>3114</comment>
+        <translation>아동</translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <comment>3115</comment>
+        <translation>가수</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <comment>3116</comment>
+        <translation>우편번호:</translation>
+    </message>
+    <message>
+        <source>Observations:</source>
+        <comment>3117</comment>
+        <translation>비고:</translation>
+    </message>
+    <message>
+        <source>Select a Client</source>
+        <comment>3118</comment>
+        <translation>환자 선택</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <comment>3119</comment>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>Open....</source>
+        <comment>3120</comment>
+        <translation>열기....</translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <comment>3121</comment>
+        <translation>개인 정보....</translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <comment>3122</comment>
+        <translation>환자 삭제</translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <comment>3123</comment>
+        <translation>새 환자</translation>
+    </message>
+    <message>
+        <source>Other
+Files</source>
+        <comment>3124</comment>
+        <translation>기타
+파일</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <comment>3125</comment>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>Convert File ?</source>
+        <comment>3126</comment>
+        <translation>파일을 변환하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported has an audio format different from the needed!  Do you want to convert it?</source>
+        <comment>3127</comment>
+        <translation>경고: 가져올 음성 파일의 오디오 형식이 필요한 형식과 다릅니다!  변환하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <comment>3128</comment>
+        <translation>원본:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <comment>3129</comment>
+        <translation>대상:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <comment>3130</comment>
+        <translation>스테레오</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <comment>3131</comment>
+        <translation>모노</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <comment>3132</comment>
+        <translation>샘플링 주파수:</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <comment>3133</comment>
+        <translation>스테레오를 모노로</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <comment>3134</comment>
+        <translation>왼쪽 채널</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <comment>3135</comment>
+        <translation>오른쪽 채널</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <comment>3136</comment>
+        <translation>채널 혼합</translation>
+    </message>
+    <message>
+        <source>Notes...</source>
+        <comment>3137</comment>
+        <translation>메모...</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <comment>3138</comment>
+        <translation>메모:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>3139</comment>
+        <translation>메모</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <comment>3140</comment>
+        <translation>속성</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <comment>3141</comment>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Sound File: </source>
+        <comment>3142</comment>
+        <translation>음성 파일: </translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <comment>3143</comment>
+        <translation>샘플링 주파수:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <comment>3144</comment>
+        <translation>길이:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>3145</comment>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>Sound Files</source>
+        <comment>3146</comment>
+        <translation>음성 파일</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>3147</comment>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>3148</comment>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Report...</source>
+        <comment>3149</comment>
+        <translation>보고서...</translation>
+    </message>
+    <message>
+        <source>Clinic Name or Professional:</source>
+        <comment>3150</comment>
+        <translation>기관명 또는 치료사 이름:</translation>
+    </message>
+    <message>
+        <source>Registration:</source>
+        <comment>3151</comment>
+        <translation>면허번호:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>3152</comment>
+        <translation>볼륨</translation>
+    </message>
+    <message>
+        <source>Playback and Record Volume</source>
+        <comment>3153</comment>
+        <translation>재생 및 녹음 볼륨</translation>
+    </message>
+    <message>
+        <source>Volume Control</source>
+        <comment>3154</comment>
+        <translation>볼륨 조절</translation>
+    </message>
+    <message>
+        <source>Wave Sound</source>
+        <comment>3155</comment>
+        <translation>웨이브 사운드</translation>
+    </message>
+    <message>
+        <source>Wait...</source>
+        <comment>3156</comment>
+        <translation>잠시 기다려 주십시오...</translation>
+    </message>
+    <message>
+        <source>F0 Setting...</source>
+        <comment>3157</comment>
+        <translation>F0 설정...</translation>
+    </message>
+    <message>
+        <source>F0 Range</source>
+        <comment>3158</comment>
+        <translation>F0 범위</translation>
+    </message>
+    <message>
+        <source>Min.:</source>
+        <comment>3159</comment>
+        <translation>최소:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <comment>3160</comment>
+        <translation>최대:</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <comment>3161</comment>
+        <translation>텍스트 삽입</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <comment>3162</comment>
+        <translation>텍스트:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>3163</comment>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Attention!</source>
+        <comment>3164</comment>
+        <translation>주의!</translation>
+    </message>
+    <message>
+        <source>The File is too large!</source>
+        <comment>3165</comment>
+        <translation>파일이 너무 큽니다!</translation>
+    </message>
+    <message>
+        <source>Select (Zoom) a small area (max. 20 seconds) to add texts!</source>
+        <comment>3166</comment>
+        <translation>텍스트를 넣으려면 작은 영역(최대 20초)을 선택(확대)하십시오!</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <comment>3167</comment>
+        <translation>이동</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <comment>3168</comment>
+        <translation>편집...</translation>
+    </message>
+    <message>
+        <source>Wait, starting audio devices...</source>
+        <comment>3169</comment>
+        <translation>잠시 기다려 주십시오. 오디오 장치를 시작하는 중...</translation>
+    </message>
+    <message>
+        <source>Velmora Help</source>
+        <comment>3170</comment>
+        <translation>Velmora 도움말</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <comment>3171</comment>
+        <translation>Velmora 정보</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <comment>3172</comment>
+        <translation>라인</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>항목을 선택해야 합니다!</translation>

@@ -886,6 +886,373 @@ Verifique se o arquivo está aberto!</translation>
         <translation>Vermelho</translation>
     </message>
     <message>
+        <source>Backup/Restore</source>
+        <comment>3100</comment>
+        <translation>Backup/Restauração</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <comment>3101</comment>
+        <translation>Enviar para o backup...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <comment>3102</comment>
+        <translation>Anexar arquivos...</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <comment>3103</comment>
+        <translation>Cria uma cópia de segurança das informações de todos os pacientes sem que esses dados sejam removidos do sistema.</translation>
+    </message>
+    <message>
+        <source>Send the recordings of the chosen clients to a backup; only placeholders stay until they are attached.</source>
+        <comment>3104</comment>
+        <translation>Envia as gravações dos pacientes escolhidos para um backup; apenas marcadores ficam no sistema até que sejam anexadas.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.</source>
+        <comment>3105</comment>
+        <translation>Restaura uma cópia de segurança de todos os pacientes SUBSTITUINDO todos os dados atuais do sistema.</translation>
+    </message>
+    <message>
+        <source>Attach the backup files of the chosen clients again.</source>
+        <comment>3106</comment>
+        <translation>Anexa novamente os arquivos do backup dos pacientes escolhidos.</translation>
+    </message>
+    <message>
+        <source>Wait, Copying Data...</source>
+        <comment>3107</comment>
+        <translation>Aguarde, copiando dados...</translation>
+    </message>
+    <message>
+        <source>Compacting:</source>
+        <comment>3108</comment>
+        <translation>Compactando:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>3109</comment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <comment>3110</comment>
+        <translation>Paciente</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <comment>3111</comment>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <comment>3112</comment>
+        <translation>Homem</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <comment>3113</comment>
+        <translation>Mulher</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>3114</comment>
+        <translation>Criança</translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <comment>3115</comment>
+        <translation>Cantor</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <comment>3116</comment>
+        <translation>CEP:</translation>
+    </message>
+    <message>
+        <source>Observations:</source>
+        <comment>3117</comment>
+        <translation>Observações:</translation>
+    </message>
+    <message>
+        <source>Select a Client</source>
+        <comment>3118</comment>
+        <translation>Selecione um paciente</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <comment>3119</comment>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Open....</source>
+        <comment>3120</comment>
+        <translation>Abrir....</translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <comment>3121</comment>
+        <translation>Dados pessoais....</translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <comment>3122</comment>
+        <translation>Excluir paciente</translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <comment>3123</comment>
+        <translation>Novo paciente</translation>
+    </message>
+    <message>
+        <source>Other
+Files</source>
+        <comment>3124</comment>
+        <translation>Outros
+arquivos</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <comment>3125</comment>
+        <translation>Selecionar todos</translation>
+    </message>
+    <message>
+        <source>Convert File ?</source>
+        <comment>3126</comment>
+        <translation>Converter arquivo?</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported has an audio format different from the needed!  Do you want to convert it?</source>
+        <comment>3127</comment>
+        <translation>Aviso: o arquivo de som a ser importado tem um formato de áudio diferente do necessário!  Deseja convertê-lo?</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <comment>3128</comment>
+        <translation>Origem:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <comment>3129</comment>
+        <translation>Destino:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <comment>3130</comment>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <comment>3131</comment>
+        <translation>Monoaural</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <comment>3132</comment>
+        <translation>Taxa de amostragem:</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <comment>3133</comment>
+        <translation>De estéreo para mono</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <comment>3134</comment>
+        <translation>Canal esquerdo</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <comment>3135</comment>
+        <translation>Canal direito</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <comment>3136</comment>
+        <translation>Mixar canais</translation>
+    </message>
+    <message>
+        <source>Notes...</source>
+        <comment>3137</comment>
+        <translation>Anotações...</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <comment>3138</comment>
+        <translation>Anotações:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>3139</comment>
+        <translation>Anotações</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <comment>3140</comment>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <comment>3141</comment>
+        <translation>Informações</translation>
+    </message>
+    <message>
+        <source>Sound File: </source>
+        <comment>3142</comment>
+        <translation>Arquivo de som: </translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <comment>3143</comment>
+        <translation>Taxa:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <comment>3144</comment>
+        <translation>Duração:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>3145</comment>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Sound Files</source>
+        <comment>3146</comment>
+        <translation>Arquivos de som</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>3147</comment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>3148</comment>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Report...</source>
+        <comment>3149</comment>
+        <translation>Relatório...</translation>
+    </message>
+    <message>
+        <source>Clinic Name or Professional:</source>
+        <comment>3150</comment>
+        <translation>Nome da clínica ou do profissional:</translation>
+    </message>
+    <message>
+        <source>Registration:</source>
+        <comment>3151</comment>
+        <translation>Registro profissional:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>3152</comment>
+        <translation>Controle de volume</translation>
+    </message>
+    <message>
+        <source>Playback and Record Volume</source>
+        <comment>3153</comment>
+        <translation>Volume de reprodução e gravação</translation>
+    </message>
+    <message>
+        <source>Volume Control</source>
+        <comment>3154</comment>
+        <translation>Controle de volume</translation>
+    </message>
+    <message>
+        <source>Wave Sound</source>
+        <comment>3155</comment>
+        <translation>Som wave</translation>
+    </message>
+    <message>
+        <source>Wait...</source>
+        <comment>3156</comment>
+        <translation>Aguarde...</translation>
+    </message>
+    <message>
+        <source>F0 Setting...</source>
+        <comment>3157</comment>
+        <translation>Ajuste de F0...</translation>
+    </message>
+    <message>
+        <source>F0 Range</source>
+        <comment>3158</comment>
+        <translation>Faixa de F0</translation>
+    </message>
+    <message>
+        <source>Min.:</source>
+        <comment>3159</comment>
+        <translation>Mín.:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <comment>3160</comment>
+        <translation>Máx.:</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <comment>3161</comment>
+        <translation>Inserir texto</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <comment>3162</comment>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>3163</comment>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Attention!</source>
+        <comment>3164</comment>
+        <translation>Atenção!</translation>
+    </message>
+    <message>
+        <source>The File is too large!</source>
+        <comment>3165</comment>
+        <translation>O arquivo é muito grande!</translation>
+    </message>
+    <message>
+        <source>Select (Zoom) a small area (max. 20 seconds) to add texts!</source>
+        <comment>3166</comment>
+        <translation>Selecione (amplie) uma área pequena (máx. 20 segundos) para inserir textos!</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <comment>3167</comment>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <comment>3168</comment>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Wait, starting audio devices...</source>
+        <comment>3169</comment>
+        <translation>Aguarde, iniciando os dispositivos de áudio...</translation>
+    </message>
+    <message>
+        <source>Velmora Help</source>
+        <comment>3170</comment>
+        <translation>Ajuda do Velmora</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <comment>3171</comment>
+        <translation>Sobre o Velmora</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <comment>3172</comment>
+        <translation>Linha</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>Você precisa selecionar um item!</translation>

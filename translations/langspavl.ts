@@ -886,6 +886,373 @@ Compruebe si el archivo está abierto.</translation>
         <translation>Rojo</translation>
     </message>
     <message>
+        <source>Backup/Restore</source>
+        <comment>3100</comment>
+        <translation>Copia de seguridad/Restaurar</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <comment>3101</comment>
+        <translation>Enviar a la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <comment>3102</comment>
+        <translation>Recuperar archivos...</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <comment>3103</comment>
+        <translation>Crea una copia de seguridad de la información de todos los pacientes sin quitar estos datos del sistema.</translation>
+    </message>
+    <message>
+        <source>Send the recordings of the chosen clients to a backup; only placeholders stay until they are attached.</source>
+        <comment>3104</comment>
+        <translation>Envía las grabaciones de los pacientes elegidos a una copia de seguridad; solo quedan marcadores hasta que se recuperen.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.</source>
+        <comment>3105</comment>
+        <translation>Restaura una copia de seguridad de todos los pacientes REEMPLAZANDO todos los datos actuales del sistema.</translation>
+    </message>
+    <message>
+        <source>Attach the backup files of the chosen clients again.</source>
+        <comment>3106</comment>
+        <translation>Vuelve a incorporar los archivos de la copia de seguridad de los pacientes elegidos.</translation>
+    </message>
+    <message>
+        <source>Wait, Copying Data...</source>
+        <comment>3107</comment>
+        <translation>Espere, copiando datos...</translation>
+    </message>
+    <message>
+        <source>Compacting:</source>
+        <comment>3108</comment>
+        <translation>Comprimiendo:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>3109</comment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <comment>3110</comment>
+        <translation>Paciente</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <comment>3111</comment>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <comment>3112</comment>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <comment>3113</comment>
+        <translation>Mujer</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>3114</comment>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <comment>3115</comment>
+        <translation>Cantante</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <comment>3116</comment>
+        <translation>C.P.:</translation>
+    </message>
+    <message>
+        <source>Observations:</source>
+        <comment>3117</comment>
+        <translation>Observaciones:</translation>
+    </message>
+    <message>
+        <source>Select a Client</source>
+        <comment>3118</comment>
+        <translation>Seleccione un paciente</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <comment>3119</comment>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Open....</source>
+        <comment>3120</comment>
+        <translation>Abrir....</translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <comment>3121</comment>
+        <translation>Datos personales....</translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <comment>3122</comment>
+        <translation>Eliminar paciente</translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <comment>3123</comment>
+        <translation>Nuevo paciente</translation>
+    </message>
+    <message>
+        <source>Other
+Files</source>
+        <comment>3124</comment>
+        <translation>Otros
+archivos</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <comment>3125</comment>
+        <translation>Seleccionar todos</translation>
+    </message>
+    <message>
+        <source>Convert File ?</source>
+        <comment>3126</comment>
+        <translation>¿Convertir archivo?</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported has an audio format different from the needed!  Do you want to convert it?</source>
+        <comment>3127</comment>
+        <translation>Aviso: ¡el archivo de sonido que se va a importar tiene un formato de audio distinto del necesario!  ¿Desea convertirlo?</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <comment>3128</comment>
+        <translation>Origen:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <comment>3129</comment>
+        <translation>Destino:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <comment>3130</comment>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <comment>3131</comment>
+        <translation>Monoaural</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <comment>3132</comment>
+        <translation>Frecuencia de muestreo:</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <comment>3133</comment>
+        <translation>De estéreo a mono</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <comment>3134</comment>
+        <translation>Canal izquierdo</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <comment>3135</comment>
+        <translation>Canal derecho</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <comment>3136</comment>
+        <translation>Mezclar canales</translation>
+    </message>
+    <message>
+        <source>Notes...</source>
+        <comment>3137</comment>
+        <translation>Notas...</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <comment>3138</comment>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>3139</comment>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <comment>3140</comment>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Informations</source>
+        <comment>3141</comment>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Sound File: </source>
+        <comment>3142</comment>
+        <translation>Archivo de sonido: </translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <comment>3143</comment>
+        <translation>Frecuencia:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <comment>3144</comment>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>3145</comment>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Sound Files</source>
+        <comment>3146</comment>
+        <translation>Archivos de sonido</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>3147</comment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>3148</comment>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Report...</source>
+        <comment>3149</comment>
+        <translation>Informe...</translation>
+    </message>
+    <message>
+        <source>Clinic Name or Professional:</source>
+        <comment>3150</comment>
+        <translation>Nombre de la clínica o del profesional:</translation>
+    </message>
+    <message>
+        <source>Registration:</source>
+        <comment>3151</comment>
+        <translation>N.º de colegiado:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>3152</comment>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Playback and Record Volume</source>
+        <comment>3153</comment>
+        <translation>Volumen de reproducción y grabación</translation>
+    </message>
+    <message>
+        <source>Volume Control</source>
+        <comment>3154</comment>
+        <translation>Control de volumen</translation>
+    </message>
+    <message>
+        <source>Wave Sound</source>
+        <comment>3155</comment>
+        <translation>Sonido wave</translation>
+    </message>
+    <message>
+        <source>Wait...</source>
+        <comment>3156</comment>
+        <translation>Espere...</translation>
+    </message>
+    <message>
+        <source>F0 Setting...</source>
+        <comment>3157</comment>
+        <translation>Ajuste de F0...</translation>
+    </message>
+    <message>
+        <source>F0 Range</source>
+        <comment>3158</comment>
+        <translation>Rango de F0</translation>
+    </message>
+    <message>
+        <source>Min.:</source>
+        <comment>3159</comment>
+        <translation>Mín.:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <comment>3160</comment>
+        <translation>Máx.:</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <comment>3161</comment>
+        <translation>Insertar texto</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <comment>3162</comment>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>3163</comment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Attention!</source>
+        <comment>3164</comment>
+        <translation>¡Atención!</translation>
+    </message>
+    <message>
+        <source>The File is too large!</source>
+        <comment>3165</comment>
+        <translation>¡El archivo es demasiado grande!</translation>
+    </message>
+    <message>
+        <source>Select (Zoom) a small area (max. 20 seconds) to add texts!</source>
+        <comment>3166</comment>
+        <translation>¡Seleccione (amplíe) un área pequeña (máx. 20 segundos) para añadir textos!</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <comment>3167</comment>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <comment>3168</comment>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Wait, starting audio devices...</source>
+        <comment>3169</comment>
+        <translation>Espere, iniciando los dispositivos de audio...</translation>
+    </message>
+    <message>
+        <source>Velmora Help</source>
+        <comment>3170</comment>
+        <translation>Ayuda de Velmora</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <comment>3171</comment>
+        <translation>Acerca de Velmora</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <comment>3172</comment>
+        <translation>Línea</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>¡Debe seleccionar un elemento!</translation>
