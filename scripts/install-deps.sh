@@ -11,7 +11,7 @@ PACKAGES=(
   xvfb xauth openbox imagemagick librsvg2-bin poppler-utils
   desktop-file-utils appstream lintian dpkg-dev file
   sox lame espeak-ng python3 python3-dbf python3-numpy praat
-  fonts-liberation fonts-dejavu
+  fonts-liberation fonts-dejavu fonts-noto-cjk
 )
 
 missing=()
