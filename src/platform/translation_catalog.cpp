@@ -1,6 +1,8 @@
 #include "platform/translation_catalog.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <string>
 
@@ -10,7 +12,29 @@
 
 namespace velmora {
 
+namespace {
+// Qt's own texts (the Yes and No of the message boxes, the file choosers) in the language.
+void applyQtCatalog(int language) {
+  static QTranslator* active = nullptr;
+  if (active) {
+    QCoreApplication::removeTranslator(active);
+    delete active;
+    active = nullptr;
+  }
+  const char* code = language == Spanish ? "es" : language == Korean ? "ko" : language == Portuguese ? "pt_BR" : nullptr;
+  if (!code || !QCoreApplication::instance()) return;
+  auto* translator = new QTranslator;
+  if (translator->load(QStringLiteral("qtbase_") + QLatin1String(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+    active = translator;
+  } else {
+    delete translator;
+  }
+}
+}  // namespace
+
 bool applyLanguageCatalog(int language, const QString& programFolder) {
+  applyQtCatalog(language);
   StringTable& table = StringTable::instance();
   table.clearTranslations();
   const LanguageInfo info = languageInfo(language);
