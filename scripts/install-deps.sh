@@ -4,14 +4,14 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config git
-  qt6-base-dev qt6-multimedia-dev qt6-l10n-tools libgl1-mesa-dev
+  qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-translations-l10n libgl1-mesa-dev
   libasound2-dev libasound2-plugins libpulse-dev libmpg123-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   pulseaudio pulseaudio-utils
   xvfb xauth openbox imagemagick librsvg2-bin poppler-utils
   desktop-file-utils appstream lintian dpkg-dev file
   sox lame espeak-ng python3 python3-dbf python3-numpy praat
-  fonts-liberation fonts-dejavu
+  fonts-liberation fonts-dejavu fonts-noto-cjk
 )
 
 missing=()

@@ -31,7 +31,7 @@ std::string systemName() {
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Velmora"));
+  setWindowTitle(QString::fromStdString(velmora::tr(str::AboutTitle)));
   auto* layout = new QVBoxLayout(this);
   auto* title = new QLabel(QString::fromStdString("Velmora " + velmora::tr(str::Version)), this);
   QFont f = title->font();

@@ -3,11 +3,12 @@
 #include <filesystem>
 
 #include "core/config_files.h"
+#include "core/language.h"
 
 namespace velmora {
 
 struct AppSettings {
-  int language = kDefaultLanguage;
+  int language = English;
   int extraTextChar = 0;
   int screenModeSetting = kNoForcedScreenMode;
   int screenWidth = 1024;
@@ -15,6 +16,8 @@ struct AppSettings {
   int updateRatePreference = kNoUpdateRatePreference;
   int recordInputChoice = kDefaultRecordInputChoice;
   std::filesystem::path programFolder;
+  // Where the translation catalogs are looked for first; empty: beside the program.
+  std::filesystem::path catalogFolder;
 };
 
 }  // namespace velmora

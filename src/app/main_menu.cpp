@@ -7,23 +7,26 @@
 
 #include "core/string_ids.h"
 #include "core/string_table.h"
+#include "core/text_format.h"
 #include "presentation/command_ids.h"
 
 namespace velmora {
 
 namespace {
 struct Entry {
-  int id;  // 0: separator
-  const char* text;
+  int id;    // 0: separator
+  int text;  // string id of the entry's text
   const char* shortcut = nullptr;
 };
+
+QString text(int id) { return QString::fromStdString(tr(id)); }
 
 QAction* addEntry(QMenu* menu, MainMenu& result, QWidget* owner, const Entry& e) {
   if (e.id == 0) {
     menu->addSeparator();
     return nullptr;
   }
-  auto* action = new QAction(QString::fromUtf8(e.text), owner);
+  auto* action = new QAction(text(e.text), owner);
   action->setData(e.id);
   if (e.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
   menu->addAction(action);
@@ -31,8 +34,8 @@ QAction* addEntry(QMenu* menu, MainMenu& result, QWidget* owner, const Entry& e)
   return action;
 }
 
-QMenu* addMenu(QMenuBar* bar, MainMenu& result, QWidget* owner, const char* title, std::initializer_list<Entry> entries) {
-  QMenu* menu = bar->addMenu(QString::fromUtf8(title));
+QMenu* addMenu(QMenuBar* bar, MainMenu& result, QWidget* owner, int title, std::initializer_list<Entry> entries) {
+  QMenu* menu = bar->addMenu(text(title));
   for (const Entry& e : entries) addEntry(menu, result, owner, e);
   return menu;
 }
@@ -41,51 +44,50 @@ QMenu* addMenu(QMenuBar* bar, MainMenu& result, QWidget* owner, const char* titl
 MainMenu buildMainMenu(QMenuBar* bar, QWidget* owner) {
   bar->clear();
   MainMenu m;
-  addMenu(bar, m, owner, "&Client",
-          {{cmd::NewClient, "&New..."}, {cmd::OpenClient, "&Open..."},
-           {cmd::PersonalInformation, "P&ersonal Information..."}, {cmd::DeleteClient, "&Delete"}, {0, ""},
-           {cmd::Backup, "&Backup..."}, {0, ""}, {cmd::Exit, "E&xit"}});
-  const std::string pdfText = tr(str::ExportReportPdf);
-  m.files = addMenu(bar, m, owner, "&Files",
-                    {{cmd::OpenRecording, "&Open..."}, {cmd::SaveChanges, "&Save Changes..."},
-                     {cmd::DeleteRecording, "&Delete"}, {cmd::Import, "&Import..."}, {0, ""},
-                     {cmd::EditNotes, "&Edit Notes..."}, {cmd::CleanTexts, "Clean Texts"},
-                     {cmd::ExportLabels, "Export Labels..."}, {cmd::ImportLabels, "Import Labels..."},
-                     {cmd::Properties, "P&roperties..."}, {0, ""},
-                     {cmd::ExportBitmap, "Export graph as a bmp file..."}, {cmd::ExportReportPdf, pdfText.c_str()},
-                     {cmd::Print, "&Print...", "Ctrl+P"},
-                     {cmd::PrintPreview, "&Print Preview"}, {cmd::PrintSetup, "P&rint Setup..."}});
-  m.audio = addMenu(bar, m, owner, "&Audio", {{cmd::Play, "&Play"}, {cmd::Record, "&Record"}});
-  QMenu* edit = m.audio->addMenu(QStringLiteral("&Edit"));
-  for (const Entry& e : {Entry{cmd::Cut, "Cut", "Ctrl+X"}, Entry{cmd::Copy, "&Copy", "Ctrl+C"},
-                         Entry{cmd::Paste, "&Paste", "Ctrl+V"}, Entry{cmd::SelectAll, "&Select All", "Ctrl+A"},
-                         Entry{cmd::Silence, "Silence"}, Entry{cmd::Undo, "&Undo", "Ctrl+Z"}})
+  addMenu(bar, m, owner, str::MenuClient,
+          {{cmd::NewClient, str::NewClientItem}, {cmd::OpenClient, str::OpenItem},
+           {cmd::PersonalInformation, str::PersonalInformationItem}, {cmd::DeleteClient, str::DeleteItem}, {0, 0},
+           {cmd::Backup, str::BackupItem}, {0, 0}, {cmd::Exit, str::ExitItem}});
+  m.files = addMenu(bar, m, owner, str::MenuFiles,
+                    {{cmd::OpenRecording, str::OpenItem}, {cmd::SaveChanges, str::SaveChangesItem},
+                     {cmd::DeleteRecording, str::DeleteItem}, {cmd::Import, str::ImportItem}, {0, 0},
+                     {cmd::EditNotes, str::EditNotesItem}, {cmd::CleanTexts, str::CleanTextsItem},
+                     {cmd::ExportLabels, str::ExportLabelsItem}, {cmd::ImportLabels, str::ImportLabelsItem},
+                     {cmd::Properties, str::PropertiesItem}, {0, 0},
+                     {cmd::ExportBitmap, str::ExportBitmapItem}, {cmd::ExportReportPdf, str::ExportReportPdf},
+                     {cmd::Print, str::PrintItem, "Ctrl+P"},
+                     {cmd::PrintPreview, str::PrintPreviewItem}, {cmd::PrintSetup, str::PrintSetupItem}});
+  m.audio = addMenu(bar, m, owner, str::MenuAudio, {{cmd::Play, str::PlayItem}, {cmd::Record, str::RecordItem}});
+  QMenu* edit = m.audio->addMenu(text(str::MenuEdit));
+  for (const Entry& e : {Entry{cmd::Cut, str::CutItem, "Ctrl+X"}, Entry{cmd::Copy, str::CopyItem, "Ctrl+C"},
+                         Entry{cmd::Paste, str::PasteItem, "Ctrl+V"}, Entry{cmd::SelectAll, str::SelectAllItem, "Ctrl+A"},
+                         Entry{cmd::Silence, str::SilenceItem}, Entry{cmd::Undo, str::UndoItem, "Ctrl+Z"}})
     addEntry(edit, m, owner, e);
   // Alt+Backspace is the second key of Undo.
   m.actions[cmd::Undo]->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z")), QKeySequence(QStringLiteral("Alt+Backspace"))});
-  addEntry(m.audio, m, owner, {cmd::Zoom, "&Zoom +"});
-  QMenu* buffers = m.audio->addMenu(QStringLiteral("Update Rate"));
-  for (const Entry& e : {Entry{cmd::Buffer300, "300 Bytes"}, Entry{cmd::Buffer600, "600 Bytes"},
-                         Entry{cmd::Buffer1200, "1200 Bytes"}})
-    addEntry(buffers, m, owner, e);
+  addEntry(m.audio, m, owner, {cmd::Zoom, str::ZoomInItem});
+  QMenu* buffers = m.audio->addMenu(text(str::MenuUpdateRate));
+  for (const auto& [id, bytes] : {std::pair{cmd::Buffer300, 300}, std::pair{cmd::Buffer600, 600}, std::pair{cmd::Buffer1200, 1200}}) {
+    QAction* a = addEntry(buffers, m, owner, {id, str::BufferBytesItem});
+    a->setText(QString::fromStdString(formatv(tr(str::BufferBytesItem), bytes)));
+  }
   m.audio->addSeparator();
-  addEntry(m.audio, m, owner, {cmd::Volume, "Volume..."});
-  const std::string voiceReportText = tr(str::VoiceReportItem);
-  m.mode = addMenu(bar, m, owner, "&Mode",
-                   {{cmd::Spectrogram, "&Spectrogram"}, {cmd::PowerSpectrum, "Power Spectrum"}, {0, ""},
-                    {cmd::VoiceReport, voiceReportText.c_str()}});
-  QMenu* settings = addMenu(bar, m, owner, "&Settings",
-                            {{cmd::Report, "&Report..."}, {cmd::RecordSettings, "Record..."},
-                             {cmd::F0Setting, "F0 Setting..."}});
-  QMenu* language = settings->addMenu(QStringLiteral("Language"));
-  addEntry(language, m, owner, {cmd::LanguageEnglish, "English"});
-  addEntry(language, m, owner, {cmd::LanguageKorean, "한국어 (Korean)"});
+  addEntry(m.audio, m, owner, {cmd::Volume, str::VolumeItem});
+  m.mode = addMenu(bar, m, owner, str::MenuMode,
+                   {{cmd::Spectrogram, str::SpectrogramItem}, {cmd::PowerSpectrum, str::PowerSpectrumItem}, {0, 0},
+                    {cmd::VoiceReport, str::VoiceReportItem}});
+  QMenu* settings = addMenu(bar, m, owner, str::MenuSettings,
+                            {{cmd::Report, str::ReportItem}, {cmd::RecordSettings, str::RecordSettingsItem},
+                             {cmd::F0Setting, str::F0SettingItem}});
+  QMenu* language = settings->addMenu(text(str::MenuLanguage));
+  addEntry(language, m, owner, {cmd::LanguageEnglish, str::EnglishItem});
+  addEntry(language, m, owner, {cmd::LanguageKorean, str::KoreanItem});
   m.actions[cmd::LanguageEnglish]->setCheckable(true);
   m.actions[cmd::LanguageKorean]->setCheckable(true);
-  addMenu(bar, m, owner, "Com&parison",
-          {{cmd::CompareWithFile, "Compare with File..."}, {cmd::OpenModel, "Open Model..."},
-           {cmd::SaveAsModel, "Save as a Model..."}, {cmd::CloseComparison, "Close"}});
-  addMenu(bar, m, owner, "&Help", {{cmd::HelpContents, "Contents...", "F1"}, {cmd::About, "&About Velmora..."}});
+  addMenu(bar, m, owner, str::MenuComparison,
+          {{cmd::CompareWithFile, str::CompareWithFileItem}, {cmd::OpenModel, str::OpenModelItem},
+           {cmd::SaveAsModel, str::SaveAsModelItem}, {cmd::CloseComparison, str::CloseItem}});
+  addMenu(bar, m, owner, str::MenuHelp, {{cmd::HelpContents, str::ContentsItem, "F1"}, {cmd::About, str::AboutItem}});
   for (int id : {cmd::Play, cmd::Record, cmd::Zoom}) m.actions[id]->setCheckable(true);
   return m;
 }

@@ -9,6 +9,8 @@
 #include "app/about_dialog.h"
 #include "app/language_switch.h"
 #include "app/manual_window.h"
+#include "bars/power_spectrum_bar.h"
+#include "bars/spectrogram_bar.h"
 #include "clients/client_register.h"
 #include "clients/other_files.h"
 #include "core/language.h"
@@ -41,7 +43,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createUi() {
   menu_ = buildMainMenu(menuBar(), this);
-  toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+  toolbar_ = addToolBar(QString::fromStdString(velmora::tr(str::ToolbarTitle)));
   toolbar_->setMovable(false);
   toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
   fillToolbar(toolbar_, menu_);
@@ -286,7 +288,8 @@ void MainWindow::voiceReportCommand() {
 
 bool MainWindow::switchLanguageTo(int language) {
   const bool changed = switchLanguage(settings_.language, language, settings_.programFolder, [this](int chosen) {
-    applyLanguageCatalog(chosen, QCoreApplication::applicationDirPath());
+    applyLanguageCatalog(chosen, settings_.catalogFolder.empty() ? QCoreApplication::applicationDirPath()
+                                                                 : QString::fromStdString(settings_.catalogFolder.string()));
     settings_.extraTextChar = languageInfo(chosen).extraTextChar;
   });
   if (!changed) return false;
@@ -297,6 +300,8 @@ bool MainWindow::switchLanguageTo(int language) {
   statusText_->raise();
   connectMenu();
   view_->display().setLanguage(settings_.language, settings_.extraTextChar);
+  view_->spectrogramBar()->retranslate();
+  view_->powerSpectrumBar()->retranslate();
   updateCommandStates();
   return true;
 }

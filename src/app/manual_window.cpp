@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <system_error>
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -22,7 +24,7 @@ std::optional<fs::path> findManual(const fs::path& workingFolder, const fs::path
 }
 
 ManualWindow::ManualWindow(const fs::path& index, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Velmora Help");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::HelpWindowTitle)));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   browser_ = new QTextBrowser(this);

@@ -132,7 +132,8 @@ int runVelmora(int argc, char** argv) {
   installFontSubstitutes();
   AppSettings settings;
   settings.programFolder = std::filesystem::current_path();
-  settings.language = readLanguage(settings.programFolder);
+  // A working folder that never chose a language starts in English, words and layout alike.
+  settings.language = startLanguage(settings.programFolder);
   applyLanguageCatalog(settings.language, QCoreApplication::applicationDirPath());
   settings.extraTextChar = languageInfo(settings.language).extraTextChar;
 

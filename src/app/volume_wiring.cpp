@@ -13,6 +13,7 @@
 #include "view/analysis_view.h"
 #include "view/dialog_audio_hold.h"
 #include "view/volume_sliders.h"
+#include "core/string_table.h"
 
 namespace velmora {
 namespace {
@@ -22,7 +23,7 @@ class StartingAudioBox : public QWidget {
  public:
   StartingAudioBox() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Wait, starting audio devices..."), this));
+    layout->addWidget(new QLabel(QString::fromStdString(velmora::tr(str::StartingAudioDevices)), this));
     setAttribute(Qt::WA_ShowWithoutActivating);
     show();
     // Drawn before the devices keep us busy.

@@ -6,6 +6,8 @@
 #include "analysis/spectrogram.h"
 #include "bars/limit_list.h"
 #include "bars/spectrogram_bar.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 #include "core/text_format.h"
 #include "presentation/bar_choices.h"
 
@@ -22,21 +24,32 @@ void PowerSpectrumBar::createUi(int updateRatePreference) {
   layout->setSpacing(8);
   transport_ = new TransportButtons(this);
   layout->addWidget(transport_);
-  colours_ = new QPushButton(barIcon(BarIcon::SmallArrow), QStringLiteral("Colors"), this);
+  colours_ = new QPushButton(barIcon(BarIcon::SmallArrow), QString(), this);
   layout->addWidget(colours_);
   QStringList rates;
   for (double f : powerSpectrumUpdateRateFactors()) rates << QString::fromStdString(formatv("%.1f ms", f));
-  updateRate_ = addLabelledCombo(this, QStringLiteral("Update Rate"), rates);
+  updateRate_ = addLabelledCombo(this, str::UpdateRateLabel, rates, captions_);
   updateRate_->setCurrentIndex(initialUpdateRateIndex(updateRatePreference, updateRate_->count()));
-  limit_ = addLabelledCombo(this, QStringLiteral("Limit"), {});
-  ltas_ = new QCheckBox(QStringLiteral("LTAS"), this);
+  limit_ = addLabelledCombo(this, str::LimitLabel, {}, captions_);
+  ltas_ = new QCheckBox(this);
   layout->addWidget(ltas_);
-  visualisation_ = addLabelledCombo(this, QStringLiteral("Visualisation"), {QStringLiteral("Solid"), QStringLiteral("Line")});
+  visualisation_ = addLabelledCombo(this, str::VisualisationLabel, {QString(), QString()}, captions_);
   QStringList sizes;
   for (int n : fftSizeChoices()) sizes << QString::number(n);
-  fftSize_ = addLabelledCombo(this, QStringLiteral("FFT Size"), sizes);
+  fftSize_ = addLabelledCombo(this, str::FftSizeLabel, sizes, captions_);
   fftSize_->setCurrentIndex(kDefaultFftSizeIndex);
   layout->addStretch(1);
+  retranslate();
+}
+
+void PowerSpectrumBar::retranslate() {
+  const auto text = [](int id) { return QString::fromStdString(velmora::tr(id)); };
+  colours_->setText(text(str::ColorsButton));
+  for (const auto& [caption, id] : captions_) caption->setText(text(id));
+  ltas_->setText(text(str::LtasBox));
+  visualisation_->setItemText(0, text(str::SolidEntry));
+  visualisation_->setItemText(1, text(str::LineEntry));
+  transport_->retranslate();
 }
 
 void PowerSpectrumBar::connectUi() {
@@ -62,11 +75,12 @@ void PowerSpectrumBar::connectUi() {
   connect(ltas_, &QCheckBox::toggled, this, &PowerSpectrumBar::ltasToggled);
   connect(colours_, &QPushButton::clicked, this, [this] {
     QMenu menu(this);
-    const std::pair<const char*, QColor> colours[] = {
-        {"Dark Blue", QColor(0, 0, 128)}, {"Black", QColor(0, 0, 0)}, {"Dark Green", QColor(0, 128, 0)},
-        {"Red", QColor(255, 0, 0)}};
+    const std::pair<int, QColor> colours[] = {{str::DarkBlueEntry, QColor(0, 0, 128)},
+                                              {str::BlackEntry, QColor(0, 0, 0)},
+                                              {str::DarkGreenEntry, QColor(0, 128, 0)},
+                                              {str::RedEntry, QColor(255, 0, 0)}};
     for (const auto& [name, colour] : colours) {
-      QAction* a = menu.addAction(QString::fromLatin1(name));
+      QAction* a = menu.addAction(QString::fromStdString(velmora::tr(name)));
       const QColor c = colour;
       connect(a, &QAction::triggered, this, [this, c] { emit colourChosen(c); });
     }

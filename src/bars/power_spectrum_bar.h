@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -30,6 +31,9 @@ class PowerSpectrumBar : public QWidget {
   QComboBox* visualisationCombo() const { return visualisation_; }
   QComboBox* fftSizeCombo() const { return fftSize_; }
 
+  // Sets the captions, boxes, entries and tips in the active language.
+  void retranslate();
+
  signals:
   void limitChanged(int hz);
   void updateRateChanged(int index);
@@ -52,6 +56,7 @@ class PowerSpectrumBar : public QWidget {
   QComboBox* visualisation_ = nullptr;
   QComboBox* fftSize_ = nullptr;
   std::vector<int> limits_;
+  std::vector<std::pair<QLabel*, int>> captions_;  // caption label, string id
 };
 
 }  // namespace velmora

@@ -7,17 +7,21 @@
 
 #include "analysis/spectrogram.h"
 #include "bars/limit_list.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 #include "core/text_format.h"
 #include "presentation/bar_choices.h"
 
 namespace velmora {
 
-QComboBox* addLabelledCombo(QWidget* bar, const QString& label, const QStringList& items) {
+QComboBox* addLabelledCombo(QWidget* bar, int label, const QStringList& items,
+                            std::vector<std::pair<QLabel*, int>>& captions) {
   auto* column = new QWidget(bar);
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  auto* caption = new QLabel(label, column);
+  auto* caption = new QLabel(QString::fromStdString(velmora::tr(label)), column);
+  captions.emplace_back(caption, label);
   auto* combo = new QComboBox(column);
   combo->addItems(items);
   layout->addWidget(caption);
@@ -45,18 +49,18 @@ void SpectrogramBar::createUi(int updateRatePreference) {
   layout->setSpacing(8);
   transport_ = new TransportButtons(this);
   layout->addWidget(transport_);
-  colours_ = new QPushButton(barIcon(BarIcon::SmallArrow), QStringLiteral("Colors"), this);
+  colours_ = new QPushButton(barIcon(BarIcon::SmallArrow), QString(), this);
   layout->addWidget(colours_);
-  updateRate_ = addLabelledCombo(this, QStringLiteral("Update Rate"), msEntries(spectrogramUpdateRateFactors()));
+  updateRate_ = addLabelledCombo(this, str::UpdateRateLabel, msEntries(spectrogramUpdateRateFactors()), captions_);
   updateRate_->setCurrentIndex(initialUpdateRateIndex(updateRatePreference, updateRate_->count()));
   QStringList bands;
   for (int hz : bandChoicesHz()) bands << QString::fromStdString(formatv("%d Hz", hz));
-  band_ = addLabelledCombo(this, QStringLiteral("Band"), bands);
+  band_ = addLabelledCombo(this, str::BandLabel, bands, captions_);
   band_->setCurrentIndex(kDefaultBandIndex);
-  limit_ = addLabelledCombo(this, QStringLiteral("Limit"), {});
-  f0_ = new QCheckBox(QStringLiteral("F0"), this);
-  formants_ = new QCheckBox(QStringLiteral("Formants"), this);
-  spectrogram_ = new QCheckBox(QStringLiteral("Spectrogram"), this);
+  limit_ = addLabelledCombo(this, str::LimitLabel, {}, captions_);
+  f0_ = new QCheckBox(this);
+  formants_ = new QCheckBox(this);
+  spectrogram_ = new QCheckBox(this);
   spectrogram_->setChecked(true);
   layout->addWidget(f0_);
   layout->addWidget(formants_);
@@ -64,6 +68,17 @@ void SpectrogramBar::createUi(int updateRatePreference) {
   db_ = new DbSlider(this);
   layout->addWidget(db_);
   layout->addStretch(1);
+  retranslate();
+}
+
+void SpectrogramBar::retranslate() {
+  const auto text = [](int id) { return QString::fromStdString(velmora::tr(id)); };
+  colours_->setText(text(str::ColorsButton));
+  for (const auto& [caption, id] : captions_) caption->setText(text(id));
+  f0_->setText(text(str::F0Box));
+  formants_->setText(text(str::FormantsBox));
+  spectrogram_->setText(text(str::SpectrogramBox));
+  transport_->retranslate();
 }
 
 void SpectrogramBar::connectUi() {
@@ -89,9 +104,9 @@ void SpectrogramBar::connectUi() {
   connect(db_, &DbSlider::valueReleased, this, &SpectrogramBar::levelsChanged);
   connect(colours_, &QPushButton::clicked, this, [this] {
     QMenu menu(this);
-    const char* names[] = {"Gray-Scale", "Colors 1", "Colors 2"};
+    const int names[] = {str::GrayScaleEntry, str::Colors1Entry, str::Colors2Entry};
     for (int scheme = 0; scheme < 3; ++scheme) {
-      QAction* a = menu.addAction(QString::fromLatin1(names[scheme]));
+      QAction* a = menu.addAction(QString::fromStdString(velmora::tr(names[scheme])));
       connect(a, &QAction::triggered, this, [this, scheme] { emit schemeChosen(scheme); });
     }
     menu.exec(colours_->mapToGlobal(QPoint(0, colours_->height())));

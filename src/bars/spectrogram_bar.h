@@ -4,6 +4,7 @@
 // slider. It only reports choices; the view applies them.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -35,6 +36,9 @@ class SpectrogramBar : public QWidget {
   QCheckBox* spectrogramBox() const { return spectrogram_; }
   DbSlider* dbSlider() const { return db_; }
 
+  // Sets the captions, boxes and tips in the active language.
+  void retranslate();
+
  signals:
   void bandChanged(int hz);
   void limitChanged(int hz);
@@ -61,9 +65,12 @@ class SpectrogramBar : public QWidget {
   QCheckBox* spectrogram_ = nullptr;
   DbSlider* db_ = nullptr;
   std::vector<int> limits_;
+  std::vector<std::pair<QLabel*, int>> captions_;  // caption label, string id
 };
 
 // A labelled combo box as both bars lay them out.
-QComboBox* addLabelledCombo(QWidget* bar, const QString& label, const QStringList& items);
+// The caption takes the text of string `label` and is listed in `captions` for retranslation.
+QComboBox* addLabelledCombo(QWidget* bar, int label, const QStringList& items,
+                            std::vector<std::pair<QLabel*, int>>& captions);
 
 }  // namespace velmora

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "core/string_ids.h"
+#include "core/string_table.h"
+
 namespace velmora {
 
 QIcon barIcon(BarIcon which) {
@@ -40,16 +43,15 @@ QIcon barIcon(BarIcon which) {
 }
 
 namespace {
-QToolButton* iconButton(QWidget* parent, BarIcon icon, const QString& tip) {
+QToolButton* iconButton(QWidget* parent, BarIcon icon) {
   auto* b = new QToolButton(parent);
   b->setIcon(barIcon(icon));
-  b->setToolTip(tip);
   b->setAutoRaise(false);
   return b;
 }
 
-QGroupBox* group(const QString& title, QWidget* parent) {
-  auto* box = new QGroupBox(title, parent);
+QGroupBox* group(QWidget* parent) {
+  auto* box = new QGroupBox(parent);
   auto* layout = new QHBoxLayout(box);
   layout->setContentsMargins(4, 0, 4, 2);
   layout->setSpacing(2);
@@ -61,17 +63,16 @@ TransportButtons::TransportButtons(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(4);
-  QGroupBox* recordGroup = group(QStringLiteral("Record"), this);
-  record_ = iconButton(recordGroup, BarIcon::Record, QStringLiteral("Record"));
-  recordPause_ = iconButton(recordGroup, BarIcon::Pause, QStringLiteral("Pause"));
-  rate_ = iconButton(recordGroup, BarIcon::SmallArrow, QStringLiteral("rate"));
-  rate_->setText(QStringLiteral("rate"));
+  QGroupBox* recordGroup = recordGroup_ = group(this);
+  record_ = iconButton(recordGroup, BarIcon::Record);
+  recordPause_ = iconButton(recordGroup, BarIcon::Pause);
+  rate_ = iconButton(recordGroup, BarIcon::SmallArrow);
   rate_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   for (QWidget* w : {static_cast<QWidget*>(record_), static_cast<QWidget*>(recordPause_), static_cast<QWidget*>(rate_)})
     recordGroup->layout()->addWidget(w);
-  QGroupBox* playGroup = group(QStringLiteral("Playback"), this);
-  play_ = iconButton(playGroup, BarIcon::Play, QStringLiteral("Play"));
-  playPause_ = iconButton(playGroup, BarIcon::Pause, QStringLiteral("Pause"));
+  QGroupBox* playGroup = playGroup_ = group(this);
+  play_ = iconButton(playGroup, BarIcon::Play);
+  playPause_ = iconButton(playGroup, BarIcon::Pause);
   playGroup->layout()->addWidget(play_);
   playGroup->layout()->addWidget(playPause_);
   layout->addWidget(recordGroup);
@@ -81,6 +82,19 @@ TransportButtons::TransportButtons(QWidget* parent) : QWidget(parent) {
   recordPause_->setEnabled(false);
   play_->setEnabled(false);
   playPause_->setEnabled(false);
+  retranslate();
+}
+
+void TransportButtons::retranslate() {
+  const auto text = [](int id) { return QString::fromStdString(velmora::tr(id)); };
+  recordGroup_->setTitle(text(str::RecordGroup));
+  record_->setToolTip(text(str::RecordTip));
+  recordPause_->setToolTip(text(str::PauseTip));
+  rate_->setToolTip(text(str::RateButton));
+  rate_->setText(text(str::RateButton));
+  playGroup_->setTitle(text(str::PlaybackGroup));
+  play_->setToolTip(text(str::PlayTip));
+  playPause_->setToolTip(text(str::PauseTip));
 }
 
 }  // namespace velmora

@@ -54,7 +54,7 @@ int runBackup(const std::vector<std::string>& args) {
   }
   request.targetFolder = std::filesystem::absolute(request.targetFolder, ec);
   request.date = currentUtcDate();
-  request.language = readLanguage(request.workingFolder);
+  request.language = startLanguage(request.workingFolder);
   StderrInteraction ui;
   LineProgress progress;
   return backUp(request, ui, progress).status == OperationStatus::Done ? 0 : 2;

@@ -131,7 +131,7 @@ int runReport(const std::vector<std::string>& args) {
     }
     source.workingFolder = std::filesystem::current_path();
     // Dates and the birth date follow the working folder's interface language.
-    source.language = readLanguage(source.workingFolder);
+    source.language = startLanguage(source.workingFolder);
     source.client = findClient(*o->client);
     if (!source.client) {
       std::cerr << "velmora-cli report: no client " << *o->client << " in " << kRegisterFileName << "\n";

@@ -36,6 +36,12 @@ int readLanguage(const std::filesystem::path& folder) {
   return (*v)[0];
 }
 
+int startLanguage(const std::filesystem::path& folder) {
+  std::error_code ec;
+  if (!std::filesystem::exists(folder / kLanguageFile, ec)) return English;
+  return readLanguage(folder);
+}
+
 bool writeLanguage(const std::filesystem::path& folder, int language) {
   return writeInt32File(folder / kLanguageFile, {language});
 }

@@ -28,6 +28,9 @@ std::optional<std::vector<int32_t>> readInt32File(const std::filesystem::path& p
 bool writeInt32File(const std::filesystem::path& path, const std::vector<int32_t>& values);
 
 int readLanguage(const std::filesystem::path& folder);
+// The language a run starts in: lang.dat's when the folder has one; English for a folder that
+// never chose a language, so its words and its layout rules (date order, columns) agree.
+int startLanguage(const std::filesystem::path& folder);
 bool writeLanguage(const std::filesystem::path& folder, int language);
 
 // 0..3 force a screen mode; 4 (missing, negative or any other value) means none.

@@ -13,6 +13,7 @@
 #include "dialogs/backup_runner.h"
 #include "dialogs/backup_wait_dialog.h"
 #include "dialogs/client_selection_dialog.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -24,24 +25,21 @@ BackupDialog::BackupDialog(Interaction& ui, std::filesystem::path workingFolder,
                            std::function<void()> closeRecording, QWidget* parent)
     : QDialog(parent), ui_(ui), workingFolder_(std::move(workingFolder)), language_(language),
       closeRecording_(std::move(closeRecording)) {
-  setWindowTitle("Backup/Restore");
+  setWindowTitle(text(str::BackupRestoreTitle));
   auto* grid = new QGridLayout(this);
-  const QString captions[4] = {text(str::CreateBackupTitle), "Send to Backup...", text(str::RestoreBackupTitle),
-                               "Attach Files..."};
-  const char* descriptions[4] = {
-      "Create a security copy of the information of all clients without these data being removed from the system.",
-      "Send the recordings of the chosen clients to a backup; only placeholders stay until they are attached.",
-      "Restore a security copy of all clients REPLACING all actual data of the system.",
-      "Attach the backup files of the chosen clients again."};
+  const QString captions[4] = {text(str::CreateBackupTitle), text(str::SendToBackupButton), text(str::RestoreBackupTitle),
+                               text(str::AttachFilesButton)};
+  const int descriptions[4] = {str::CreateBackupHelp, str::SendToBackupHelp, str::RestoreBackupHelp,
+                               str::AttachFilesHelp};
   for (int i = 0; i < 4; ++i) {
     buttons_[i] = new QPushButton(captions[i], this);
     buttons_[i]->setAutoDefault(false);
-    auto* label = new QLabel(descriptions[i], this);
+    auto* label = new QLabel(text(descriptions[i]), this);
     label->setWordWrap(true);
     grid->addWidget(buttons_[i], i, 0);
     grid->addWidget(label, i, 1);
   }
-  auto* close = new QPushButton("Close", this);
+  auto* close = new QPushButton(text(str::CloseItem), this);
   grid->addWidget(close, 4, 0);
   grid->setColumnMinimumWidth(1, 320);
   connect(buttons_[0], &QPushButton::clicked, this, &BackupDialog::createBackup);

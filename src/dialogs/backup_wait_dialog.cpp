@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -14,18 +16,18 @@ constexpr int kMinimumWidth = 420;
 }  // namespace
 
 BackupWaitDialog::BackupWaitDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Wait, Copying Data...");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::CopyingDataTitle)));
   // Nothing else of the program is used while the copy runs.
   setWindowModality(Qt::ApplicationModal);
   setMinimumWidth(kMinimumWidth);
   auto* grid = new QGridLayout(this);
   client_ = new QLabel(this);
-  operation_ = new QLabel("Compacting:", this);
+  operation_ = new QLabel(QString::fromStdString(velmora::tr(str::CompactingLabel)), this);
   fileName_ = new QLabel(this);
   files_ = new QProgressBar(this);
   file_ = new QProgressBar(this);
   file_->setRange(0, kFileBarSteps);
-  cancelButton_ = new QPushButton("Cancel", this);
+  cancelButton_ = new QPushButton(QString::fromStdString(velmora::tr(str::CancelButton)), this);
   grid->addWidget(client_, 0, 0, 1, 2);
   grid->addWidget(files_, 1, 0, 1, 2);
   grid->addWidget(operation_, 2, 0);

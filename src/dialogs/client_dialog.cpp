@@ -17,6 +17,7 @@
 #include "core/message_ids.h"
 #include "core/string_ids.h"
 #include "dialogs/limited_text_edit.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -35,7 +36,7 @@ std::string ss(const QString& s) { return s.toStdString(); }
 
 ClientDialog::ClientDialog(Interaction& ui, Mode mode, int language, QWidget* parent)
     : QDialog(parent), ui_(ui), mode_(mode), language_(language) {
-  setWindowTitle("Client");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::ClientTitle)));
   createUi();
 }
 
@@ -46,15 +47,15 @@ void ClientDialog::createUi() {
   code_->setReadOnly(true);
   code_->setFocusPolicy(Qt::NoFocus);
   name_ = lineEdit(this, 59, "name");
-  form->addRow("Code:", code_);
-  form->addRow("Name:", name_);
+  form->addRow(QString::fromStdString(velmora::tr(str::CodeLabel)), code_);
+  form->addRow(QString::fromStdString(velmora::tr(str::NameLabel)), name_);
 
   auto* typeBox = new QGroupBox(this);
   auto* typeLayout = new QHBoxLayout(typeBox);
   types_ = new QButtonGroup(this);
-  const char* typeNames[] = {"Man", "Woman", "Child", "Singer"};
+  const int typeNames[] = {str::ManType, str::WomanType, str::ChildType, str::SingerType};
   for (int i = 0; i < 4; ++i) {
-    auto* radio = new QRadioButton(typeNames[i], typeBox);
+    auto* radio = new QRadioButton(QString::fromStdString(velmora::tr(typeNames[i])), typeBox);
     types_->addButton(radio, i);
     typeLayout->addWidget(radio);
   }
@@ -79,7 +80,7 @@ void ClientDialog::createUi() {
     hint << (boxes[i] == DateBox::Day ? "DD" : boxes[i] == DateBox::Month ? "MM" : "YYYY");
   }
   dateRow->addStretch();
-  form->addRow("Birth Date:", dateRow);
+  form->addRow(QString::fromStdString(velmora::tr(str::BirthDateLabel)), dateRow);
   form->addRow("", new QLabel(hint.join("  /  "), this));
   for (int i = 0; i < 3; ++i) {
     const auto box = static_cast<DateBox>(i);
@@ -100,18 +101,18 @@ void ClientDialog::createUi() {
   observations_->setTabChangesFocus(true);
   observations_->setTextWithLimit({}, 99);
   observations_->setFixedHeight(60);
-  form->addRow("Address:", address_);
-  form->addRow("City:", city_);
-  form->addRow("State:", state_);
-  form->addRow("Zip:", zip_);
-  form->addRow("Home Phone:", homePhone_);
-  form->addRow("Work Phone:", workPhone_);
-  form->addRow("Observations:", observations_);
+  form->addRow(QString::fromStdString(velmora::tr(str::AddressLabel)), address_);
+  form->addRow(QString::fromStdString(velmora::tr(str::CityLabel)), city_);
+  form->addRow(QString::fromStdString(velmora::tr(str::StateLabel)), state_);
+  form->addRow(QString::fromStdString(velmora::tr(str::ZipLabelMixed)), zip_);
+  form->addRow(QString::fromStdString(velmora::tr(str::HomePhoneLabel)), homePhone_);
+  form->addRow(QString::fromStdString(velmora::tr(str::WorkPhoneLabel)), workPhone_);
+  form->addRow(QString::fromStdString(velmora::tr(str::ObservationsFieldLabel)), observations_);
   layout->addLayout(form);
 
   auto* buttons = new QDialogButtonBox(this);
   ok_ = buttons->addButton(qs(velmora::tr(mode_ == Insert ? str::InsertCaption : str::ChangeCaption)), QDialogButtonBox::AcceptRole);
-  auto* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  auto* cancel = buttons->addButton(QString::fromStdString(velmora::tr(str::CancelButton)), QDialogButtonBox::RejectRole);
   ok_->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

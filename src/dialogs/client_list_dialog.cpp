@@ -14,6 +14,7 @@
 #include "core/string_ids.h"
 #include "dialogs/client_dialog.h"
 #include "dialogs/client_type_icon.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -28,7 +29,7 @@ ClientListDialog::ClientListDialog(Interaction& ui, ClientRegister& clientRegist
                                    int language, int openClientCode, QWidget* parent)
     : QDialog(parent), ui_(ui), register_(clientRegister), folder_(workingFolder), language_(language),
       openClientCode_(openClientCode) {
-  setWindowTitle("Select a Client");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::SelectClientTitle)));
   auto* grid = new QGridLayout(this);
   list_ = new QTreeWidget(this);
   list_->setObjectName("clients");
@@ -40,13 +41,13 @@ ClientListDialog::ClientListDialog(Interaction& ui, ClientRegister& clientRegist
   search_ = new QLineEdit(this);
   search_->setObjectName("search");
   search_->installEventFilter(this);
-  auto* searchButton = new QPushButton("Search", this);
-  open_ = new QPushButton("Open....", this);
-  info_ = new QPushButton("Personal Information....", this);
-  delete_ = new QPushButton("Delete Client", this);
-  auto* newClient = new QPushButton("New Client", this);
-  auto* otherFiles = new QPushButton("Other\nFiles", this);
-  auto* close = new QPushButton("Close", this);
+  auto* searchButton = new QPushButton(QString::fromStdString(velmora::tr(str::SearchButton)), this);
+  open_ = new QPushButton(QString::fromStdString(velmora::tr(str::OpenClientButton)), this);
+  info_ = new QPushButton(QString::fromStdString(velmora::tr(str::PersonalInformationButton)), this);
+  delete_ = new QPushButton(QString::fromStdString(velmora::tr(str::DeleteClientButton)), this);
+  auto* newClient = new QPushButton(QString::fromStdString(velmora::tr(str::NewClientButton)), this);
+  auto* otherFiles = new QPushButton(QString::fromStdString(velmora::tr(str::OtherFilesButton)), this);
+  auto* close = new QPushButton(QString::fromStdString(velmora::tr(str::CloseItem)), this);
   for (QPushButton* b : {searchButton, open_, info_, delete_, newClient, otherFiles, close}) b->setAutoDefault(false);
 
   grid->addWidget(list_, 0, 0, 7, 2);

@@ -11,6 +11,7 @@
 #include "core/string_ids.h"
 #include "core/text_format.h"
 #include "dialogs/client_type_icon.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -24,7 +25,7 @@ constexpr int kListHeight = 260;
 ClientSelectionDialog::ClientSelectionDialog(Interaction& ui, const std::vector<ClientEntry>& entries,
                                              const std::string& prompt, QWidget* parent)
     : QDialog(parent), ui_(ui) {
-  setWindowTitle("Select a Client");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::SelectClientTitle)));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromStdString(prompt), this));
   list_ = new QTreeWidget(this);
@@ -46,7 +47,7 @@ ClientSelectionDialog::ClientSelectionDialog(Interaction& ui, const std::vector<
     codes_.push_back(r.code);
   }
   layout->addWidget(list_);
-  selectAll_ = new QCheckBox("Select All", this);
+  selectAll_ = new QCheckBox(QString::fromStdString(velmora::tr(str::SelectAllBox)), this);
   layout->addWidget(selectAll_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   layout->addWidget(buttons);

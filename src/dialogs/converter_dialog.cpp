@@ -8,34 +8,33 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
 ConverterDialog::ConverterDialog(const ConversionOffer& offer, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Convert File ?");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::ConvertFileTitle)));
   stereo_ = offer.sourceChannels == 2;
   auto* layout = new QVBoxLayout(this);
-  auto* warning = new QLabel(
-      "Warning: The sound file to be imported has an audio format different from the needed!  Do you want to "
-      "convert it?",
-      this);
+  auto* warning = new QLabel(QString::fromStdString(velmora::tr(str::ConvertWarning)), this);
   warning->setWordWrap(true);
   layout->addWidget(warning);
 
   auto* form = new QFormLayout;
-  form->addRow("File:", new QLabel(QString::fromStdString(offer.sourceName), this));
-  form->addRow("Source:", new QLabel(QString("%1 Hz, %2").arg(offer.sourceRateHz).arg(stereo_ ? "Stereo" : "Mono"), this));
-  form->addRow("Target:", new QLabel("Mono", this));
+  form->addRow(QString::fromStdString(velmora::tr(str::FileCaption)), new QLabel(QString::fromStdString(offer.sourceName), this));
+  form->addRow(QString::fromStdString(velmora::tr(str::SourceLabel)), new QLabel(QString("%1 Hz, %2").arg(offer.sourceRateHz).arg(stereo_ ? QString::fromStdString(velmora::tr(str::StereoWord)) : QString::fromStdString(velmora::tr(str::MonoWord))), this));
+  form->addRow(QString::fromStdString(velmora::tr(str::TargetLabel)), new QLabel(QString::fromStdString(velmora::tr(str::MonoWord)), this));
   rates_ = new QComboBox(this);
   for (uint32_t rate : kImportRatesHz) rates_->addItem(QString("%1 Hz").arg(rate));
-  form->addRow("Sample Rate:", rates_);
+  form->addRow(QString::fromStdString(velmora::tr(str::SampleRateLabel)), rates_);
   layout->addLayout(form);
 
-  auto* group = new QGroupBox("Stereo to Mono", this);
+  auto* group = new QGroupBox(QString::fromStdString(velmora::tr(str::StereoToMonoGroup)), this);
   auto* groupLayout = new QVBoxLayout(group);
-  left_ = new QRadioButton("Left channel", group);
-  right_ = new QRadioButton("Right channel", group);
-  mix_ = new QRadioButton("Mix Channel", group);
+  left_ = new QRadioButton(QString::fromStdString(velmora::tr(str::LeftChannelOption)), group);
+  right_ = new QRadioButton(QString::fromStdString(velmora::tr(str::RightChannelOption)), group);
+  mix_ = new QRadioButton(QString::fromStdString(velmora::tr(str::MixChannelOption)), group);
   for (QRadioButton* b : {left_, right_, mix_}) {
     b->setEnabled(stereo_);
     groupLayout->addWidget(b);

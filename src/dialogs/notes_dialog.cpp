@@ -8,13 +8,15 @@
 #include "core/message_ids.h"
 #include "dialogs/limited_text_edit.h"
 #include "notes/notes_file.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
 NotesDialog::NotesDialog(Interaction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
-  setWindowTitle("Notes...");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::NotesTitle)));
   auto* layout = new QVBoxLayout(this);
-  auto* group = new QGroupBox("Notes:", this);
+  auto* group = new QGroupBox(QString::fromStdString(velmora::tr(str::NotesGroup)), this);
   auto* groupLayout = new QVBoxLayout(group);
   editor_ = new LimitedTextEdit(group);
   editor_->setObjectName("notesEdit");
@@ -22,7 +24,7 @@ NotesDialog::NotesDialog(Interaction& ui, QWidget* parent) : QDialog(parent), ui
   groupLayout->addWidget(editor_);
   layout->addWidget(group);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton("Close", QDialogButtonBox::AcceptRole);
+  QPushButton* close = buttons->addButton(QString::fromStdString(velmora::tr(str::CloseItem)), QDialogButtonBox::AcceptRole);
   close->setDefault(false);
   close->setAutoDefault(false);  // Enter starts a new line in the notes
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -2,6 +2,8 @@
 
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 #include "core/string_ids.h"
 #include "core/string_table.h"
@@ -13,13 +15,13 @@ PrintOptionsDialog::PrintOptionsDialog(const QString& title, const PrintOptions&
     : QDialog(parent) {
   setWindowTitle(title);
   auto* layout = new QVBoxLayout(this);
-  grayScale_ = new QCheckBox(QStringLiteral("Gray-Scale"), this);
+  grayScale_ = new QCheckBox(QString::fromStdString(velmora::tr(str::GrayScaleEntry)), this);
   grayScale_->setObjectName("grayScale");
   grayScale_->setChecked(kept.grayScale);
-  personal_ = new QCheckBox(QStringLiteral("Personal Information"), this);
+  personal_ = new QCheckBox(QString::fromStdString(velmora::tr(str::PersonalInformation)), this);
   personal_->setObjectName("personalInformation");
   personal_->setChecked(kept.personalInformation);
-  notes_ = new QCheckBox(QStringLiteral("Notes"), this);
+  notes_ = new QCheckBox(QString::fromStdString(velmora::tr(str::NotesBox)), this);
   notes_->setObjectName("notes");
   notes_->setChecked(kept.notes && notesFileExists);
   notes_->setEnabled(notesFileExists);

@@ -5,13 +5,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
 PropertiesDialog::PropertiesDialog(const AudioProperties& properties, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Properties"));
+  setWindowTitle(QString::fromStdString(velmora::tr(str::PropertiesTitle)));
   auto* layout = new QVBoxLayout(this);
-  auto* group = new QGroupBox(QStringLiteral("Informations"), this);
+  auto* group = new QGroupBox(QString::fromStdString(velmora::tr(str::InformationsGroup)), this);
   auto* grid = new QGridLayout(group);
   const auto field = [&](int row, const QString& label, const std::string& value, const QString& unit) {
     grid->addWidget(new QLabel(label, group), row, 0);
@@ -21,10 +23,10 @@ PropertiesDialog::PropertiesDialog(const AudioProperties& properties, QWidget* p
     if (!unit.isEmpty()) grid->addWidget(new QLabel(unit, group), row, 2);
     return edit;
   };
-  path_ = field(0, QStringLiteral("Sound File: "), properties.path, {});
+  path_ = field(0, QString::fromStdString(velmora::tr(str::SoundFileLabel)), properties.path, {});
   path_->setMinimumWidth(320);
-  rate_ = field(1, QStringLiteral("Rate:"), properties.rate, QStringLiteral("Hz"));
-  seconds_ = field(2, QStringLiteral("Time:"), properties.seconds, QStringLiteral("seconds"));
+  rate_ = field(1, QString::fromStdString(velmora::tr(str::RateLabel)), properties.rate, QStringLiteral("Hz"));
+  seconds_ = field(2, QString::fromStdString(velmora::tr(str::TimeLabel)), properties.seconds, QString::fromStdString(velmora::tr(str::SecondsUnit)));
   layout->addWidget(group);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -11,6 +11,7 @@
 
 #include "core/message_ids.h"
 #include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -45,7 +46,7 @@ RecordingsDialog::RecordingsDialog(Interaction& ui, const std::filesystem::path&
     : QDialog(parent), ui_(ui), folder_(workingFolder), clientCode_(clientCode), language_(language) {
   setWindowTitle(QString::fromStdString(formatv(velmora::tr(str::RecordingsTitle), clientName)));
   auto* layout = new QVBoxLayout(this);
-  auto* group = new QGroupBox("Sound Files", this);
+  auto* group = new QGroupBox(QString::fromStdString(velmora::tr(str::SoundFilesGroup)), this);
   auto* groupLayout = new QVBoxLayout(group);
   list_ = new QTreeWidget(group);
   list_->setObjectName("recordings");
@@ -57,9 +58,9 @@ RecordingsDialog::RecordingsDialog(Interaction& ui, const std::filesystem::path&
   groupLayout->addWidget(list_);
   layout->addWidget(group);
   auto* buttons = new QHBoxLayout;
-  open_ = new QPushButton("Open", this);
-  delete_ = new QPushButton("Delete", this);
-  auto* close = new QPushButton("Close", this);
+  open_ = new QPushButton(QString::fromStdString(velmora::tr(str::OpenButton)), this);
+  delete_ = new QPushButton(QString::fromStdString(velmora::tr(str::DeleteButton)), this);
+  auto* close = new QPushButton(QString::fromStdString(velmora::tr(str::CloseItem)), this);
   buttons->addWidget(open_);
   buttons->addWidget(delete_);
   buttons->addStretch();

@@ -9,21 +9,23 @@
 #include "core/language.h"
 #include "core/message_ids.h"
 #include "core/report_info.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
 ReportInfoDialog::ReportInfoDialog(Interaction& ui, const std::filesystem::path& workingFolder, int language, QWidget* parent)
     : QDialog(parent), ui_(ui), folder_(workingFolder) {
-  setWindowTitle("Report...");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::ReportTitle)));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   clinic_ = new QLineEdit(this);
   clinic_->setObjectName("clinicName");
   registration_ = new QLineEdit(this);
   registration_->setObjectName("registration");
-  form->addRow(new QLabel("Clinic Name or Professional:", this));
+  form->addRow(new QLabel(QString::fromStdString(velmora::tr(str::ClinicNameLabel)), this));
   form->addRow(clinic_);
-  auto* regLabel = new QLabel("Registration:", this);
+  auto* regLabel = new QLabel(QString::fromStdString(velmora::tr(str::RegistrationLabel)), this);
   form->addRow(regLabel, registration_);
   if (language == English) {
     regLabel->hide();

@@ -13,12 +13,12 @@ namespace velmora {
 
 VolumeDialog::VolumeDialog(VolumeSet& volumes, int inputChoice, QWidget* parent)
     : QDialog(parent), volumes_(volumes) {
-  setWindowTitle(volumes.serverMaster ? QStringLiteral("Volume") : QStringLiteral("Playback and Record Volume"));
+  setWindowTitle(volumes.serverMaster ? QString::fromStdString(velmora::tr(str::VolumeTitle)) : QString::fromStdString(velmora::tr(str::PlaybackRecordVolumeTitle)));
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
   layout->addLayout(row);
-  master_ = addSlider(row, QStringLiteral("Volume Control"), volumes.master.get());
-  if (!volumes.serverMaster) wave_ = addSlider(row, QStringLiteral("Wave Sound"), volumes.wave.get());
+  master_ = addSlider(row, QString::fromStdString(velmora::tr(str::VolumeControlLabel)), volumes.master.get());
+  if (!volumes.serverMaster) wave_ = addSlider(row, QString::fromStdString(velmora::tr(str::WaveSoundLabel)), volumes.wave.get());
   const int label = inputChoice == 1 ? str::LineInLabel : str::MicrophoneLabel;
   input_ = addSlider(row, QString::fromStdString(velmora::tr(label)), volumes.input.get());
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -12,7 +12,7 @@
 namespace velmora {
 
 WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Wait...");
+  setWindowTitle(QString::fromStdString(velmora::tr(str::WaitTitle)));
   setWindowModality(Qt::ApplicationModal);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromStdString(velmora::tr(str::WaitPlease)), this));
@@ -20,7 +20,7 @@ WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent) {
   bar_->setRange(0, kProgressSteps);
   bar_->setValue(0);
   layout->addWidget(bar_);
-  cancel_ = new QPushButton("Cancel", this);
+  cancel_ = new QPushButton(QString::fromStdString(velmora::tr(str::CancelButton)), this);
   connect(cancel_, &QPushButton::clicked, this, &WaitDialog::reject);
   layout->addWidget(cancel_, 0, Qt::AlignRight);
   setMinimumWidth(320);

@@ -7,15 +7,15 @@
 namespace velmora {
 
 std::vector<WaveformMenuItem> waveformMenu(const WaveformMenuState& s) {
-  if (s.recording) return {{cmd::PopupPlayTake, "Play", true}};
+  if (s.recording) return {{cmd::PopupPlayTake, tr(str::PopupPlayItem), true}};
   const bool pasteOnly = s.clipHeld && s.selectionEmpty;
   return {
-      {cmd::PopupPlay, s.playing ? tr(str::StopItem) : "Play", true},
-      {cmd::Zoom, s.zoomed ? tr(str::ZoomOutItem) : "&Zoom +", !(pasteOnly && !s.zoomed)},
+      {cmd::PopupPlay, s.playing ? tr(str::StopItem) : tr(str::PopupPlayItem), true},
+      {cmd::Zoom, s.zoomed ? tr(str::ZoomOutItem) : tr(str::ZoomInItem), !(pasteOnly && !s.zoomed)},
       {0, "", true},
-      {cmd::Cut, "Cut", !s.selectionSpansPane && !pasteOnly},
-      {cmd::Copy, "&Copy", !pasteOnly},
-      {cmd::Paste, "&Paste", s.clipHeld},
+      {cmd::Cut, tr(str::CutItem), !s.selectionSpansPane && !pasteOnly},
+      {cmd::Copy, tr(str::CopyItem), !pasteOnly},
+      {cmd::Paste, tr(str::PasteItem), s.clipHeld},
   };
 }
 

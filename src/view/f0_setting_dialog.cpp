@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -32,14 +34,14 @@ QWidget* withHz(QWidget* parent, QComboBox* box) {
 
 F0SettingDialog::F0SettingDialog(const F0DisplayRange& current, Interaction& ui, QWidget* parent)
     : QDialog(parent), ui_(ui), range_(current) {
-  setWindowTitle(QStringLiteral("F0 Setting..."));
+  setWindowTitle(QString::fromStdString(velmora::tr(str::F0SettingTitle)));
   auto* layout = new QVBoxLayout(this);
-  auto* group = new QGroupBox(QStringLiteral("F0 Range"), this);
+  auto* group = new QGroupBox(QString::fromStdString(velmora::tr(str::F0RangeGroup)), this);
   auto* form = new QFormLayout(group);
   min_ = rangeBox(group, {"60", "70", "80", "90", "100", "200"}, current.minHz);
   max_ = rangeBox(group, {"250", "300", "400", "500", "600", "900", "1000", "1200"}, current.maxHz);
-  form->addRow(QStringLiteral("Min.:"), withHz(group, min_));
-  form->addRow(QStringLiteral("Max:"), withHz(group, max_));
+  form->addRow(QString::fromStdString(velmora::tr(str::MinLabel)), withHz(group, min_));
+  form->addRow(QString::fromStdString(velmora::tr(str::MaxLabel)), withHz(group, max_));
   layout->addWidget(group);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   ok_ = buttons->button(QDialogButtonBox::Ok);

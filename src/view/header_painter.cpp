@@ -100,7 +100,7 @@ void paintVolumePanel(QPainter& p, const ViewScene& scene, QSize logicalClient) 
     y = (g.screenHeight - 768) / 2 + 240 - 40 * t;
   }
   drawTextAt(p, x, y, qs(tr(str::VolumeCaption)));
-  drawTextAt(p, x, y + (g.largeLayout ? 142 : 160), scene.lineInput ? QStringLiteral("Line") : qs(tr(str::MicCaption)));
+  drawTextAt(p, x, y + (g.largeLayout ? 142 : 160), scene.lineInput ? qs(tr(str::LineCaption)) : qs(tr(str::MicCaption)));
 }
 
 }  // namespace velmora

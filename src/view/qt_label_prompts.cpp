@@ -7,6 +7,8 @@
 #include "view/insert_text_dialog.h"
 #include "view/too_large_dialog.h"
 #include "view/view_renderer.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -43,9 +45,9 @@ void QtLabelPrompts::showTooLarge(const DialogPlace& place) {
 
 LabelMenuChoice QtLabelPrompts::chooseLabelAction(int x, int y) {
   QMenu menu(view_);
-  QAction* move = menu.addAction(QStringLiteral("Move"));
-  QAction* remove = menu.addAction(QStringLiteral("Delete"));
-  QAction* edit = menu.addAction(QStringLiteral("Edit..."));
+  QAction* move = menu.addAction(QString::fromStdString(velmora::tr(str::MoveItem)));
+  QAction* remove = menu.addAction(QString::fromStdString(velmora::tr(str::DeleteButton)));
+  QAction* edit = menu.addAction(QString::fromStdString(velmora::tr(str::EditLabelItem)));
   move->setData(cmd::LabelMove);
   remove->setData(cmd::LabelDelete);
   edit->setData(cmd::LabelEdit);

@@ -3,21 +3,23 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
 TooLargeDialog::TooLargeDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Attention!"));
+  setWindowTitle(QString::fromStdString(velmora::tr(str::AttentionTitle)));
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel(QStringLiteral("The File is too large!"), this);
+  auto* title = new QLabel(QString::fromStdString(velmora::tr(str::FileTooLarge)), this);
   QFont bold = title->font();
   bold.setBold(true);
   title->setFont(bold);
   layout->addWidget(title);
-  auto* hint = new QLabel(QStringLiteral("Select (Zoom) a small area (max. 20 seconds) to add texts!"), this);
+  auto* hint = new QLabel(QString::fromStdString(velmora::tr(str::SelectSmallArea)), this);
   hint->setWordWrap(true);
   layout->addWidget(hint);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(QString::fromStdString(velmora::tr(str::OkButton)), this);
   ok->setDefault(true);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

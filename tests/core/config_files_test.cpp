@@ -17,6 +17,16 @@ std::string le32(int32_t v) {
   return s;
 }
 
+// A folder that never chose a language starts in English; one that did keeps its choice.
+TEST(ConfigFiles, StartLanguageIsEnglishOnlyWithoutLangDat) {
+  TempFolder dir;
+  EXPECT_EQ(startLanguage(dir.path()), English);
+  ASSERT_TRUE(writeLanguage(dir.path(), Korean));
+  EXPECT_EQ(startLanguage(dir.path()), Korean);
+  ASSERT_TRUE(writeLanguage(dir.path(), Spanish));
+  EXPECT_EQ(startLanguage(dir.path()), Spanish);
+}
+
 TEST(ConfigFiles, MissingOrShortFilesGiveDefaults) {
   TempFolder dir;
   EXPECT_EQ(readLanguage(dir.path()), 2);  // Korean without lang.dat

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "bars/power_spectrum_bar.h"
 #include "bars/spectrogram_bar.h"
 #include "core/config_files.h"
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
@@ -37,6 +39,7 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     settings.programFolder = folder.path();
     settings.language = 0;
+    settings.catalogFolder = VELMORA_CATALOG_DIR;
     window = std::make_unique<MainWindow>(settings, ui);
     window->resize(1024, 740);
   }
@@ -228,6 +231,32 @@ TEST_F(MainWindowTest, LanguageSwitchRewritesLangDatOnlyOnChange) {
   window->commands().setHandler(cmd::OpenClient, [&ran] { ran = true; });
   window->action(cmd::OpenClient)->trigger();
   EXPECT_TRUE(ran);
+}
+
+// The Korean command retranslates the open frame at once, menus, toolbar tips and bars, and
+// the English command brings every text back.
+TEST_F(MainWindowTest, KoreanSwitchRetranslatesTheOpenFrameAndEnglishBringsItBack) {
+  const auto titles = [this] {
+    QStringList t;
+    for (QAction* a : window->menuBar()->actions()) t << a->text();
+    return t;
+  };
+  const QStringList english = titles();
+  ASSERT_EQ(english.size(), 7);
+  EXPECT_EQ(english.first(), QStringLiteral("&Client"));
+  ASSERT_TRUE(window->switchLanguageTo(Korean));
+  const QStringList korean = titles();
+  ASSERT_EQ(korean.size(), english.size());
+  EXPECT_EQ(korean.first(), QStringLiteral("환자(&C)"));
+  for (int i = 0; i < korean.size(); ++i) EXPECT_NE(korean[i], english[i]) << i;
+  EXPECT_EQ(window->action(cmd::Volume)->text(), QStringLiteral("볼륨..."));
+  EXPECT_EQ(window->view()->spectrogramBar()->spectrogramBox()->text(), QStringLiteral("스펙트로그램"));
+  EXPECT_EQ(window->view()->powerSpectrumBar()->transport()->playButton()->toolTip(), QStringLiteral("재생"));
+  ASSERT_TRUE(window->switchLanguageTo(English));
+  EXPECT_EQ(titles(), english);
+  EXPECT_EQ(window->action(cmd::Volume)->text(), QStringLiteral("Volume..."));
+  EXPECT_EQ(window->view()->spectrogramBar()->spectrogramBox()->text(), QStringLiteral("Spectrogram"));
+  EXPECT_EQ(window->view()->powerSpectrumBar()->transport()->playButton()->toolTip(), QStringLiteral("Play"));
 }
 
 TEST_F(MainWindowTest, NumberedRecordingOfAClientShowsItsNumber) {
