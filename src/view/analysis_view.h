@@ -21,6 +21,7 @@
 
 namespace velmora {
 
+class LiveRepaint;
 class PlaybackController;
 class PowerSpectrumBar;
 class SpectrogramBar;
@@ -95,6 +96,8 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   QSize logicalClientSize() const;
   // Paints the whole view into an image of the widget's size (what the screen shows).
   QImage renderImage() const;
+  // The take's and playback's repaints of parts of the panes, gathered per screen refresh.
+  LiveRepaint& liveRepaint() const { return *liveRepaint_; }
 
   // Recording and playback through the frame's one recorder and player (they outlive the
   // view). Until this is called the record and play controls stay off.
@@ -139,6 +142,11 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   // "Update Rate": the capture and playback buffer size for the shown rate.
   void applyUpdateRate(double factor);
   void paintInto(QPainter& p) const;
+  // Repaints a part of the panes from the kept picture of the rest of the view.
+  void paintLiveRegion(QPainter& p, const ViewScene& scene, const QRegion& region);
+  // The two panes in device pixels, the only part a take or playback repaints by itself.
+  QRect liveArea() const;
+  QRect deviceRect(const ViewRect& area) const;
   QPoint logicalPoint(const QPointF& devicePoint) const;
   void applyPointerShape(PointerShape shape);
   // The label band answers the mouse while a recording is shown, no take runs and nothing
@@ -151,6 +159,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   // ViewHost: what the controllers may ask of this widget.
   ViewHost& host() { return *this; }
   void requestRepaint() override { update(); }
+  void requestLiveRepaint(const ViewRect& area) override;
   void beginBusy() override;
   void endBusy() override;
   void showStatusText(const std::string& text) override { emit statusTextRequested(QString::fromStdString(text)); }
@@ -179,6 +188,10 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   VolumeSliders* volumeSliders_ = nullptr;
   std::unique_ptr<TakeController> take_;
   std::unique_ptr<PlaybackController> playback_;
+  LiveRepaint* liveRepaint_ = nullptr;
+  // Everything but the panes' contents, painted once after each full repaint.
+  QImage staticLayers_;
+  bool staticLayersValid_ = false;
 };
 
 }  // namespace velmora

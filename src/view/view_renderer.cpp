@@ -28,6 +28,58 @@ void drawTextRight(QPainter& p, int x, int y, int width, const QString& text) {
   p.drawText(QRect(x, y, width, 400), Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, text);
 }
 
+void paintSpectralContent(QPainter& p, const ViewScene& scene) {
+  if (!isSpectrogramMode(scene.mode)) {
+    paintPowerSpectrum(p, scene);
+    return;
+  }
+  const ViewGeometry& g = scene.geometry;
+  if (scene.showSpectrogram && !scene.spectrogram.isNull())
+    p.drawImage(QPoint(g.graphLeft + 1, g.spectralTop), scene.spectrogram);
+  // While the whole recording plays, the overlays reach only as far as the play position.
+  const QRect played(g.graphLeft, g.spectralTop, scene.overlayLimitX - g.graphLeft + 1, g.spectralHeight + 1);
+  const auto clipped = [&](auto paint) {
+    p.save();
+    if (scene.overlayLimitX >= 0) p.setClipRect(played);
+    paint(p, scene);
+    p.restore();
+  };
+  if (scene.showFormants) clipped(paintFormantOverlay);
+  if (scene.showF0 && scene.hasSamples()) {
+    paintF0Scale(p, scene);
+    clipped(paintF0Curve);
+  }
+}
+
+void paintStaticLayers(QPainter& p, const ViewScene& scene, QSize logicalClient) {
+  p.save();
+  p.setPen(Qt::black);
+  paintSpectralFrame(p, scene);
+  if (isPowerSpectrumMode(scene.mode)) {
+    paintPowerSpectrumAxes(p, scene);
+  } else {
+    paintSpectrogramAxes(p, scene);
+  }
+  paintHeaderBand(p, scene);
+  paintLabelBand(p, scene);
+  paintLabels(p, scene);
+  paintInfoBlock(p, scene);
+  paintVolumePanel(p, scene, logicalClient);
+  p.restore();
+}
+
+void paintLiveLayers(QPainter& p, const ViewScene& scene) {
+  p.save();
+  p.setPen(Qt::black);
+  paintWaveformPane(p, scene);
+  paintSpectralContent(p, scene);
+  paintSelection(p, scene);
+  paintReadout(p, scene);
+  paintLabelTip(p, scene);
+  p.restore();
+  paintAudioOverlay(p, scene);
+}
+
 void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   p.save();
   p.setPen(Qt::black);
@@ -52,26 +104,7 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   paintLabels(p, scene);
   paintInfoBlock(p, scene);
   paintWaveformPane(p, scene);
-  if (isSpectrogramMode(scene.mode)) {
-    const ViewGeometry& g = scene.geometry;
-    if (scene.showSpectrogram && !scene.spectrogram.isNull())
-      p.drawImage(QPoint(g.graphLeft + 1, g.spectralTop), scene.spectrogram);
-    // While the whole recording plays, the overlays reach only as far as the play position.
-    const QRect played(g.graphLeft, g.spectralTop, scene.overlayLimitX - g.graphLeft + 1, g.spectralHeight + 1);
-    const auto clipped = [&](auto paint) {
-      p.save();
-      if (scene.overlayLimitX >= 0) p.setClipRect(played);
-      paint(p, scene);
-      p.restore();
-    };
-    if (scene.showFormants) clipped(paintFormantOverlay);
-    if (scene.showF0 && scene.hasSamples()) {
-      paintF0Scale(p, scene);
-      clipped(paintF0Curve);
-    }
-  } else {
-    paintPowerSpectrum(p, scene);
-  }
+  paintSpectralContent(p, scene);
   paintSelection(p, scene);
   paintReadout(p, scene);
   paintLabelTip(p, scene);
