@@ -223,9 +223,19 @@ void AnalysisView::paintLiveRegion(QPainter& p, const ViewScene& scene, const QR
     paintStaticLayers(sp, scene, logicalClientSize());
     staticLayersValid_ = true;
   }
-  for (const QRect& r : region) p.drawImage(r, staticLayers_, r);
-  p.scale(1.0, geometry().verticalStretch());
-  paintLiveLayers(p, scene);
+  const double stretch = geometry().verticalStretch();
+  ViewScene part = scene;
+  for (const QRect& r : region) {
+    p.save();
+    p.setClipRect(r);
+    p.drawImage(r, staticLayers_, r);
+    p.scale(1.0, stretch);
+    const int top = static_cast<int>(std::floor(r.top() / stretch)) - 1;
+    const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) / stretch)) + 1;
+    part.liveDirty = QRect(r.left(), top, r.width(), bottom - top);
+    paintLiveLayers(p, part);
+    p.restore();
+  }
 }
 
 QRect AnalysisView::deviceRect(const ViewRect& area) const {

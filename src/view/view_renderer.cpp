@@ -34,13 +34,18 @@ void paintSpectralContent(QPainter& p, const ViewScene& scene) {
     return;
   }
   const ViewGeometry& g = scene.geometry;
-  if (scene.showSpectrogram && !scene.spectrogram.isNull())
-    p.drawImage(QPoint(g.graphLeft + 1, g.spectralTop), scene.spectrogram);
+  if (scene.showSpectrogram && !scene.spectrogram.isNull()) {
+    const QPoint origin(g.graphLeft + 1, g.spectralTop);
+    QRect part(origin, scene.spectrogram.size());
+    // A live repaint copies only the new columns, not the whole picture.
+    if (!scene.liveDirty.isNull()) part &= scene.liveDirty;
+    if (!part.isEmpty()) p.drawImage(part.topLeft(), scene.spectrogram, part.translated(-origin));
+  }
   // While the whole recording plays, the overlays reach only as far as the play position.
   const QRect played(g.graphLeft, g.spectralTop, scene.overlayLimitX - g.graphLeft + 1, g.spectralHeight + 1);
   const auto clipped = [&](auto paint) {
     p.save();
-    if (scene.overlayLimitX >= 0) p.setClipRect(played);
+    if (scene.overlayLimitX >= 0) p.setClipRect(played, scene.liveDirty.isNull() ? Qt::ReplaceClip : Qt::IntersectClip);
     paint(p, scene);
     p.restore();
   };
@@ -69,15 +74,20 @@ void paintStaticLayers(QPainter& p, const ViewScene& scene, QSize logicalClient)
 }
 
 void paintLiveLayers(QPainter& p, const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  const QRect wave(g.graphLeft, g.waveTop, g.graphWidth + 3, g.waveHeight + 1);
+  const QRect spectral(g.graphLeft, g.spectralTop, g.graphWidth + 3, g.spectralHeight + 1);
+  const auto touches = [&](const QRect& area) { return scene.liveDirty.isNull() || scene.liveDirty.intersects(area); };
   p.save();
   p.setPen(Qt::black);
-  paintWaveformPane(p, scene);
-  paintSpectralContent(p, scene);
+  if (touches(wave)) paintWaveformPane(p, scene);
+  if (touches(spectral)) paintSpectralContent(p, scene);
   paintSelection(p, scene);
   paintReadout(p, scene);
   paintLabelTip(p, scene);
   p.restore();
-  paintAudioOverlay(p, scene);
+  // The F0 readout lies in the waveform pane; the play cursor crosses both panes.
+  if (touches(wave) || scene.playCursorX >= 0) paintAudioOverlay(p, scene);
 }
 
 void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
