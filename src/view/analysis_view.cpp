@@ -1,10 +1,10 @@
 #include "view/analysis_view.h"
 
 #include <QApplication>
-#include <cmath>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "audio/input_buffer_bytes.h"
 #include "bars/power_spectrum_bar.h"
@@ -208,8 +208,10 @@ void AnalysisView::paintEvent(QPaintEvent* event) {
     paintLiveRegion(p, s, event->region());
     return;
   }
-  // Anything else may have changed a setting, a text or the layout.
+  // Anything else may have changed a setting, a text or the layout. What the take had asked
+  // to repaint is drawn now as well (playback moves its cursor with a full repaint).
   staticLayersValid_ = false;
+  liveRepaint_->discard();
   p.scale(1.0, geometry().verticalStretch());
   paintView(p, s, logicalClientSize());
 }

@@ -30,4 +30,9 @@ void LiveRepaint::flush() {
   ++repaints_;
 }
 
+void LiveRepaint::discard() {
+  timer_.stop();
+  pending_ = QRegion();
+}
+
 }  // namespace velmora

@@ -20,8 +20,10 @@ class LiveRepaint : public QObject {
   const QRegion& pending() const { return pending_; }
   // Repaints asked of the widget so far.
   int repaints() const { return repaints_; }
-  // Asks for the waiting repaint at once (a test, or before a full repaint).
+  // Asks for the waiting repaint at once.
   void flush();
+  // A full repaint has drawn everything: nothing waits any more.
+  void discard();
 
  private:
   QWidget* widget_;
