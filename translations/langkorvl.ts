@@ -476,6 +476,21 @@ Verify if the file is opened!</source>
         <translation>비트맵 (*.bmp)|*.bmp|</translation>
     </message>
     <message>
+        <source>Compare</source>
+        <comment>260</comment>
+        <translation>비교</translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <comment>261</comment>
+        <translation>한계:</translation>
+    </message>
+    <message>
+        <source>%d Hz   </source>
+        <comment>262</comment>
+        <translation>%d Hz   </translation>
+    </message>
+    <message>
         <source>Select the Target Directory:</source>
         <comment>306</comment>
         <translation>대상 폴더를 선택하십시오:</translation>
@@ -1602,6 +1617,221 @@ Do you want to keep the %.1f seconds that were recorded?</source>
         <comment>60002</comment>
         <translation>중단된 녹음을 다음 이름으로 저장했습니다.
 %s</translation>
+    </message>
+    <message>
+        <source>Voice Report...</source>
+        <comment>64100</comment>
+        <translation>음성 보고서...</translation>
+    </message>
+    <message>
+        <source>Voice Report</source>
+        <comment>64101</comment>
+        <translation>음성 보고서</translation>
+    </message>
+    <message>
+        <source>Calculating the voice report...</source>
+        <comment>64102</comment>
+        <translation>음성 보고서 계산 중...</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <comment>64103</comment>
+        <translation>측정 항목</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <comment>64104</comment>
+        <translation>값</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>64105</comment>
+        <translation>단위</translation>
+    </message>
+    <message>
+        <source>Usual range</source>
+        <comment>64106</comment>
+        <translation>일반 범위</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>64107</comment>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <comment>64108</comment>
+        <translation>CSV로 저장...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>64109</comment>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)|*.csv|</source>
+        <comment>64110</comment>
+        <translation>CSV 파일 (*.csv)|*.csv|</translation>
+    </message>
+    <message>
+        <source>No periods: the span holds no voice.</source>
+        <comment>64111</comment>
+        <translation>주기가 없습니다: 선택 구간에 음성이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The span is shorter than three periods: select a longer part of the voice.</source>
+        <comment>64112</comment>
+        <translation>선택 구간이 세 주기보다 짧습니다: 음성 구간을 더 길게 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Usual ranges for: %s</source>
+        <comment>64113</comment>
+        <translation>일반 범위 기준: %s</translation>
+    </message>
+    <message>
+        <source>adult men</source>
+        <comment>64114</comment>
+        <translation>성인 남성</translation>
+    </message>
+    <message>
+        <source>adult women</source>
+        <comment>64115</comment>
+        <translation>성인 여성</translation>
+    </message>
+    <message>
+        <source>adults</source>
+        <comment>64117</comment>
+        <translation>성인</translation>
+    </message>
+    <message>
+        <source>Voice Report</source>
+        <comment>64118</comment>
+        <translation>음성 보고서</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>64120</comment>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>64121</comment>
+        <translation>끝</translation>
+    </message>
+    <message>
+        <source>Median F0</source>
+        <comment>64122</comment>
+        <translation>F0 중앙값</translation>
+    </message>
+    <message>
+        <source>Mean F0</source>
+        <comment>64123</comment>
+        <translation>F0 평균</translation>
+    </message>
+    <message>
+        <source>F0 standard deviation</source>
+        <comment>64124</comment>
+        <translation>F0 표준편차</translation>
+    </message>
+    <message>
+        <source>Minimum F0</source>
+        <comment>64125</comment>
+        <translation>F0 최솟값</translation>
+    </message>
+    <message>
+        <source>Maximum F0</source>
+        <comment>64126</comment>
+        <translation>F0 최댓값</translation>
+    </message>
+    <message>
+        <source>Number of pulses</source>
+        <comment>64127</comment>
+        <translation>펄스 수</translation>
+    </message>
+    <message>
+        <source>Number of periods</source>
+        <comment>64128</comment>
+        <translation>주기 수</translation>
+    </message>
+    <message>
+        <source>Locally unvoiced frames</source>
+        <comment>64129</comment>
+        <translation>국소 무성 프레임 비율</translation>
+    </message>
+    <message>
+        <source>Number of voice breaks</source>
+        <comment>64130</comment>
+        <translation>음성 단절 횟수</translation>
+    </message>
+    <message>
+        <source>Length of voice breaks</source>
+        <comment>64131</comment>
+        <translation>음성 단절 길이</translation>
+    </message>
+    <message>
+        <source>Jitter (local)</source>
+        <comment>64132</comment>
+        <translation>Jitter (국소)</translation>
+    </message>
+    <message>
+        <source>Jitter (local, absolute)</source>
+        <comment>64133</comment>
+        <translation>Jitter (국소, 절대값)</translation>
+    </message>
+    <message>
+        <source>Jitter (RAP)</source>
+        <comment>64134</comment>
+        <translation>Jitter (RAP)</translation>
+    </message>
+    <message>
+        <source>Jitter (PPQ5)</source>
+        <comment>64135</comment>
+        <translation>Jitter (PPQ5)</translation>
+    </message>
+    <message>
+        <source>Jitter (DDP)</source>
+        <comment>64136</comment>
+        <translation>Jitter (DDP)</translation>
+    </message>
+    <message>
+        <source>Shimmer (local)</source>
+        <comment>64137</comment>
+        <translation>Shimmer (국소)</translation>
+    </message>
+    <message>
+        <source>Shimmer (local, dB)</source>
+        <comment>64138</comment>
+        <translation>Shimmer (국소, dB)</translation>
+    </message>
+    <message>
+        <source>Shimmer (APQ3)</source>
+        <comment>64139</comment>
+        <translation>Shimmer (APQ3)</translation>
+    </message>
+    <message>
+        <source>Shimmer (APQ5)</source>
+        <comment>64140</comment>
+        <translation>Shimmer (APQ5)</translation>
+    </message>
+    <message>
+        <source>Shimmer (APQ11)</source>
+        <comment>64141</comment>
+        <translation>Shimmer (APQ11)</translation>
+    </message>
+    <message>
+        <source>Shimmer (DDA)</source>
+        <comment>64142</comment>
+        <translation>Shimmer (DDA)</translation>
+    </message>
+    <message>
+        <source>Mean harmonics-to-noise ratio</source>
+        <comment>64143</comment>
+        <translation>평균 배음 대 잡음비 (HNR)</translation>
+    </message>
+    <message>
+        <source>Smoothed cepstral peak prominence (CPPS)</source>
+        <comment>64144</comment>
+        <translation>평활화 켑스트럼 피크 돌출도 (CPPS)</translation>
     </message>
 </context>
 </TS>

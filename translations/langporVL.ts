@@ -476,6 +476,21 @@ Verifique se o arquivo está aberto!</translation>
         <translation>Imagem bitmap (*.bmp)|*.bmp|</translation>
     </message>
     <message>
+        <source>Compare</source>
+        <comment>260</comment>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <comment>261</comment>
+        <translation>Limite:</translation>
+    </message>
+    <message>
+        <source>%d Hz   </source>
+        <comment>262</comment>
+        <translation>%d Hz   </translation>
+    </message>
+    <message>
         <source>Select the Target Directory:</source>
         <comment>306</comment>
         <translation>Selecione a pasta de destino:</translation>
@@ -1602,6 +1617,221 @@ Deseja manter os %.1f segundos gravados?</translation>
         <comment>60002</comment>
         <translation>A gravação interrompida foi salva como
 %s</translation>
+    </message>
+    <message>
+        <source>Voice Report...</source>
+        <comment>64100</comment>
+        <translation>Relatório de voz...</translation>
+    </message>
+    <message>
+        <source>Voice Report</source>
+        <comment>64101</comment>
+        <translation>Relatório de voz</translation>
+    </message>
+    <message>
+        <source>Calculating the voice report...</source>
+        <comment>64102</comment>
+        <translation>Calculando o relatório de voz...</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <comment>64103</comment>
+        <translation>Medida</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <comment>64104</comment>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>64105</comment>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>Usual range</source>
+        <comment>64106</comment>
+        <translation>Faixa usual</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>64107</comment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <comment>64108</comment>
+        <translation>Salvar como CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>64109</comment>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)|*.csv|</source>
+        <comment>64110</comment>
+        <translation>Arquivo CSV (*.csv)|*.csv|</translation>
+    </message>
+    <message>
+        <source>No periods: the span holds no voice.</source>
+        <comment>64111</comment>
+        <translation>Sem períodos: o trecho não contém voz.</translation>
+    </message>
+    <message>
+        <source>The span is shorter than three periods: select a longer part of the voice.</source>
+        <comment>64112</comment>
+        <translation>O trecho é mais curto que três períodos: selecione uma parte mais longa da voz.</translation>
+    </message>
+    <message>
+        <source>Usual ranges for: %s</source>
+        <comment>64113</comment>
+        <translation>Faixas usuais para: %s</translation>
+    </message>
+    <message>
+        <source>adult men</source>
+        <comment>64114</comment>
+        <translation>homens adultos</translation>
+    </message>
+    <message>
+        <source>adult women</source>
+        <comment>64115</comment>
+        <translation>mulheres adultas</translation>
+    </message>
+    <message>
+        <source>adults</source>
+        <comment>64117</comment>
+        <translation>adultos</translation>
+    </message>
+    <message>
+        <source>Voice Report</source>
+        <comment>64118</comment>
+        <translation>Relatório de voz</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>64120</comment>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>64121</comment>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Median F0</source>
+        <comment>64122</comment>
+        <translation>F0 mediana</translation>
+    </message>
+    <message>
+        <source>Mean F0</source>
+        <comment>64123</comment>
+        <translation>F0 média</translation>
+    </message>
+    <message>
+        <source>F0 standard deviation</source>
+        <comment>64124</comment>
+        <translation>Desvio padrão da F0</translation>
+    </message>
+    <message>
+        <source>Minimum F0</source>
+        <comment>64125</comment>
+        <translation>F0 mínima</translation>
+    </message>
+    <message>
+        <source>Maximum F0</source>
+        <comment>64126</comment>
+        <translation>F0 máxima</translation>
+    </message>
+    <message>
+        <source>Number of pulses</source>
+        <comment>64127</comment>
+        <translation>Número de pulsos</translation>
+    </message>
+    <message>
+        <source>Number of periods</source>
+        <comment>64128</comment>
+        <translation>Número de períodos</translation>
+    </message>
+    <message>
+        <source>Locally unvoiced frames</source>
+        <comment>64129</comment>
+        <translation>Quadros localmente não vozeados</translation>
+    </message>
+    <message>
+        <source>Number of voice breaks</source>
+        <comment>64130</comment>
+        <translation>Número de quebras de voz</translation>
+    </message>
+    <message>
+        <source>Length of voice breaks</source>
+        <comment>64131</comment>
+        <translation>Duração das quebras de voz</translation>
+    </message>
+    <message>
+        <source>Jitter (local)</source>
+        <comment>64132</comment>
+        <translation>Jitter local</translation>
+    </message>
+    <message>
+        <source>Jitter (local, absolute)</source>
+        <comment>64133</comment>
+        <translation>Jitter local absoluto</translation>
+    </message>
+    <message>
+        <source>Jitter (RAP)</source>
+        <comment>64134</comment>
+        <translation>Jitter (RAP)</translation>
+    </message>
+    <message>
+        <source>Jitter (PPQ5)</source>
+        <comment>64135</comment>
+        <translation>Jitter (PPQ5)</translation>
+    </message>
+    <message>
+        <source>Jitter (DDP)</source>
+        <comment>64136</comment>
+        <translation>Jitter (DDP)</translation>
+    </message>
+    <message>
+        <source>Shimmer (local)</source>
+        <comment>64137</comment>
+        <translation>Shimmer local</translation>
+    </message>
+    <message>
+        <source>Shimmer (local, dB)</source>
+        <comment>64138</comment>
+        <translation>Shimmer local em dB</translation>
+    </message>
+    <message>
+        <source>Shimmer (APQ3)</source>
+        <comment>64139</comment>
+        <translation>Shimmer (APQ3)</translation>
+    </message>
+    <message>
+        <source>Shimmer (APQ5)</source>
+        <comment>64140</comment>
+        <translation>Shimmer (APQ5)</translation>
+    </message>
+    <message>
+        <source>Shimmer (APQ11)</source>
+        <comment>64141</comment>
+        <translation>Shimmer (APQ11)</translation>
+    </message>
+    <message>
+        <source>Shimmer (DDA)</source>
+        <comment>64142</comment>
+        <translation>Shimmer (DDA)</translation>
+    </message>
+    <message>
+        <source>Mean harmonics-to-noise ratio</source>
+        <comment>64143</comment>
+        <translation>Relação harmônico-ruído média</translation>
+    </message>
+    <message>
+        <source>Smoothed cepstral peak prominence (CPPS)</source>
+        <comment>64144</comment>
+        <translation>Proeminência do pico cepstral suavizada (CPPS)</translation>
     </message>
 </context>
 </TS>

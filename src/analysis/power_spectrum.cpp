@@ -49,6 +49,9 @@ int PowerSpectrum::compute(const int16_t* samples, int64_t sampleCount) {
   const int n = fftSize_;
   const int bins = n / 2;
   const int64_t frames = samples != nullptr ? powerSpectrumFrames(sampleCount, n) : 0;
+  // Fewer samples than one frame: nothing was measured, so current() and the average keep
+  // what they hold instead of taking a made-up silent spectrum.
+  if (frames <= 0) return 0;
   const int hop = powerSpectrumHop(n);
   std::fill(sums_.begin(), sums_.end(), 0.0);
   for (int64_t m = 0; m < frames; ++m) {

@@ -9,7 +9,8 @@
 //   2. each frame m (from sample m H): N samples, Hamming-windowed unless the window is off,
 //      complex FFT with zero imaginary part (fft_complex.h); the powers re^2 + im^2 of
 //      bins 0 .. N/2 - 1 are summed over the frames;
-//   3. level of a bin: 0 when its sum is 0, else 10 log10(sum / M) - 18 log10(N) dB;
+//   3. no frame: nothing changes and compute() returns 0;
+//      level of a bin: 0 when its sum is 0, else 10 log10(sum / M) - 18 log10(N) dB;
 //   4. current() holds the levels; average() folds them into the running mean of
 //      averageCount() spectra.
 //
@@ -62,7 +63,8 @@ class PowerSpectrum {
   Rgb colour() const { return colour_; }
   bool hasData() const { return hasData_; }
 
-  // Returns the number of bins, N / 2.
+  // Returns the number of bins, N / 2, or 0 when the samples hold no whole frame (nothing
+  // computed, current() and the average unchanged).
   int compute(const int16_t* samples, int64_t sampleCount);
   void resetAverage();
 

@@ -51,7 +51,9 @@ int runLtas(const std::vector<std::string>& args) {
   if (const int* status = std::get_if<int>(&read)) return *status;
   const MonoSignal& signal = std::get<MonoSignal>(read);
   const std::vector<int16_t>& mono = signal.samples;
-  const int bins = spectrum.compute(mono.data(), static_cast<int64_t>(mono.size()));
+  // A file shorter than one frame measures nothing: its levels stay 0 in every bin.
+  spectrum.compute(mono.data(), static_cast<int64_t>(mono.size()));
+  const int bins = spectrum.fftSize() / 2;
 
   const double rate = signal.rateHz;
   std::string out = "frequency,level\n";

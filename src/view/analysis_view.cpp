@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <cmath>
 
 #include "audio/input_buffer_bytes.h"
 #include "bars/power_spectrum_bar.h"
@@ -16,6 +17,7 @@
 #include "view/playback_controller.h"
 #include "view/bar_settings_wiring.h"
 #include "view/edit_commands.h"
+#include "view/live_repaint.h"
 #include "view/transport_wiring.h"
 #include "view/view_renderer.h"
 #include "view/volume_sliders.h"
@@ -49,6 +51,7 @@ AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, Q
   volumeSliders_ = new VolumeSliders(this);
   for (QSlider* slider : {volumeSliders_->playbackSlider(), volumeSliders_->recordSlider()})
     slider->setCursor(Qt::ArrowCursor);
+  liveRepaint_ = new LiveRepaint(this);
   hideBars();
 }
 
@@ -237,10 +240,61 @@ void AnalysisView::documentChanged(const RecordingDocument&, unsigned changes) {
   if (changes & ChangeSelection) update();
 }
 
-void AnalysisView::paintEvent(QPaintEvent*) {
+void AnalysisView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
+  const ViewScene s = scene();
+  if (!comparison_ && !isFileMode(s.mode) && s.mode != ModeEmpty &&
+      liveArea().contains(event->region().boundingRect())) {
+    paintLiveRegion(p, s, event->region());
+    return;
+  }
+  // Anything else may have changed a setting, a text or the layout. What the take had asked
+  // to repaint is drawn now as well (playback moves its cursor with a full repaint).
+  staticLayersValid_ = false;
+  liveRepaint_->discard();
   paintInto(p);
 }
+
+void AnalysisView::paintLiveRegion(QPainter& p, const ViewScene& scene, const QRegion& region) {
+  if (!staticLayersValid_ || staticLayers_.size() != size()) {
+    staticLayers_ = QImage(size(), QImage::Format_RGB32);
+    staticLayers_.fill(Qt::white);
+    QPainter sp(&staticLayers_);
+    sp.scale(1.0, geometry().verticalStretch());
+    paintStaticLayers(sp, scene, logicalClientSize());
+    staticLayersValid_ = true;
+  }
+  const double stretch = geometry().verticalStretch();
+  ViewScene part = scene;
+  for (const QRect& r : region) {
+    p.save();
+    p.setClipRect(r);
+    p.drawImage(r, staticLayers_, r);
+    p.scale(1.0, stretch);
+    const int top = static_cast<int>(std::floor(r.top() / stretch)) - 1;
+    const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) / stretch)) + 1;
+    part.liveDirty = QRect(r.left(), top, r.width(), bottom - top);
+    paintLiveLayers(p, part);
+    p.restore();
+  }
+}
+
+QRect AnalysisView::deviceRect(const ViewRect& area) const {
+  // A row more above and below: the stretch puts logical rows across device rows.
+  const double stretch = geometry().verticalStretch();
+  const int top = static_cast<int>(std::floor(area.top * stretch)) - 1;
+  const int bottom = static_cast<int>(std::ceil((area.top + area.height) * stretch)) + 1;
+  return QRect(area.left, top, area.width, bottom - top);
+}
+
+QRect AnalysisView::liveArea() const {
+  const ViewGeometry& g = geometry();
+  const QRect spectral = deviceRect(ViewRect{g.graphLeft, g.spectralTop, g.graphWidth + 3, g.spectralHeight + 1});
+  const QRect wave = deviceRect(ViewRect{g.graphLeft, g.waveTop, g.graphWidth + 3, g.waveHeight + 1});
+  return spectral.united(wave);
+}
+
+void AnalysisView::requestLiveRepaint(const ViewRect& area) { liveRepaint_->add(deviceRect(area)); }
 
 QImage AnalysisView::renderImage() const {
   QImage image(size(), QImage::Format_RGB32);
@@ -288,6 +342,7 @@ void AnalysisView::modeChanged() {
     powerSpectrumBar_->setVisible(power);
   }
   transport_->refresh(mode, hasSamples());
+  if (take_) take_->displayModeChanged();
 }
 
 void AnalysisView::beginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }

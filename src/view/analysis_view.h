@@ -23,6 +23,7 @@
 namespace velmora {
 
 class ComparisonPane;
+class LiveRepaint;
 class PlaybackController;
 class SoundPlayer;
 class PowerSpectrumBar;
@@ -106,6 +107,8 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   QSize logicalClientSize() const;
   // Paints the whole view into an image of the widget's size (what the screen shows).
   QImage renderImage() const;
+  // The take's and playback's repaints of parts of the panes, gathered per screen refresh.
+  LiveRepaint& liveRepaint() const { return *liveRepaint_; }
 
   // Recording and playback through the frame's one recorder and player (they outlive the
   // view). Until this is called the record and play controls stay off.
@@ -151,6 +154,11 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   // "Update Rate": the capture and playback buffer size for the shown rate.
   void applyUpdateRate(double factor);
   void paintInto(QPainter& p) const;
+  // Repaints a part of the panes from the kept picture of the rest of the view.
+  void paintLiveRegion(QPainter& p, const ViewScene& scene, const QRegion& region);
+  // The two panes in device pixels, the only part a take or playback repaints by itself.
+  QRect liveArea() const;
+  QRect deviceRect(const ViewRect& area) const;
   QPoint logicalPoint(const QPointF& devicePoint) const;
   // With a comparison: the press falls right of the split (the comparison's half).
   bool inComparisonHalf(const QPointF& devicePoint) const;
@@ -169,6 +177,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   // ViewHost: what the controllers may ask of this widget.
   ViewHost& host() { return *this; }
   void requestRepaint() override { update(); }
+  void requestLiveRepaint(const ViewRect& area) override;
   void beginBusy() override;
   void endBusy() override;
   void showAnalysing(bool running) override;
@@ -204,6 +213,10 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   std::unique_ptr<PlaybackController> playback_;
   SoundPlayer* player_ = nullptr;
   std::unique_ptr<ComparisonPane> comparison_;
+  LiveRepaint* liveRepaint_ = nullptr;
+  // Everything but the panes' contents, painted once after each full repaint.
+  QImage staticLayers_;
+  bool staticLayersValid_ = false;
 };
 
 }  // namespace velmora

@@ -66,6 +66,12 @@ void TakeController::bufferSizeChanged() {
   if (recording_ && !paused_) recorder_.resetInput();
 }
 
+void TakeController::displayModeChanged() {
+  if (!recording_) return;
+  applyUpdateRateOfBar(recorder_.sampleRateHz());
+  bufferSizeChanged();
+}
+
 bool TakeController::chooseTarget(const TakeClient& client) {
   if (client.code == kOtherFilesCode) {
     number_ = -1;

@@ -58,6 +58,9 @@ class TakeController : public RecorderObserver {
   // inputBufferBytes changed: a running take restarts capture with buffers of the new size
   // (a paused one picks the size up when it resumes).
   void bufferSizeChanged();
+  // The Mode menu switched the pane during a take: capture goes on with the buffer size of
+  // the new bar's "Update Rate", as a new Update Rate would.
+  void displayModeChanged();
 
   bool isRecording() const { return recording_; }
   bool isPaused() const { return paused_; }

@@ -277,20 +277,39 @@ void ViewDisplay::endPlaybackDisplay() {
 void ViewDisplay::drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count) {
   if (!samples || count == 0) return;
   live.push(samples, count);
+  const ViewGeometry& g = scene_.geometry;
   if (isPowerSpectrumMode(mode_)) {
-    if (results_.power().compute(samples, static_cast<int64_t>(count)) > 0) results_.power().setHasData(true);
+    // A buffer shorter than one FFT frame measures nothing: the shown spectrum stays.
+    if (results_.power().compute(samples, static_cast<int64_t>(count)) > 0) {
+      results_.power().setHasData(true);
+      host_.requestLiveRepaint(ViewRect{g.graphLeft + 1, g.spectralTop, g.graphWidth, g.spectralHeight});
+    }
   } else {
     Spectrogram& spectrogram = results_.spectrogram();
+    const bool full = spectrogram.liveColumnCount() > spectrogram.liveImage().width - 2;
     spectrogram.pushLive(samples, count);
-    spectrogram.computeLiveColumn(scene_.geometry.spectralHeight);
-    spectrogram.drawLiveColumn();
+    spectrogram.computeLiveColumn(g.spectralHeight);
+    const int x = spectrogram.drawLiveColumn();
+    const int rows = spectrogram.liveImage().height;
+    // Until the pane is full only the new column changes; after that the picture scrolls.
+    if (full)
+      host_.requestLiveRepaint(ViewRect{g.graphLeft + 1, g.spectralTop, spectrogram.liveImage().width, rows});
+    else
+      host_.requestLiveRepaint(ViewRect{g.graphLeft + 1 + x, g.spectralTop, 2, rows});
   }
-  setLiveSignal(live.values());
+  liveSignal_ = live.values();
+  host_.requestLiveRepaint(waveformArea());
 }
 
 void ViewDisplay::setLiveSignal(std::vector<float> values) {
   liveSignal_ = std::move(values);
-  host_.requestRepaint();
+  host_.requestLiveRepaint(waveformArea());
+}
+
+ViewRect ViewDisplay::waveformArea() const {
+  // The pane's box with its outline, which also holds the F0 readout.
+  const ViewGeometry& g = scene_.geometry;
+  return ViewRect{g.graphLeft, g.waveTop, g.graphWidth + 2, g.waveHeight};
 }
 
 float ViewDisplay::f0At(int64_t sample) const {
@@ -303,7 +322,10 @@ float ViewDisplay::f0At(int64_t sample) const {
 
 void ViewDisplay::setF0Readout(float hz) {
   f0Readout_ = hz > 0 ? hz : 0;
-  host_.requestRepaint();
+  if (isFileMode(mode_) || mode_ == ModeEmpty)
+    host_.requestRepaint();
+  else
+    host_.requestLiveRepaint(waveformArea());
 }
 
 void ViewDisplay::setPlayCursor(int64_t sample) {

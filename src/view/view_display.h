@@ -118,6 +118,8 @@ class ViewDisplay {
   // The samples changed or went: the cursors and every analysis of them are stale.
   void forgetSamples();
   int columnOf(int64_t sample) const;
+  // The waveform pane, where the live signal and the F0 readout are drawn.
+  ViewRect waveformArea() const;
   void startLivePicture();
   // Brings every result the current mode and settings need up to date.
   void computeWhatIsShown();

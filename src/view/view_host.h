@@ -18,11 +18,22 @@ struct BarLimits {
   int powerSpectrumHz = 0;
 };
 
+// A part of the view in its logical coordinates (before the large layout's stretch).
+struct ViewRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
 class ViewHost {
  public:
   virtual ~ViewHost() = default;
 
   virtual void requestRepaint() = 0;
+  // During a take or playback only this part of the panes changed: the host repaints just
+  // that, gathering requests to at most one repaint per screen refresh.
+  virtual void requestLiveRepaint(const ViewRect& area) = 0;
   virtual void beginBusy() = 0;
   virtual void endBusy() = 0;
   // Analyses run in the background: the busy cursor over the panes only, the rest of the

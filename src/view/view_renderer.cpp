@@ -28,6 +28,71 @@ void drawTextRight(QPainter& p, int x, int y, int width, const QString& text) {
   p.drawText(QRect(x, y, width, 400), Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, text);
 }
 
+void paintSpectralContent(QPainter& p, const ViewScene& scene) {
+  if (!isSpectrogramMode(scene.mode)) {
+    paintPowerSpectrum(p, scene);
+    return;
+  }
+  const ViewGeometry& g = scene.geometry;
+  if (scene.showSpectrogram && !scene.spectrogram.isNull()) {
+    const QPoint origin(g.graphLeft + 1, g.spectralTop);
+    QRect part(origin, scene.spectrogram.size());
+    // A live repaint copies only the new columns, not the whole picture.
+    if (!scene.liveDirty.isNull()) part &= scene.liveDirty;
+    if (!part.isEmpty()) p.drawImage(part.topLeft(), scene.spectrogram, part.translated(-origin));
+  }
+  // While the whole recording plays, the overlays reach only as far as the play position.
+  const QRect played(g.graphLeft, g.spectralTop, scene.overlayLimitX - g.graphLeft + 1, g.spectralHeight + 1);
+  const auto clipped = [&](auto paint) {
+    p.save();
+    if (scene.overlayLimitX >= 0) p.setClipRect(played, scene.liveDirty.isNull() ? Qt::ReplaceClip : Qt::IntersectClip);
+    paint(p, scene);
+    p.restore();
+  };
+  if (scene.showFormants) clipped(paintFormantOverlay);
+  if (scene.showF0 && scene.hasSamples()) {
+    if (!scene.comparison) paintF0Scale(p, scene);
+    clipped(paintF0Curve);
+  }
+}
+
+void paintStaticLayers(QPainter& p, const ViewScene& scene, QSize logicalClient) {
+  p.save();
+  p.setPen(Qt::black);
+  paintSpectralFrame(p, scene);
+  if (isPowerSpectrumMode(scene.mode)) {
+    paintPowerSpectrumAxes(p, scene);
+  } else {
+    paintSpectrogramAxes(p, scene);
+  }
+  paintHeaderBand(p, scene);
+  // Side by side there is no room for the label band or the volume panel.
+  if (!scene.comparison) {
+    paintLabelBand(p, scene);
+    paintLabels(p, scene);
+  }
+  paintInfoBlock(p, scene);
+  if (!scene.comparison) paintVolumePanel(p, scene, logicalClient);
+  p.restore();
+}
+
+void paintLiveLayers(QPainter& p, const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  const QRect wave(g.graphLeft, g.waveTop, g.graphWidth + 3, g.waveHeight + 1);
+  const QRect spectral(g.graphLeft, g.spectralTop, g.graphWidth + 3, g.spectralHeight + 1);
+  const auto touches = [&](const QRect& area) { return scene.liveDirty.isNull() || scene.liveDirty.intersects(area); };
+  p.save();
+  p.setPen(Qt::black);
+  if (touches(wave)) paintWaveformPane(p, scene);
+  if (touches(spectral)) paintSpectralContent(p, scene);
+  paintSelection(p, scene);
+  paintReadout(p, scene);
+  paintLabelTip(p, scene);
+  p.restore();
+  // The F0 readout lies in the waveform pane; the play cursor crosses both panes.
+  if (touches(wave) || scene.playCursorX >= 0) paintAudioOverlay(p, scene);
+}
+
 void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   p.save();
   p.setPen(Qt::black);
@@ -41,46 +106,10 @@ void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
     paintAudioOverlay(p, scene);
     return;
   }
-  paintSpectralFrame(p, scene);
-  if (isPowerSpectrumMode(scene.mode)) {
-    paintPowerSpectrumAxes(p, scene);
-  } else {
-    paintSpectrogramAxes(p, scene);
-  }
-  paintHeaderBand(p, scene);
-  // Side by side there is no room for the label band.
-  if (!scene.comparison) {
-    paintLabelBand(p, scene);
-    paintLabels(p, scene);
-  }
-  paintInfoBlock(p, scene);
-  paintWaveformPane(p, scene);
-  if (isSpectrogramMode(scene.mode)) {
-    const ViewGeometry& g = scene.geometry;
-    if (scene.showSpectrogram && !scene.spectrogram.isNull())
-      p.drawImage(QPoint(g.graphLeft + 1, g.spectralTop), scene.spectrogram);
-    // While the whole recording plays, the overlays reach only as far as the play position.
-    const QRect played(g.graphLeft, g.spectralTop, scene.overlayLimitX - g.graphLeft + 1, g.spectralHeight + 1);
-    const auto clipped = [&](auto paint) {
-      p.save();
-      if (scene.overlayLimitX >= 0) p.setClipRect(played);
-      paint(p, scene);
-      p.restore();
-    };
-    if (scene.showFormants) clipped(paintFormantOverlay);
-    if (scene.showF0 && scene.hasSamples()) {
-      if (!scene.comparison) paintF0Scale(p, scene);
-      clipped(paintF0Curve);
-    }
-  } else {
-    paintPowerSpectrum(p, scene);
-  }
-  paintSelection(p, scene);
-  paintReadout(p, scene);
-  paintLabelTip(p, scene);
-  if (!scene.comparison) paintVolumePanel(p, scene, logicalClient);
   p.restore();
-  paintAudioOverlay(p, scene);
+  // A full paint is the kept layers with every live part over them.
+  paintStaticLayers(p, scene, logicalClient);
+  paintLiveLayers(p, scene);
 }
 
 }  // namespace velmora

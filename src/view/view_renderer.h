@@ -15,7 +15,16 @@ namespace velmora {
 
 void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient);
 
-// Pieces, each drawing one part of the view (also used for partial redraws).
+// A take's or playback's repaint of part of the panes draws what changes there
+// (paintLiveLayers) over a picture of the rest (paintStaticLayers) that the widget keeps
+// until the layout or a setting changes. Together they paint what paintView paints inside
+// the two panes.
+void paintStaticLayers(QPainter& p, const ViewScene& scene, QSize logicalClient);
+void paintLiveLayers(QPainter& p, const ViewScene& scene);
+// The spectrogram picture with its formant and F0 overlays, or the power-spectrum curve.
+void paintSpectralContent(QPainter& p, const ViewScene& scene);
+
+// Pieces, each drawing one part of the view.
 void paintStartPicture(QPainter& p, const ViewScene& scene, QSize logicalClient);
 void paintSpectralFrame(QPainter& p, const ViewScene& scene);
 void paintSpectrogramAxes(QPainter& p, const ViewScene& scene);

@@ -3,6 +3,7 @@
 // renderer, so the same drawing serves the screen, a grabbed image and a printer.
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <optional>
 #include <vector>
 
@@ -59,6 +60,10 @@ struct ViewScene {
   const LabelSet* labels = nullptr;
   std::optional<LabelPreview> labelPreview;  // the text being typed in "Insert Text"
   std::optional<LabelTip> labelTip;          // a marker's text under the pointer
+
+  // A take's or playback's repaint of part of the panes: that part, logical; null: all.
+  // Pieces that lie elsewhere are skipped, and only this part of the picture is copied.
+  QRect liveDirty;
 
   bool hasSamples() const { return buffer && buffer->isOpen(); }
   int sampleRate() const { return buffer ? static_cast<int>(buffer->sampleRate()) : 0; }

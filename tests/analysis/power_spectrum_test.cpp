@@ -87,6 +87,18 @@ TEST(PowerSpectrumLevels, TooFewSamplesOrSilenceGiveZeroEverywhere) {
   for (float v : ps.current()) ASSERT_EQ(v, 0.0f);
 }
 
+TEST(PowerSpectrumLevels, ABufferShorterThanOneFrameComputesNothing) {
+  // A take's short buffers must not replace the last spectrum with a silent one.
+  PowerSpectrum ps;
+  const std::vector<int16_t> tone = binTone(20, 512, 4000, 8000.0);
+  ASSERT_EQ(ps.compute(tone.data(), 4000), 256);
+  const std::vector<float> measured = ps.current();
+  EXPECT_EQ(ps.compute(tone.data(), 511), 0);
+  EXPECT_EQ(ps.current(), measured);
+  EXPECT_EQ(ps.average(), measured);
+  EXPECT_EQ(ps.averageCount(), 1);
+}
+
 TEST(PowerSpectrumAverage, RunningMeanAndReset) {
   PowerSpectrum ps;
   const std::vector<int16_t> a = binTone(20, 512, 4000, 8000.0);

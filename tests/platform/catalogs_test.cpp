@@ -17,10 +17,13 @@ namespace velmora {
 namespace {
 
 // Texts that read the same in every language: folder names on disk, a program name, units and
-// measure names, and the input names that are Portuguese in every language.
+// measure names (the voice report's perturbation measures keep their usual abbreviations), and
+// the input names that are Portuguese in every language.
 const std::set<int> kSameEverywhere = {
     str::ModelsFolder, str::OtherFilesFolder, str::DisplaySettingsProgram, str::MemoryMegabytes,
     str::VolumeCaption, str::MicCaption, str::LtasBox, str::F0Box, str::LineInLabel, str::MicrophoneLabel,
+    str::LimitEntry, str::RowJitterRap, str::RowJitterPpq5, str::RowJitterDdp, str::RowShimmerApq3,
+    str::RowShimmerApq5, str::RowShimmerApq11, str::RowShimmerDda,
 };
 
 // The conversions of a printf format in order, flags and widths left out (a date may be

@@ -1,0 +1,124 @@
+// The live display of a take on the scripted wave devices: the Mode menu during a take, and
+// the repaints of parts of the panes that the take's buffers ask for.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <algorithm>
+
+#include "view/live_repaint.h"
+#include "view_audio_fixture.h"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+using LiveDisplayTest = ViewAudioFixture;
+
+// The power bar's default "Update Rate" entry (7.0 ms) at 11025 Hz.
+constexpr uint32_t kPowerBufferBytes = 1286;
+
+uint32_t queuedBufferBytes(const FakeWaveIn& in) {
+  return in.queue().empty() ? 0 : in.queue().front()->bufferBytes;
+}
+
+TEST_F(LiveDisplayTest, TheModeMenuDuringATakeRestartsCaptureAtTheNewBarsUpdateRate) {
+  recordBuffers(2);
+  ASSERT_EQ(queuedBufferBytes(in), static_cast<uint32_t>(kBufferBytes));
+  window->runCommand(cmd::PowerSpectrum);
+  EXPECT_EQ(view()->mode(), ModeLivePowerSpectrum);
+  EXPECT_EQ(in.countOf("reset"), 1);
+  in.deliver();
+  EXPECT_EQ(queuedBufferBytes(in), kPowerBufferBytes);
+  ASSERT_EQ(in.fill(1), 1);
+  in.deliver();
+  // 643 samples hold one 512-point frame: a measured spectrum, not a silent one.
+  const PowerSpectrum& power = view()->display().results().power();
+  ASSERT_TRUE(power.hasData());
+  EXPECT_GT(*std::max_element(power.current().begin(), power.current().end()), 10.0f);
+
+  window->runCommand(cmd::Spectrogram);
+  EXPECT_EQ(view()->mode(), ModeLiveSpectrogram);
+  EXPECT_EQ(in.countOf("reset"), 2);
+  in.deliver();
+  EXPECT_EQ(queuedBufferBytes(in), static_cast<uint32_t>(kBufferBytes));
+  ASSERT_EQ(in.fill(1), 1);
+  in.deliver();
+  EXPECT_EQ(view()->takeController()->liveBytes(), 3 * kBufferBytes + kPowerBufferBytes);
+  stopWithAnswer(true);
+}
+
+TEST_F(LiveDisplayTest, BuffersShorterThanTheFftDrawNoSpectrum) {
+  view()->display().setFftSize(1024);
+  recordBuffers(1);
+  window->runCommand(cmd::PowerSpectrum);
+  in.deliver();
+  view()->liveRepaint().flush();
+  ASSERT_EQ(in.fill(2), 2);  // 643 samples each, fewer than 1024
+  in.deliver();
+  EXPECT_FALSE(view()->display().results().power().hasData());
+  EXPECT_EQ(view()->scene().power, nullptr);
+  // Only the waveform strip waits to be repainted, nothing of the spectral pane.
+  const ViewGeometry& g = view()->geometry();
+  const int spectralBottom = static_cast<int>(g.spectralBottom() * g.verticalStretch());
+  EXPECT_FALSE(view()->liveRepaint().pending().isEmpty());
+  EXPECT_GT(view()->liveRepaint().pending().boundingRect().top(), spectralBottom);
+  stopWithAnswer(false);
+}
+
+TEST_F(LiveDisplayTest, ABlockRepaintsOnlyItsNewColumnAndTheWaveformStrip) {
+  view()->resize(1024, 700);
+  recordBuffers(3);
+  LiveRepaint& repaint = view()->liveRepaint();
+  repaint.flush();
+  QImage shown = view()->renderImage();
+  // A jump in the counter's ramp: a block loud enough to show in both panes.
+  in.captureDropped(16000);
+  ASSERT_EQ(in.fill(1), 1);
+  in.deliver();
+  const QRegion region = repaint.pending();
+  const QImage next = view()->renderImage();
+
+  // Every pixel that changed lies in the region; in the spectral pane that is the fourth
+  // column, two pixels wide.
+  const ViewGeometry& g = view()->geometry();
+  const int spectralBottom = static_cast<int>(g.spectralBottom() * g.verticalStretch());
+  int changed = 0;
+  for (int y = 0; y < next.height(); ++y)
+    for (int x = 0; x < next.width(); ++x) {
+      if (next.pixel(x, y) == shown.pixel(x, y)) continue;
+      ++changed;
+      ASSERT_TRUE(region.contains(QPoint(x, y))) << x << "," << y;
+      if (y <= spectralBottom) {
+        ASSERT_TRUE(x == g.graphLeft + 4 || x == g.graphLeft + 5) << x << "," << y;
+      }
+    }
+  EXPECT_GT(changed, 0);
+  for (const QRect& r : region)
+    if (r.top() <= spectralBottom) {
+      EXPECT_EQ(r.width(), 2);
+    }
+
+  // Repainting only the region over the last picture gives the full new picture.
+  view()->render(&shown, region.boundingRect().topLeft(), region, QWidget::DrawWindowBackground);
+  EXPECT_TRUE(shown == next);
+  stopWithAnswer(false);
+}
+
+TEST_F(LiveDisplayTest, ManyBlocksBetweenTwoRefreshesMakeOneRepaint) {
+  recordBuffers(1);
+  LiveRepaint& repaint = view()->liveRepaint();
+  repaint.flush();
+  const int before = repaint.repaints();
+  for (int i = 0; i < 20; ++i) {
+    ASSERT_EQ(in.fill(1), 1);
+    in.deliver();
+  }
+  EXPECT_EQ(repaint.repaints(), before);
+  QTest::qWait(100);
+  EXPECT_EQ(repaint.repaints(), before + 1);
+  EXPECT_TRUE(repaint.pending().isEmpty());
+  stopWithAnswer(false);
+}
+
+}  // namespace
+}  // namespace velmora
