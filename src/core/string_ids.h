@@ -87,7 +87,7 @@ inline constexpr int CreateBackupTitle = 1003;    // "Create Backup..."
 
 // The Compare window
 inline constexpr int CompareTitle = 260;          // "Compare"
-inline constexpr int LimitLabel = 261;            // "Limit:"
+inline constexpr int CompareLimitLabel = 261;     // "Limit:"
 inline constexpr int LimitEntry = 262;            // "%d Hz   " (an entry of its limit list)
 
 // The screen

@@ -17,7 +17,7 @@ CompareWindow::CompareWindow(int rateHz, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromStdString(velmora::tr(str::CompareTitle)));
   setModal(false);
   auto* row = new QHBoxLayout(this);
-  row->addWidget(new QLabel(QString::fromStdString(velmora::tr(str::LimitLabel)), this));
+  row->addWidget(new QLabel(QString::fromStdString(velmora::tr(str::CompareLimitLabel)), this));
   limits_ = new QComboBox(this);
   for (const int hz : comparisonLimits(rateHz))
     limits_->addItem(QString::fromStdString(formatv(velmora::tr(str::LimitEntry), hz)), hz);

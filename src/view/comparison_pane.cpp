@@ -117,4 +117,8 @@ QPoint ComparisonPane::defaultWindowPlace() const {
   return view_ ? view_->mapToGlobal(QPoint(x, y)) : QPoint(x, y);
 }
 
+void ComparisonPane::postToUiThread(std::function<void()> f) {
+  QMetaObject::invokeMethod(&postTarget_, std::move(f), Qt::QueuedConnection);
+}
+
 }  // namespace velmora

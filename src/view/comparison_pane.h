@@ -10,6 +10,7 @@
 // A client's recording carries its number, an outside file -1 and a model -2. Only an
 // outside file is checked for 16 bits and asked the stereo question; every kind must have
 // one of the three rates. Its selection is the whole file, so Play plays all of it.
+#include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <filesystem>
@@ -63,6 +64,12 @@ class ComparisonPane : private ViewHost {
 
   // ViewHost: the comparison borrows the main view's window for painting and the cursor.
   void requestRepaint() override { main_.requestRepaint(); }
+  // Side by side the view paints whole, so a live part is a full repaint.
+  void requestLiveRepaint(const ViewRect&) override { main_.requestRepaint(); }
+  // The busy cursor belongs to the main recording's analyses; ending the comparison's must
+  // not take it away from them.
+  void showAnalysing(bool) override {}
+  void postToUiThread(std::function<void()> f) override;
   void beginBusy() override { main_.beginBusy(); }
   void endBusy() override { main_.endBusy(); }
   void showStatusText(const std::string& text) override { main_.showStatusText(text); }
@@ -80,6 +87,9 @@ class ComparisonPane : private ViewHost {
   Interaction& ui_;
   ViewHost& main_;
   QWidget* view_;
+  // Queued results go through this, so one still queued when the pane goes is dropped;
+  // it outlives display_, whose workers post through it.
+  QObject postTarget_;
   RecordingDocument document_;
   ViewDisplay display_;
   std::unique_ptr<PlaybackController> playback_;
