@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../counting_interaction.h"
 #include "../synthetic_voice.h"
 #include "audio/wav_writer.h"
 #include "view/analysis_view.h"
@@ -19,19 +20,6 @@
 using namespace velmora;
 
 namespace {
-
-class CountingInteraction : public Interaction {
- public:
-  int messages = 0;
-  void showMessage(const Message&) override { ++messages; }
-  bool askYesNo(const Message&) override { return false; }
-  std::optional<std::filesystem::path> chooseOpenFile(const FileRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseSaveFile(const FileRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseFolder(const std::string&, const std::filesystem::path&) override {
-    return std::nullopt;
-  }
-  int chooseOption(const ChoiceRequest&) override { return -1; }
-};
 
 struct Stats {
   double best, median;

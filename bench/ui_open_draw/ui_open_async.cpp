@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "../counting_interaction.h"
 #include "../synthetic_voice.h"
 #include "audio/wav_writer.h"
 #include "view/analysis_view.h"
@@ -27,19 +28,6 @@
 using namespace velmora;
 
 namespace {
-
-class QuietInteraction : public Interaction {
- public:
-  int messages = 0;
-  void showMessage(const Message&) override { ++messages; }
-  bool askYesNo(const Message&) override { return false; }
-  std::optional<std::filesystem::path> chooseOpenFile(const FileRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseSaveFile(const FileRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseFolder(const std::string&, const std::filesystem::path&) override {
-    return std::nullopt;
-  }
-  int chooseOption(const ChoiceRequest&) override { return -1; }
-};
 
 double cpuMs(clockid_t clock) {
   timespec t{};
@@ -165,7 +153,7 @@ int main(int argc, char** argv) {
     if (!writeWavFile(minuteFile, WaveFormat::pcm(44100), samples.data(), 44100 * 60 * 2)) return 1;
   }
 
-  QuietInteraction ui;
+  CountingInteraction ui;
   ViewStartSettings settings;
   AnalysisView view(settings, ui);
   view.resize(1024, 700);
