@@ -34,26 +34,6 @@ std::vector<MadeClient> clients(int samples) {
   return list;
 }
 
-// Runs the command; kills it after `delay` unless it ended before. Its exit status, or -1 when killed.
-int runAndKill(const std::vector<std::string>& args, std::chrono::microseconds delay) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    std::vector<char*> argv{const_cast<char*>(VELMORA_CLI_PATH)};
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    // Quiet: messages and progress lines are not what this test looks at.
-    std::freopen("/dev/null", "w", stdout);
-    std::freopen("/dev/null", "w", stderr);
-    ::execv(VELMORA_CLI_PATH, argv.data());
-    ::_exit(127);
-  }
-  std::this_thread::sleep_for(delay);
-  ::kill(pid, SIGKILL);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 bool registerOpens(const fs::path& work) {
   ScriptedInteraction ui;
   ClientRegister reg(ui);
@@ -93,7 +73,7 @@ TEST(BackupKill, SendKilledAnywhereLosesNoRecording) {
     fs::create_directories(target);
     const auto delay = std::chrono::microseconds(std::uniform_int_distribution<int64_t>(0, full.count())(random));
     SCOPED_TRACE("killed after " + std::to_string(delay.count()) + " us of " + std::to_string(full.count()));
-    runAndKill(args(), delay);
+    runAndKill(VELMORA_CLI_PATH, args(), delay);
     ASSERT_TRUE(registerOpens(work));
     const auto now = snapshotFiles(work);
     std::map<std::string, std::string> backup;
@@ -137,7 +117,7 @@ TEST(BackupKill, RestoreKilledAnywhereLeavesEachFileOldOrNew) {
     copyFolder(pristine, work);
     const auto delay = std::chrono::microseconds(std::uniform_int_distribution<int64_t>(0, full.count())(random));
     SCOPED_TRACE("killed after " + std::to_string(delay.count()) + " us of " + std::to_string(full.count()));
-    runAndKill(args(), delay);
+    runAndKill(VELMORA_CLI_PATH, args(), delay);
     ASSERT_TRUE(registerOpens(work));
     const auto now = snapshotFiles(work);
     const std::string reg = now.at(kRegisterFileName);

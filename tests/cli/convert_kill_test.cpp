@@ -25,22 +25,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kKills = 16;
 
-void runAndKill(const std::vector<std::string>& args, std::chrono::microseconds delay) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    std::vector<char*> argv{const_cast<char*>(VELMORA_CLI_PATH)};
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    std::freopen("/dev/null", "w", stderr);
-    ::execv(VELMORA_CLI_PATH, argv.data());
-    ::_exit(127);
-  }
-  std::this_thread::sleep_for(delay);
-  ::kill(pid, SIGKILL);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-}
-
 std::vector<std::string> folderNames(const fs::path& folder) {
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
@@ -70,7 +54,7 @@ TEST(ConvertKill, KilledAnywhereLeavesAbsentOldOrNewAndNoTemporaryFile) {
     const bool startsAbsent = i % 2 == 0;
     fs::remove(out);
     if (!startsAbsent) dir.writeBytes("out.wav", old);
-    runAndKill(args, std::chrono::microseconds(moment(random)));
+    runAndKill(VELMORA_CLI_PATH, args, std::chrono::microseconds(moment(random)));
     const std::vector<std::string> expectedNames = fs::exists(out) ? std::vector<std::string>{"in.wav", "out.wav"}
                                                                     : std::vector<std::string>{"in.wav"};
     EXPECT_EQ(folderNames(dir.path()), expectedNames) << "kill " << i;

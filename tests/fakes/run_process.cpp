@@ -1,6 +1,7 @@
 #include "fakes/run_process.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 namespace velmora::testing {
 
@@ -44,6 +46,24 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
   ::unlink(outName);
   ::unlink(errName);
   return result;
+}
+
+int runAndKill(const std::string& program, const std::vector<std::string>& args, std::chrono::microseconds delay) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    std::freopen("/dev/null", "w", stdout);
+    std::freopen("/dev/null", "w", stderr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  std::this_thread::sleep_for(delay);
+  ::kill(pid, SIGKILL);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace velmora::testing

@@ -1,5 +1,6 @@
 #pragma once
 // Runs a program with arguments (no shell) and collects its output and exit status.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -12,5 +13,9 @@ struct ProcessResult {
 };
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args);
+
+// Runs the program quietly (output to /dev/null) and kills it (SIGKILL) after `delay` unless
+// it ended before. Its exit status, or -1 when it was killed.
+int runAndKill(const std::string& program, const std::vector<std::string>& args, std::chrono::microseconds delay);
 
 }  // namespace velmora::testing
