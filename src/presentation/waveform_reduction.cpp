@@ -48,4 +48,23 @@ std::vector<WavePoint> reduceLiveSignal(const std::vector<float>& live, const Wa
   return points;
 }
 
+std::vector<WavePoint> mergeColumnRuns(const std::vector<WavePoint>& points) {
+  std::vector<WavePoint> thin;
+  thin.reserve(points.size());
+  for (size_t i = 0; i < points.size(); ++i) {
+    const WavePoint p = points[i];
+    if (thin.size() >= 1 && i + 1 < points.size()) {
+      const WavePoint a = thin.back();
+      const WavePoint c = points[i + 1];
+      // Inside a column a point on the way from a lower to a higher value (or back) ends one
+      // segment where the next, in the same direction, starts: both draw as one segment.
+      // Repeated values stay: a zero-length segment can set a pixel of its own.
+      const bool sameColumn = a.x == p.x && c.x == p.x;
+      if (sameColumn && ((a.y < p.y && p.y < c.y) || (a.y > p.y && p.y > c.y))) continue;
+    }
+    thin.push_back(p);
+  }
+  return thin;
+}
+
 }  // namespace velmora

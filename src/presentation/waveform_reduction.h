@@ -29,4 +29,9 @@ std::vector<WavePoint> reduceWaveform(const std::vector<int16_t>& samples, int32
 // The live signal: values 8c .. 8c + 7 of `live` for column c (s = 1).
 std::vector<WavePoint> reduceLiveSignal(const std::vector<float>& live, const WavePane& pane);
 
+// The same one-pixel polyline without the points that lie strictly between their two
+// neighbours in the same column: the segments on either side run the same way, and drawn as
+// one they set the same pixels (also under the large layout's stretch; tested on images).
+std::vector<WavePoint> mergeColumnRuns(const std::vector<WavePoint>& points);
+
 }  // namespace velmora

@@ -11,12 +11,15 @@ void paintAudioOverlay(QPainter& p, const ViewScene& scene) {
     // "F" with a subscript 0, then the value.
     const int x = g.graphLeft + g.graphWidth - 150;
     const int y = g.waveTop + 4;
+    // Made once: the readout is drawn at every refresh of a take.
+    static const QFont large = viewFont("Arial", 14, true);
+    static const QFont small = viewFont("Arial", 10, true);
     p.setPen(Qt::black);
-    p.setFont(viewFont("Arial", 14, true));
+    p.setFont(large);
     drawTextAt(p, x, y, QStringLiteral("F"));
-    p.setFont(viewFont("Arial", 10, true));
+    p.setFont(small);
     drawTextAt(p, x + 9, y + 7, QStringLiteral("0"));
-    p.setFont(viewFont("Arial", 14, true));
+    p.setFont(large);
     drawTextAt(p, x + 16, y, QString::fromStdString(viewNumber(": %.2f", static_cast<double>(scene.f0Readout))));
   }
   const int x = scene.playCursorX;

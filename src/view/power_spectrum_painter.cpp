@@ -1,6 +1,8 @@
 // The power-spectrum curve in the spectral pane, painted from the engine's primitives:
 // white pane, solid spans, then the curve and the long-term average as polylines.
+#include <QList>
 #include <QPolygon>
+#include <QRect>
 
 #include "analysis/power_spectrum_curve.h"
 #include "view/view_renderer.h"
@@ -19,10 +21,25 @@ void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
   p.save();
   p.setClipRect(QRect(pane.left, pane.top, pane.width(), pane.height()));
   if (drawing.clearToWhite) p.fillRect(QRect(pane.left, pane.top, pane.width(), pane.height()), Qt::white);
+  // The solid curve is one span per pixel column: one fill call per run of a colour rather
+  // than one per column (the live spectrum is redrawn every refresh).
+  QList<QRect> run;
+  Rgb runColour{};
+  auto flush = [&]() {
+    if (run.isEmpty()) return;
+    p.setPen(Qt::NoPen);
+    p.setBrush(paneColour(scene, qcolour(runColour)));
+    p.drawRects(run);
+    run.clear();
+  };
   for (const ColumnSpan& span : drawing.spans) {
     if (span.bottom <= span.top) continue;
-    p.fillRect(QRect(span.x, span.top, 1, span.bottom - span.top), paneColour(scene, qcolour(span.colour)));
+    if (!run.isEmpty() && !(span.colour == runColour)) flush();
+    runColour = span.colour;
+    run.append(QRect(span.x, span.top, 1, span.bottom - span.top));
   }
+  flush();
+  p.setBrush(Qt::NoBrush);
   for (const Polyline& line : drawing.lines) {
     if (line.points.size() < 2) continue;
     QPolygon polygon(static_cast<int>(line.points.size()));

@@ -24,6 +24,8 @@ void paintWaveformPane(QPainter& p, const ViewScene& scene) {
     const SoundBuffer& b = *scene.buffer;
     points = reduceWaveform(b.samples, b.visibleStart, b.visibleEnd, pane);
   }
+  // Fewer segments for the same pixels: the live strip is redrawn at every refresh.
+  points = mergeColumnRuns(points);
   if (points.size() < 2) return;
   QPolygon line(static_cast<int>(points.size()));
   for (size_t i = 0; i < points.size(); ++i) line.setPoint(static_cast<int>(i), points[i].x, points[i].y);

@@ -2,9 +2,15 @@
 // the repaints of parts of the panes that the take's buffers ask for.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
+#include <random>
 
+#include "presentation/waveform_reduction.h"
 #include "view/live_repaint.h"
 #include "view_audio_fixture.h"
 
@@ -118,6 +124,46 @@ TEST_F(LiveDisplayTest, ManyBlocksBetweenTwoRefreshesMakeOneRepaint) {
   EXPECT_EQ(repaint.repaints(), before + 1);
   EXPECT_TRUE(repaint.pending().isEmpty());
   stopWithAnswer(false);
+}
+
+QImage drawnWaveform(const std::vector<WavePoint>& points, double stretch) {
+  QImage image(840, 180, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.scale(1.0, stretch);
+  QPolygon line(static_cast<int>(points.size()));
+  for (size_t i = 0; i < points.size(); ++i) line.setPoint(static_cast<int>(i), points[i].x, points[i].y);
+  QPen pen(Qt::black, 0);
+  pen.setCosmetic(true);
+  p.setPen(pen);
+  p.drawPolyline(line);
+  return image;
+}
+
+TEST(LiveWaveformStrip, MergedSegmentsDrawTheSamePixelsAsEveryValue) {
+  // A clean tone, then the same with noise, a silent stretch and clipped peaks, at both
+  // layouts' stretch (the large layout's 1.11 puts rows between device rows).
+  std::mt19937 random(27);
+  std::normal_distribution<float> noise(0.0f, 1500.0f);
+  const WavePane pane{20, 800, 40, 70};
+  for (bool noisy : {false, true}) {
+    std::vector<float> live(800 * kWaveSubSteps);
+    for (size_t i = 0; i < live.size(); ++i) {
+      const float tone = 20000.0f * static_cast<float>(std::sin(static_cast<double>(i) * 0.04));
+      live[i] = !noisy ? tone
+                : i > 2000 && i < 2600 ? 0.0f
+                                       : std::clamp(tone * 1.8f + noise(random), -32768.0f, 32767.0f);
+    }
+    const std::vector<WavePoint> all = reduceLiveSignal(live, pane);
+    const std::vector<WavePoint> thin = mergeColumnRuns(all);
+    ASSERT_EQ(all.size(), 6401u);
+    if (!noisy) {
+      EXPECT_LT(thin.size(), all.size() * 4 / 5);
+    }
+    for (double stretch : {1.0, 111.0 / 100.0}) {
+      EXPECT_TRUE(drawnWaveform(thin, stretch) == drawnWaveform(all, stretch)) << "stretch " << stretch << " noisy " << noisy;
+    }
+  }
 }
 
 }  // namespace
