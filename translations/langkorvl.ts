@@ -1268,6 +1268,56 @@ Files</source>
         <translation>라인</translation>
     </message>
     <message>
+        <source> Stereo</source>
+        <comment>3173</comment>
+        <translation> 스테레오</translation>
+    </message>
+    <message>
+        <source> Mono</source>
+        <comment>3174</comment>
+        <translation> 모노</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <comment>3175</comment>
+        <translation>YYYY  /  MM  /  DD</translation>
+    </message>
+    <message>
+        <source>Record Setting...</source>
+        <comment>3176</comment>
+        <translation>녹음 설정...</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <comment>3177</comment>
+        <translation>입력:</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <comment>3178</comment>
+        <translation>변환</translation>
+    </message>
+    <message>
+        <source>Export Labels</source>
+        <comment>3179</comment>
+        <translation>레이블 내보내기</translation>
+    </message>
+    <message>
+        <source>Import Labels</source>
+        <comment>3180</comment>
+        <translation>레이블 가져오기</translation>
+    </message>
+    <message>
+        <source>%d labels ran into the next one and end where it begins; %d had no length in the recording and were left out.</source>
+        <comment>3181</comment>
+        <translation>레이블 %d개는 다음 레이블과 겹쳐 다음 레이블이 시작하는 지점에서 끝나게 했고, %d개는 녹음 안에서 길이가 없어 제외했습니다.</translation>
+    </message>
+    <message>
+        <source>%d intervals with text did not become labels (more than 50, or no length in the recording).</source>
+        <comment>3182</comment>
+        <translation>텍스트가 있는 구간 %d개는 레이블로 만들지 못했습니다(50개 초과이거나 녹음 안에서 길이가 없음).</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>항목을 선택해야 합니다!</translation>

@@ -1268,6 +1268,56 @@ arquivos</translation>
         <translation>Linha</translation>
     </message>
     <message>
+        <source> Stereo</source>
+        <comment>3173</comment>
+        <translation> Estéreo</translation>
+    </message>
+    <message>
+        <source> Mono</source>
+        <comment>3174</comment>
+        <translation> Monoaural</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <comment>3175</comment>
+        <translation>DD  /  MM  /   AAAA</translation>
+    </message>
+    <message>
+        <source>Record Setting...</source>
+        <comment>3176</comment>
+        <translation>Ajuste de gravação...</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <comment>3177</comment>
+        <translation>Entrada:</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <comment>3178</comment>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Export Labels</source>
+        <comment>3179</comment>
+        <translation>Exportar rótulos</translation>
+    </message>
+    <message>
+        <source>Import Labels</source>
+        <comment>3180</comment>
+        <translation>Importar rótulos</translation>
+    </message>
+    <message>
+        <source>%d labels ran into the next one and end where it begins; %d had no length in the recording and were left out.</source>
+        <comment>3181</comment>
+        <translation>%d rótulos avançavam sobre o seguinte e agora terminam onde ele começa; %d não tinham duração dentro da gravação e foram omitidos.</translation>
+    </message>
+    <message>
+        <source>%d intervals with text did not become labels (more than 50, or no length in the recording).</source>
+        <comment>3182</comment>
+        <translation>%d intervalos com texto não viraram rótulos (mais de 50, ou sem duração dentro da gravação).</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>Você precisa selecionar um item!</translation>

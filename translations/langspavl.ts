@@ -1268,6 +1268,56 @@ archivos</translation>
         <translation>Línea</translation>
     </message>
     <message>
+        <source> Stereo</source>
+        <comment>3173</comment>
+        <translation> Estéreo</translation>
+    </message>
+    <message>
+        <source> Mono</source>
+        <comment>3174</comment>
+        <translation> Monoaural</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <comment>3175</comment>
+        <translation>DD  /  MM  /   AAAA</translation>
+    </message>
+    <message>
+        <source>Record Setting...</source>
+        <comment>3176</comment>
+        <translation>Ajuste de grabación...</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <comment>3177</comment>
+        <translation>Entrada:</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <comment>3178</comment>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Export Labels</source>
+        <comment>3179</comment>
+        <translation>Exportar etiquetas</translation>
+    </message>
+    <message>
+        <source>Import Labels</source>
+        <comment>3180</comment>
+        <translation>Importar etiquetas</translation>
+    </message>
+    <message>
+        <source>%d labels ran into the next one and end where it begins; %d had no length in the recording and were left out.</source>
+        <comment>3181</comment>
+        <translation>%d etiquetas llegaban hasta la siguiente y ahora terminan donde esta empieza; %d no tenían duración dentro de la grabación y se omitieron.</translation>
+    </message>
+    <message>
+        <source>%d intervals with text did not become labels (more than 50, or no length in the recording).</source>
+        <comment>3182</comment>
+        <translation>%d intervalos con texto no se convirtieron en etiquetas (más de 50, o sin duración dentro de la grabación).</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>¡Debe seleccionar un elemento!</translation>

@@ -293,5 +293,15 @@ inline constexpr int StartingAudioDevices = 3169; // "Wait, starting audio devic
 inline constexpr int HelpWindowTitle = 3170;      // "Velmora Help"
 inline constexpr int AboutTitle = 3171;           // "About Velmora"
 inline constexpr int LineCaption = 3172;          // "Line"
+inline constexpr int HeaderStereo = 3173;         // " Stereo"
+inline constexpr int HeaderMono = 3174;           // " Mono"
+inline constexpr int BirthDateHint = 3175;        // "MM  /  DD  /   YYYY"
+inline constexpr int RecordSettingTitle = 3176;   // "Record Setting..."
+inline constexpr int InputLabel = 3177;           // "Input:"
+inline constexpr int ConvertButton = 3178;        // "Convert"
+inline constexpr int ExportLabelsTitle = 3179;    // "Export Labels"
+inline constexpr int ImportLabelsTitle = 3180;    // "Import Labels"
+inline constexpr int LabelsClippedNote = 3181;    // "%d labels ran into the next one and end where it begins; %d had no length in the recording and were left out."
+inline constexpr int IntervalsLeftOutNote = 3182; // "%d intervals with text did not become labels (more than 50, or no length in the recording)."
 
 }  // namespace velmora::str
