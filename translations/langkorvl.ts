@@ -1318,6 +1318,65 @@ Files</source>
         <translation>텍스트가 있는 구간 %d개는 레이블로 만들지 못했습니다(50개 초과이거나 녹음 안에서 길이가 없음).</translation>
     </message>
     <message>
+        <source>Save Changes?</source>
+        <comment>3183</comment>
+        <translation>변경 내용을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <comment>3184</comment>
+        <translation>현재 음성 파일이 변경되었습니다. 어떻게 하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <comment>3185</comment>
+        <translation>이 파일에 저장</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <comment>3186</comment>
+        <translation>새 파일로 저장</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <comment>3187</comment>
+        <translation>저장 안 함</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>3188</comment>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <comment>3189</comment>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>Attention: This file was recorded in stereo mode. How do you want to open it?
+
+Stereo to Mono</source>
+        <comment>3190</comment>
+        <translation>주의: 이 파일은 스테레오 모드로 녹음되었습니다. 어떻게 여시겠습니까?
+
+스테레오를 모노로</translation>
+    </message>
+    <message>
+        <source>Only the Left Channel</source>
+        <comment>3191</comment>
+        <translation>왼쪽 채널만</translation>
+    </message>
+    <message>
+        <source>Only the Right Channel</source>
+        <comment>3192</comment>
+        <translation>오른쪽 채널만</translation>
+    </message>
+    <message>
+        <source>Mix Channels</source>
+        <comment>3193</comment>
+        <translation>채널 혼합</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>항목을 선택해야 합니다!</translation>

@@ -1318,6 +1318,65 @@ arquivos</translation>
         <translation>%d intervalos com texto não viraram rótulos (mais de 50, ou sem duração dentro da gravação).</translation>
     </message>
     <message>
+        <source>Save Changes?</source>
+        <comment>3183</comment>
+        <translation>Salvar alterações?</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <comment>3184</comment>
+        <translation>O arquivo de som atual foi alterado. O que você deseja fazer?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <comment>3185</comment>
+        <translation>Salvar este arquivo</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <comment>3186</comment>
+        <translation>Salvar como novo arquivo</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <comment>3187</comment>
+        <translation>Não salvar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>3188</comment>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <comment>3189</comment>
+        <translation>Abrir arquivo</translation>
+    </message>
+    <message>
+        <source>Attention: This file was recorded in stereo mode. How do you want to open it?
+
+Stereo to Mono</source>
+        <comment>3190</comment>
+        <translation>Atenção: este arquivo foi gravado em modo estéreo. Como você deseja abri-lo?
+
+De estéreo para mono</translation>
+    </message>
+    <message>
+        <source>Only the Left Channel</source>
+        <comment>3191</comment>
+        <translation>Somente o canal esquerdo</translation>
+    </message>
+    <message>
+        <source>Only the Right Channel</source>
+        <comment>3192</comment>
+        <translation>Somente o canal direito</translation>
+    </message>
+    <message>
+        <source>Mix Channels</source>
+        <comment>3193</comment>
+        <translation>Mixar canais</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>Você precisa selecionar um item!</translation>

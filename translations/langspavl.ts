@@ -1318,6 +1318,65 @@ archivos</translation>
         <translation>%d intervalos con texto no se convirtieron en etiquetas (más de 50, o sin duración dentro de la grabación).</translation>
     </message>
     <message>
+        <source>Save Changes?</source>
+        <comment>3183</comment>
+        <translation>¿Guardar cambios?</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <comment>3184</comment>
+        <translation>El archivo de sonido actual fue modificado. ¿Qué desea hacer?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <comment>3185</comment>
+        <translation>Guardar este archivo</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <comment>3186</comment>
+        <translation>Guardar como archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <comment>3187</comment>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>3188</comment>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <comment>3189</comment>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Attention: This file was recorded in stereo mode. How do you want to open it?
+
+Stereo to Mono</source>
+        <comment>3190</comment>
+        <translation>Atención: este archivo fue grabado en modo estéreo. ¿Cómo desea abrirlo?
+
+De estéreo a mono</translation>
+    </message>
+    <message>
+        <source>Only the Left Channel</source>
+        <comment>3191</comment>
+        <translation>Solo el canal izquierdo</translation>
+    </message>
+    <message>
+        <source>Only the Right Channel</source>
+        <comment>3192</comment>
+        <translation>Solo el canal derecho</translation>
+    </message>
+    <message>
+        <source>Mix Channels</source>
+        <comment>3193</comment>
+        <translation>Mezclar canales</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>¡Debe seleccionar un elemento!</translation>
