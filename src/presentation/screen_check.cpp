@@ -1,6 +1,8 @@
 #include "presentation/screen_check.h"
 
 #include "core/message_ids.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -17,7 +19,7 @@ std::optional<ScreenMode> forcedScreenSize(int screenModeSetting) {
 Message attentionQuestion() {
   Message m;
   m.id = msg::AskChangeScreen;
-  m.caption = "Attention!";
+  m.caption = tr(str::AttentionTitle);
   m.icon = MessageIcon::Warning;
   m.text =
       "Velmora needs a different video resolution !\n\n"
