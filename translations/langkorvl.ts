@@ -1377,6 +1377,27 @@ Stereo to Mono</source>
         <translation>채널 혼합</translation>
     </message>
     <message>
+        <source>Velmora needs a different video resolution !
+
+Required:
+Resolution : 800 x 600, 1024 x 768 ou 1280 x 800 pixels
+Colors: High Color (16 bits) or better
+
+Do you want to change the configuration now ?
+
+After change the resolution load Velmora again!</source>
+        <comment>3194</comment>
+        <translation>Velmora를 사용하려면 다른 화면 해상도가 필요합니다!
+
+필요 사항:
+해상도: 800 x 600, 1024 x 768 또는 1280 x 800 픽셀
+색상: 하이 컬러(16비트) 이상
+
+지금 설정을 변경하시겠습니까?
+
+해상도를 변경한 후 Velmora를 다시 실행하십시오!</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>항목을 선택해야 합니다!</translation>

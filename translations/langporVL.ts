@@ -1377,6 +1377,27 @@ De estéreo para mono</translation>
         <translation>Mixar canais</translation>
     </message>
     <message>
+        <source>Velmora needs a different video resolution !
+
+Required:
+Resolution : 800 x 600, 1024 x 768 ou 1280 x 800 pixels
+Colors: High Color (16 bits) or better
+
+Do you want to change the configuration now ?
+
+After change the resolution load Velmora again!</source>
+        <comment>3194</comment>
+        <translation>O Velmora precisa de outra resolução de tela!
+
+Requisitos:
+Resolução: 800 x 600, 1024 x 768 ou 1280 x 800 pixels
+Cores: High Color (16 bits) ou superior
+
+Deseja alterar a configuração agora?
+
+Depois de alterar a resolução, abra o Velmora novamente!</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>Você precisa selecionar um item!</translation>

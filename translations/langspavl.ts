@@ -1377,6 +1377,27 @@ De estéreo a mono</translation>
         <translation>Mezclar canales</translation>
     </message>
     <message>
+        <source>Velmora needs a different video resolution !
+
+Required:
+Resolution : 800 x 600, 1024 x 768 ou 1280 x 800 pixels
+Colors: High Color (16 bits) or better
+
+Do you want to change the configuration now ?
+
+After change the resolution load Velmora again!</source>
+        <comment>3194</comment>
+        <translation>¡Velmora necesita otra resolución de pantalla!
+
+Requisitos:
+Resolución: 800 x 600, 1024 x 768 o 1280 x 800 píxeles
+Colores: color de alta densidad (16 bits) o superior
+
+¿Desea cambiar la configuración ahora?
+
+¡Después de cambiar la resolución, vuelva a abrir Velmora!</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>¡Debe seleccionar un elemento!</translation>

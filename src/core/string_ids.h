@@ -314,5 +314,6 @@ inline constexpr int StereoFilePrompt = 3190;     // "Attention: This file was r
 inline constexpr int OnlyLeftChannelOption = 3191; // "Only the Left Channel"
 inline constexpr int OnlyRightChannelOption = 3192; // "Only the Right Channel"
 inline constexpr int MixChannelsOption = 3193;    // "Mix Channels"
+inline constexpr int ScreenResolutionQuestion = 3194; // "Velmora needs a different video resolution !\n\nRequired:..."
 
 }  // namespace velmora::str

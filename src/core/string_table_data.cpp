@@ -274,6 +274,7 @@ const std::vector<StringEntry>& englishStrings() {
     {3191, "Only the Left Channel"},
     {3192, "Only the Right Channel"},
     {3193, "Mix Channels"},
+    {3194, "Velmora needs a different video resolution !\n\nRequired:\nResolution : 800 x 600, 1024 x 768 ou 1280 x 800 pixels\nColors: High Color (16 bits) or better\n\nDo you want to change the configuration now ?\n\nAfter change the resolution load Velmora again!"},
     {57646, "You need to select a Item!"},
     {57647, "Error Reading File"},
     {57648, "Attention, All Information about this Client will be deleted!\nAre You sure you want to Continue?"},

@@ -21,13 +21,7 @@ Message attentionQuestion() {
   m.id = msg::AskChangeScreen;
   m.caption = tr(str::AttentionTitle);
   m.icon = MessageIcon::Warning;
-  m.text =
-      "Velmora needs a different video resolution !\n\n"
-      "Required:\n"
-      "Resolution : 800 x 600, 1024 x 768 ou 1280 x 800 pixels\n"
-      "Colors: High Color (16 bits) or better\n\n"
-      "Do you want to change the configuration now ?\n\n"
-      "After change the resolution load Velmora again!";
+  m.text = tr(str::ScreenResolutionQuestion);
   return m;
 }
 
