@@ -1268,6 +1268,136 @@ Files</source>
         <translation>라인</translation>
     </message>
     <message>
+        <source> Stereo</source>
+        <comment>3173</comment>
+        <translation> 스테레오</translation>
+    </message>
+    <message>
+        <source> Mono</source>
+        <comment>3174</comment>
+        <translation> 모노</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <comment>3175</comment>
+        <translation>YYYY  /  MM  /  DD</translation>
+    </message>
+    <message>
+        <source>Record Setting...</source>
+        <comment>3176</comment>
+        <translation>녹음 설정...</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <comment>3177</comment>
+        <translation>입력:</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <comment>3178</comment>
+        <translation>변환</translation>
+    </message>
+    <message>
+        <source>Export Labels</source>
+        <comment>3179</comment>
+        <translation>레이블 내보내기</translation>
+    </message>
+    <message>
+        <source>Import Labels</source>
+        <comment>3180</comment>
+        <translation>레이블 가져오기</translation>
+    </message>
+    <message>
+        <source>%d labels ran into the next one and end where it begins; %d had no length in the recording and were left out.</source>
+        <comment>3181</comment>
+        <translation>레이블 %d개는 다음 레이블과 겹쳐 다음 레이블이 시작하는 지점에서 끝나게 했고, %d개는 녹음 안에서 길이가 없어 제외했습니다.</translation>
+    </message>
+    <message>
+        <source>%d intervals with text did not become labels (more than 50, or no length in the recording).</source>
+        <comment>3182</comment>
+        <translation>텍스트가 있는 구간 %d개는 레이블로 만들지 못했습니다(50개 초과이거나 녹음 안에서 길이가 없음).</translation>
+    </message>
+    <message>
+        <source>Save Changes?</source>
+        <comment>3183</comment>
+        <translation>변경 내용을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <comment>3184</comment>
+        <translation>현재 음성 파일이 변경되었습니다. 어떻게 하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <comment>3185</comment>
+        <translation>이 파일에 저장</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <comment>3186</comment>
+        <translation>새 파일로 저장</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <comment>3187</comment>
+        <translation>저장 안 함</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>3188</comment>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <comment>3189</comment>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>Attention: This file was recorded in stereo mode. How do you want to open it?
+
+Stereo to Mono</source>
+        <comment>3190</comment>
+        <translation>주의: 이 파일은 스테레오 모드로 녹음되었습니다. 어떻게 여시겠습니까?
+
+스테레오를 모노로</translation>
+    </message>
+    <message>
+        <source>Only the Left Channel</source>
+        <comment>3191</comment>
+        <translation>왼쪽 채널만</translation>
+    </message>
+    <message>
+        <source>Only the Right Channel</source>
+        <comment>3192</comment>
+        <translation>오른쪽 채널만</translation>
+    </message>
+    <message>
+        <source>Mix Channels</source>
+        <comment>3193</comment>
+        <translation>채널 혼합</translation>
+    </message>
+    <message>
+        <source>Velmora needs a different video resolution !
+
+Required:
+Resolution : 800 x 600, 1024 x 768 ou 1280 x 800 pixels
+Colors: High Color (16 bits) or better
+
+Do you want to change the configuration now ?
+
+After change the resolution load Velmora again!</source>
+        <comment>3194</comment>
+        <translation>Velmora를 사용하려면 다른 화면 해상도가 필요합니다!
+
+필요 사항:
+해상도: 800 x 600, 1024 x 768 또는 1280 x 800 픽셀
+색상: 하이 컬러(16비트) 이상
+
+지금 설정을 변경하시겠습니까?
+
+해상도를 변경한 후 Velmora를 다시 실행하십시오!</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>항목을 선택해야 합니다!</translation>

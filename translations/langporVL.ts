@@ -1268,6 +1268,136 @@ arquivos</translation>
         <translation>Linha</translation>
     </message>
     <message>
+        <source> Stereo</source>
+        <comment>3173</comment>
+        <translation> Estéreo</translation>
+    </message>
+    <message>
+        <source> Mono</source>
+        <comment>3174</comment>
+        <translation> Monoaural</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <comment>3175</comment>
+        <translation>DD  /  MM  /   AAAA</translation>
+    </message>
+    <message>
+        <source>Record Setting...</source>
+        <comment>3176</comment>
+        <translation>Ajuste de gravação...</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <comment>3177</comment>
+        <translation>Entrada:</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <comment>3178</comment>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Export Labels</source>
+        <comment>3179</comment>
+        <translation>Exportar rótulos</translation>
+    </message>
+    <message>
+        <source>Import Labels</source>
+        <comment>3180</comment>
+        <translation>Importar rótulos</translation>
+    </message>
+    <message>
+        <source>%d labels ran into the next one and end where it begins; %d had no length in the recording and were left out.</source>
+        <comment>3181</comment>
+        <translation>%d rótulos avançavam sobre o seguinte e agora terminam onde ele começa; %d não tinham duração dentro da gravação e foram omitidos.</translation>
+    </message>
+    <message>
+        <source>%d intervals with text did not become labels (more than 50, or no length in the recording).</source>
+        <comment>3182</comment>
+        <translation>%d intervalos com texto não viraram rótulos (mais de 50, ou sem duração dentro da gravação).</translation>
+    </message>
+    <message>
+        <source>Save Changes?</source>
+        <comment>3183</comment>
+        <translation>Salvar alterações?</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <comment>3184</comment>
+        <translation>O arquivo de som atual foi alterado. O que você deseja fazer?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <comment>3185</comment>
+        <translation>Salvar este arquivo</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <comment>3186</comment>
+        <translation>Salvar como novo arquivo</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <comment>3187</comment>
+        <translation>Não salvar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>3188</comment>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <comment>3189</comment>
+        <translation>Abrir arquivo</translation>
+    </message>
+    <message>
+        <source>Attention: This file was recorded in stereo mode. How do you want to open it?
+
+Stereo to Mono</source>
+        <comment>3190</comment>
+        <translation>Atenção: este arquivo foi gravado em modo estéreo. Como você deseja abri-lo?
+
+De estéreo para mono</translation>
+    </message>
+    <message>
+        <source>Only the Left Channel</source>
+        <comment>3191</comment>
+        <translation>Somente o canal esquerdo</translation>
+    </message>
+    <message>
+        <source>Only the Right Channel</source>
+        <comment>3192</comment>
+        <translation>Somente o canal direito</translation>
+    </message>
+    <message>
+        <source>Mix Channels</source>
+        <comment>3193</comment>
+        <translation>Mixar canais</translation>
+    </message>
+    <message>
+        <source>Velmora needs a different video resolution !
+
+Required:
+Resolution : 800 x 600, 1024 x 768 ou 1280 x 800 pixels
+Colors: High Color (16 bits) or better
+
+Do you want to change the configuration now ?
+
+After change the resolution load Velmora again!</source>
+        <comment>3194</comment>
+        <translation>O Velmora precisa de outra resolução de tela!
+
+Requisitos:
+Resolução: 800 x 600, 1024 x 768 ou 1280 x 800 pixels
+Cores: High Color (16 bits) ou superior
+
+Deseja alterar a configuração agora?
+
+Depois de alterar a resolução, abra o Velmora novamente!</translation>
+    </message>
+    <message>
         <source>You need to select a Item!</source>
         <comment>57646</comment>
         <translation>Você precisa selecionar um item!</translation>

@@ -102,8 +102,8 @@ namespace velmora {
 
 void VolumeWiring::recordSettingsCommand() {
   ChoiceRequest request;
-  request.title = "Record Setting...";
-  request.prompt = "Input:";
+  request.title = velmora::tr(str::RecordSettingTitle);
+  request.prompt = velmora::tr(str::InputLabel);
   request.options = {velmora::tr(str::MicrophoneLabel), velmora::tr(str::LineInOption)};
   // The list opens on its first entry whatever the current input.
   request.initial = 0;

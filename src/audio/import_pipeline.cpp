@@ -14,6 +14,8 @@
 #include "clients/recording_names.h"
 #include "core/atomic_file.h"
 #include "core/message_ids.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -73,7 +75,7 @@ ConversionChoice defaultConversionChoice(const ConversionOffer& offer) {
 std::optional<std::filesystem::path> chooseImportSource(Interaction& ui, const std::filesystem::path& startFolder) {
   FileRequest request;
   request.startFolder = startFolder;
-  request.filter = "Sound File (*.wav)|*.wav|";
+  request.filter = tr(str::WavFileFilter);
   request.defaultExtension = "wav";
   request.confirmOverwrite = false;
   return ui.chooseOpenFile(request);

@@ -2,6 +2,8 @@
 
 #include "audio/stereo_reduction.h"
 #include "core/message_ids.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -9,12 +11,12 @@ bool isSupportedRate(uint32_t rate) { return rate == 11025 || rate == 22050 || r
 
 ChoiceRequest stereoChoiceRequest() {
   ChoiceRequest r;
-  r.title = "Open File";
-  r.prompt = "Attention: This file was recorded in stereo mode. How do you want to open it?\n\nStereo to Mono";
-  r.options = {"Only the Left Channel", "Only the Right Channel", "Mix Channels"};
+  r.title = tr(str::OpenFileTitle);
+  r.prompt = tr(str::StereoFilePrompt);
+  r.options = {tr(str::OnlyLeftChannelOption), tr(str::OnlyRightChannelOption), tr(str::MixChannelsOption)};
   r.initial = 0;
-  r.acceptText = "Open";
-  r.cancelText = "Cancel";
+  r.acceptText = tr(str::OpenButton);
+  r.cancelText = tr(str::CancelButton);
   return r;
 }
 

@@ -21,7 +21,7 @@ bool prepareOtherFilesFolder(const std::filesystem::path& programFolder) {
 
 FileRequest otherFilesOpenRequest(const std::filesystem::path& programFolder) {
   FileRequest r;
-  r.title = "Open";
+  r.title = tr(str::OpenButton);
   r.startFolder = otherFilesFolder(programFolder);
   r.filter = tr(str::WavFileFilter);
   r.defaultExtension = "wav";

@@ -61,7 +61,7 @@ void ClientDialog::createUi() {
   }
   form->addRow(typeBox);
 
-  // The date boxes stand in the language's order, with the matching hint.
+  // The date boxes stand in the language's order; each catalog writes the hint in that order.
   auto* dateRow = new QHBoxLayout;
   const char* dateNames[] = {"day", "month", "year"};
   const int dateLimits[] = {2, 2, 4};
@@ -73,15 +73,13 @@ void ClientDialog::createUi() {
   }
   const DateBoxOrder order = dateBoxOrder(language_);
   const DateBox boxes[] = {order.first, order.second, order.third};
-  QStringList hint;
   for (int i = 0; i < 3; ++i) {
     dateRow->addWidget(dateEdit(boxes[i]));
     if (i < 2) dateRow->addWidget(new QLabel("/", this));
-    hint << (boxes[i] == DateBox::Day ? "DD" : boxes[i] == DateBox::Month ? "MM" : "YYYY");
   }
   dateRow->addStretch();
   form->addRow(QString::fromStdString(velmora::tr(str::BirthDateLabel)), dateRow);
-  form->addRow("", new QLabel(hint.join("  /  "), this));
+  form->addRow("", new QLabel(QString::fromStdString(velmora::tr(str::BirthDateHint)), this));
   for (int i = 0; i < 3; ++i) {
     const auto box = static_cast<DateBox>(i);
     connect(dateEdit(box), &QLineEdit::textEdited, this, [this, box] { onDateEdited(box); });

@@ -46,8 +46,8 @@ ConverterDialog::ConverterDialog(const ConversionOffer& offer, QWidget* parent) 
   if (start.channel) channelButton(*start.channel)->setChecked(true);
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton("Convert", QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  buttons->addButton(QString::fromStdString(velmora::tr(str::ConvertButton)), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(QString::fromStdString(velmora::tr(str::CancelButton)), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);

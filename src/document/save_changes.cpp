@@ -8,17 +8,19 @@
 #include "clients/other_files.h"
 #include "clients/recording_names.h"
 #include "core/message_ids.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
 ChoiceRequest saveChangesRequest() {
   ChoiceRequest r;
-  r.title = "Save Changes?";
-  r.prompt = "The Actual sound file was change. What do you want to do?";
-  r.options = {"Save this File", "Save as new File"};
+  r.title = tr(str::SaveChangesTitle);
+  r.prompt = tr(str::SaveChangesPrompt);
+  r.options = {tr(str::SaveThisFileOption), tr(str::SaveAsNewFileOption)};
   r.initial = 0;
-  r.acceptText = "OK";
-  r.cancelText = "Don\u00b4t save";
+  r.acceptText = tr(str::OkButton);
+  r.cancelText = tr(str::DontSaveButton);
   return r;
 }
 
@@ -33,9 +35,9 @@ std::filesystem::path clientTarget(const RecordingDocument& document, const Save
 
 std::optional<std::filesystem::path> newOtherFilesTarget(Interaction& ui, const SaveClient& client) {
   FileRequest request;
-  request.title = "Save As";
+  request.title = tr(str::SaveAsTitle);
   request.startFolder = otherFilesFolder(client.workingFolder);
-  request.filter = "Sound File (*.wav)|*.wav|";
+  request.filter = tr(str::WavFileFilter);
   request.defaultExtension = "wav";
   request.confirmOverwrite = true;
   return ui.chooseSaveFile(request);

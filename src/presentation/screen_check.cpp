@@ -1,6 +1,8 @@
 #include "presentation/screen_check.h"
 
 #include "core/message_ids.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 
 namespace velmora {
 
@@ -17,15 +19,9 @@ std::optional<ScreenMode> forcedScreenSize(int screenModeSetting) {
 Message attentionQuestion() {
   Message m;
   m.id = msg::AskChangeScreen;
-  m.caption = "Attention!";
+  m.caption = tr(str::AttentionTitle);
   m.icon = MessageIcon::Warning;
-  m.text =
-      "Velmora needs a different video resolution !\n\n"
-      "Required:\n"
-      "Resolution : 800 x 600, 1024 x 768 ou 1280 x 800 pixels\n"
-      "Colors: High Color (16 bits) or better\n\n"
-      "Do you want to change the configuration now ?\n\n"
-      "After change the resolution load Velmora again!";
+  m.text = tr(str::ScreenResolutionQuestion);
   return m;
 }
 

@@ -68,10 +68,10 @@ void paintInfoBlock(QPainter& p, const ViewScene& scene) {
     }
     lower = formatv(tr(str::FormatCaption), static_cast<int>(b.format.samplesPerSecond),
                     static_cast<int>(b.format.bitsPerSample)) +
-            (b.format.channels >= 2 ? " Stereo" : " Mono");
+            tr(b.format.channels >= 2 ? str::HeaderStereo : str::HeaderMono);
   } else if (scene.mode < ModeSpectrogram) {
     // Waiting for (or making) a take: the recorder's format.
-    lower = formatv(tr(str::FormatCaption), scene.recorderRate, 16) + " Mono";
+    lower = formatv(tr(str::FormatCaption), scene.recorderRate, 16) + tr(str::HeaderMono);
   }
   const QFontMetrics metrics(p.font());
   const auto drawLine = [&](int lx, int ly, const std::string& text) {

@@ -3,6 +3,8 @@
 #include "clients/companion_path.h"
 #include "core/atomic_file.h"
 #include "core/message_ids.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
 #include "document/label_file.h"
 #include "document/label_intervals.h"
 #include "document/text_grid.h"
@@ -50,7 +52,7 @@ void LabelFiles::clean() {
 
 void LabelFiles::exportTextGrid() {
   if (!document_.isOpen()) return;
-  FileRequest request{"Export Labels", document_.path().parent_path(), kTextGridFilter, "TextGrid", true};
+  FileRequest request{tr(str::ExportLabelsTitle), document_.path().parent_path(), kTextGridFilter, "TextGrid", true};
   const std::optional<std::filesystem::path> target = ui_.chooseSaveFile(request);
   if (!target) return;
   const LabelIntervals out = labelIntervals(document_.labels(), document_.sampleRate(), document_.sampleCount());
@@ -60,14 +62,12 @@ void LabelFiles::exportTextGrid() {
     return;
   }
   if (out.shortened > 0 || out.leftOut > 0)
-    tell(ui_, formatv("%d labels ran into the next one and end where it begins; %d had no length in the "
-                      "recording and were left out.",
-                      out.shortened, out.leftOut));
+    tell(ui_, formatv(tr(str::LabelsClippedNote), out.shortened, out.leftOut));
 }
 
 void LabelFiles::importTextGrid() {
   if (!document_.isOpen()) return;
-  FileRequest request{"Import Labels", document_.path().parent_path(), kTextGridFilter, "TextGrid", false};
+  FileRequest request{tr(str::ImportLabelsTitle), document_.path().parent_path(), kTextGridFilter, "TextGrid", false};
   const std::optional<std::filesystem::path> source = ui_.chooseOpenFile(request);
   if (!source) return;
   const TextGridTier tier = readFirstIntervalTier(*source);
@@ -80,8 +80,7 @@ void LabelFiles::importTextGrid() {
   document_.labels().markModified();
   document_.labelsChanged();
   if (in.leftOut > 0)
-    tell(ui_, formatv("%d intervals with text did not become labels (more than 50, or no length in the recording).",
-                      in.leftOut));
+    tell(ui_, formatv(tr(str::IntervalsLeftOutNote), in.leftOut));
 }
 
 }  // namespace velmora
