@@ -23,6 +23,7 @@
 #include "platform/translation_catalog.h"
 #include "presentation/command_ids.h"
 #include "view/analysis_view.h"
+#include "view/compare_window.h"
 #include "view/dialog_audio_hold.h"
 #include "view/f0_setting_dialog.h"
 
@@ -302,6 +303,7 @@ bool MainWindow::switchLanguageTo(int language) {
   view_->display().setLanguage(settings_.language, settings_.extraTextChar);
   view_->spectrogramBar()->retranslate();
   view_->powerSpectrumBar()->retranslate();
+  if (view_->comparison() && view_->comparison()->window()) view_->comparison()->window()->retranslate();
   updateCommandStates();
   return true;
 }

@@ -14,10 +14,10 @@
 namespace velmora {
 
 CompareWindow::CompareWindow(int rateHz, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromStdString(velmora::tr(str::CompareTitle)));
   setModal(false);
   auto* row = new QHBoxLayout(this);
-  row->addWidget(new QLabel(QString::fromStdString(velmora::tr(str::CompareLimitLabel)), this));
+  caption_ = new QLabel(this);
+  row->addWidget(caption_);
   limits_ = new QComboBox(this);
   for (const int hz : comparisonLimits(rateHz))
     limits_->addItem(QString::fromStdString(formatv(velmora::tr(str::LimitEntry), hz)), hz);
@@ -33,6 +33,12 @@ CompareWindow::CompareWindow(int rateHz, QWidget* parent) : QDialog(parent) {
   connect(limits_, &QComboBox::activated, this, [this](int) { emit limitChosen(selectedLimitHz()); });
   connect(play_, &QToolButton::clicked, this, [this] { emit playClicked(); });
   connect(pause_, &QToolButton::clicked, this, [this] { emit pauseClicked(); });
+  retranslate();
+}
+
+void CompareWindow::retranslate() {
+  setWindowTitle(QString::fromStdString(velmora::tr(str::CompareTitle)));
+  caption_->setText(QString::fromStdString(velmora::tr(str::CompareLimitLabel)));
 }
 
 int CompareWindow::selectedLimitHz() const { return limits_->currentData().toInt(); }

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QLabel;
 class QToolButton;
 
 namespace velmora {
@@ -21,6 +22,8 @@ class CompareWindow : public QDialog {
   int selectedLimitHz() const;
   // The play button shows stop and the pause button comes alive while the file plays.
   void setPlaying(bool playing);
+  // Title and caption in the language now chosen.
+  void retranslate();
 
  signals:
   void limitChosen(int hz);
@@ -28,6 +31,7 @@ class CompareWindow : public QDialog {
   void pauseClicked();
 
  private:
+  QLabel* caption_;
   QComboBox* limits_;
   QToolButton* play_;
   QToolButton* pause_;
