@@ -33,6 +33,8 @@ std::optional<PointerReadout> spectrogramReadout(const ViewGeometry& g, int x, i
   r.left = g.graphLeft + g.graphWidth - x > 200 ? x : x - r.width;
   r.top = boxTop(g, y);
   r.height = kBoxHeight;
+  r.pointerX = x;
+  r.pointerY = y;
   if (!s.showF0) {
     r.text = viewNumber("%.2f Hz   %.2f s", hz, seconds);
     r.textX = r.left + 1;
@@ -60,6 +62,8 @@ std::optional<PointerReadout> powerSpectrumReadout(const ViewGeometry& g, int x,
   }
   r.top = boxTop(g, y);
   r.height = kBoxHeight;
+  r.pointerX = x;
+  r.pointerY = y;
   r.text = viewNumber("%.2f kHz   %.2f dB", khz, db);
   r.textX = r.left + 1;
   return r;

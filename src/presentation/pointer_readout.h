@@ -19,6 +19,8 @@ struct PointerReadout {
   std::string text;     // black, at textX
   int textX = 0;
   std::string f0Text;   // after "F" with a subscript 0, in the F0 scale's colour; "" when none
+  int pointerX = 0;     // where the pointer stood: the box keeps its place beside it when
+  int pointerY = 0;     // the panes are drawn scaled down
 };
 
 struct SpectrogramPointer {

@@ -151,8 +151,7 @@ QPoint AnalysisView::logicalPoint(const QPointF& devicePoint) const {
 }
 
 void AnalysisView::mousePressEvent(QMouseEvent* event) {
-  // The comparison's half has no marking of its own: its selection is the whole file.
-  if (inComparisonHalf(event->position())) return;
+  if (comparisonTakes(event->position())) return comparisonPress(event);
   const QPoint at = logicalPoint(event->position());
   if (labelBandPress(event, at)) return;
   PointerAnswer answer;
@@ -162,10 +161,12 @@ void AnalysisView::mousePressEvent(QMouseEvent* event) {
 }
 
 void AnalysisView::mouseMoveEvent(QMouseEvent* event) {
-  if (inComparisonHalf(event->position())) {
+  if (comparisonTakes(event->position())) {
     pointer_.leave();
+    comparisonMove(event);
     return;
   }
+  if (comparison_) comparison_->pointer().leave();
   const QPoint at = logicalPoint(event->position());
   pointerMoved(event, at);
   applyAnalysingCursor(at);
@@ -187,6 +188,7 @@ void AnalysisView::pointerMoved(QMouseEvent* event, QPoint at) {
 
 void AnalysisView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  if (comparisonTakes(event->position())) return comparisonRelease(event);
   const QPoint at = logicalPoint(event->position());
   const PointerAnswer answer = pointer_.release(at.x(), at.y());
   emit selectionChanged();
@@ -196,6 +198,7 @@ void AnalysisView::mouseReleaseEvent(QMouseEvent* event) {
 void AnalysisView::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
   pointer_.leave();
+  if (comparison_) comparison_->pointer().leave();
   labelBand_.clearTip();
   unsetCursor();
 }

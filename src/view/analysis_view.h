@@ -160,8 +160,12 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   QRect liveArea() const;
   QRect deviceRect(const ViewRect& area) const;
   QPoint logicalPoint(const QPointF& devicePoint) const;
-  // With a comparison: the press falls right of the split (the comparison's half).
-  bool inComparisonHalf(const QPointF& devicePoint) const;
+  // With a comparison: the mouse belongs to it (right of the split, or its drag goes on).
+  bool comparisonTakes(const QPointF& devicePoint) const;
+  QPoint comparisonPoint(const QPointF& devicePoint) const;
+  void comparisonPress(QMouseEvent* event);
+  void comparisonMove(QMouseEvent* event);
+  void comparisonRelease(QMouseEvent* event);
   void paintComparison(QPainter& p) const;
   void wireComparisonSettings();
   // Whatever drops the open recording drops its comparison too.

@@ -1,5 +1,6 @@
 // The analysis view's side of a comparison: opening and closing it, drawing both pane sets
 // and keeping the comparison in step with the bars.
+#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -17,6 +18,10 @@ bool AnalysisView::compareWith(const std::filesystem::path& path, ComparedKind k
   if (playback_) playback_->stop();
   if (!comparison_) {
     comparison_ = std::make_unique<ComparisonPane>(geometry(), ui_, host(), this);
+    // One player for both: while either plays a press marks nothing and no box shows.
+    // Nothing is pasted into the comparison.
+    comparison_->pointer().setQueries([this] { return isPlaying() || (comparison_ && comparison_->isPlaying()); },
+                                      [] { return false; });
     if (player_) comparison_->attachPlayer(*player_, [this] { if (playback_) playback_->stop(); });
     pointer_.reset();
     volumeSliders_->setVisible(false);
@@ -42,28 +47,68 @@ void AnalysisView::closeComparison() {
   emit recordingChanged();
 }
 
-bool AnalysisView::inComparisonHalf(const QPointF& devicePoint) const {
-  return comparison_ && devicePoint.x() > comparisonSplitX(geometry());
+bool AnalysisView::comparisonTakes(const QPointF& devicePoint) const {
+  if (!comparison_) return false;
+  // A drag stays with the pane set it began in, wherever the pointer goes.
+  if (comparison_->pointer().selection().dragging()) return true;
+  return !pointer_.selection().dragging() && devicePoint.x() > comparisonSplitX(geometry());
+}
+
+QPoint AnalysisView::comparisonPoint(const QPointF& devicePoint) const {
+  const PaneMapping m = comparisonPaneMapping(geometry());
+  return QPoint(static_cast<int>(devicePoint.x() / m.scaleX) + m.windowOriginX,
+                static_cast<int>(devicePoint.y() / m.scaleY) + m.windowOriginY);
+}
+
+// The comparison's half: marking in its waveform pane and its value box. It opens no
+// context menu: the menu's commands (edits, zoom) act on the main recording.
+void AnalysisView::comparisonPress(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint at = comparisonPoint(event->position());
+  comparison_->pointer().press(at.x(), at.y());
+}
+
+void AnalysisView::comparisonMove(QMouseEvent* event) {
+  const QPoint at = comparisonPoint(event->position());
+  applyPointerShape(comparison_->pointer().move(at.x(), at.y(), event->buttons() & Qt::LeftButton).shape);
+}
+
+void AnalysisView::comparisonRelease(QMouseEvent* event) {
+  const QPoint at = comparisonPoint(event->position());
+  comparison_->pointer().release(at.x(), at.y());
 }
 
 // Each pane set through its own mapping: scaled down and moved, the comparison's to the right.
 // The spectral frame's corner is put on a whole device pixel: a one-pixel line that fell on
-// a half pixel would vanish under the white strip drawn beside it.
+// a half pixel would vanish under the white strip drawn beside it. The value box is drawn
+// at full size beside the pointer: scaled down with the panes its figures would be unreadable.
 void AnalysisView::paintComparison(QPainter& p) const {
   const QSize client = logicalClientSize();
   const ViewGeometry& g = geometry();
-  const auto paintPane = [&](const PaneMapping& m, const ViewScene& scene) {
-    p.save();
+  const auto paintPane = [&](const PaneMapping& m, ViewScene scene) {
+    const std::optional<PointerReadout> readout = std::move(scene.readout);
+    scene.readout.reset();
     const double x = (g.graphLeft - m.windowOriginX) * m.scaleX;
     const double y = (g.spectralTop - 1 - m.windowOriginY) * m.scaleY;
-    p.translate(std::round(x) - x, std::round(y) - y);
+    const double nudgeX = std::round(x) - x;
+    const double nudgeY = std::round(y) - y;
+    p.save();
+    p.translate(nudgeX, nudgeY);
     p.scale(m.scaleX, m.scaleY);
     p.translate(-m.windowOriginX, -m.windowOriginY);
     paintView(p, scene, client);
     p.restore();
+    if (!readout) return;
+    const double pointerX = (readout->pointerX - m.windowOriginX) * m.scaleX + nudgeX;
+    const double pointerY = (readout->pointerY - m.windowOriginY) * m.scaleY + nudgeY;
+    p.save();
+    p.translate(std::round(pointerX) - readout->pointerX, std::round(pointerY) - readout->pointerY);
+    scene.readout = readout;
+    paintReadout(p, scene);
+    p.restore();
   };
   paintPane(mainPaneMapping(geometry()), scene());
-  paintPane(comparisonPaneMapping(geometry()), comparison_->display().scene());
+  paintPane(comparisonPaneMapping(geometry()), comparison_->scene());
 }
 
 void AnalysisView::wireComparisonSettings() {

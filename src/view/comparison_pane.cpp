@@ -1,10 +1,12 @@
 #include "view/comparison_pane.h"
 
+#include <QStyle>
 #include <QWidget>
 
 #include "audio/recording_opener.h"
 #include "clients/recording_names.h"
 #include "core/message_ids.h"
+#include "presentation/compare_window_place.h"
 #include "presentation/comparison_limits.h"
 #include "view/compare_window.h"
 #include "view/playback_controller.h"
@@ -12,7 +14,7 @@
 namespace velmora {
 
 ComparisonPane::ComparisonPane(const ViewGeometry& geometry, Interaction& ui, ViewHost& mainHost, QWidget* view)
-    : ui_(ui), main_(mainHost), view_(view), display_(document_, *this, ui, geometry) {
+    : ui_(ui), main_(mainHost), view_(view), display_(document_, *this, ui, geometry), pointer_(document_, display_) {
   display_.setComparisonLayout(true);
 }
 
@@ -23,6 +25,12 @@ ComparisonPane::~ComparisonPane() {
 
 CompareWindow* ComparisonPane::window() const { return window_.data(); }
 
+ViewScene ComparisonPane::scene() const {
+  ViewScene s = display_.scene();
+  pointer_.decorate(s);
+  return s;
+}
+
 void ComparisonPane::attachPlayer(SoundPlayer& player, std::function<void()> beforePlay) {
   beforePlay_ = std::move(beforePlay);
   ViewHost& host = *this;
@@ -32,6 +40,7 @@ void ComparisonPane::attachPlayer(SoundPlayer& player, std::function<void()> bef
 bool ComparisonPane::open(const std::filesystem::path& path, ComparedKind kind, int clientNumber) {
   stopPlaying();
   endWindow();
+  pointer_.reset();
   document_.close();
   display_.recordingClosed();
   if (!load(path, kind, clientNumber)) return false;
@@ -55,7 +64,6 @@ bool ComparisonPane::load(const std::filesystem::path& path, ComparedKind kind, 
     }
   }
   document_.open(std::move(loaded), kNoClient);
-  document_.selectAll();
   display_.recordingOpened();
   return true;
 }
@@ -98,7 +106,9 @@ void ComparisonPane::showWindow() {
     if (playback_) playback_->pauseOrResume();
   });
   window->adjustSize();
-  window->move(windowPlace_ ? *windowPlace_ : defaultWindowPlace());
+  // The place is the frame's; its title bar is not known before the window shows.
+  const int frameHeight = window->height() + window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  window->move(windowPlace_ ? *windowPlace_ : defaultWindowPlace(frameHeight));
   window->show();
 }
 
@@ -108,13 +118,10 @@ void ComparisonPane::endWindow() {
   delete window_.data();
 }
 
-QPoint ComparisonPane::defaultWindowPlace() const {
-  // Under the comparison's waveform pane, where it covers neither pane set.
-  const ViewGeometry& g = display_.geometry();
-  const PaneMapping m = comparisonPaneMapping(g);
-  const int x = static_cast<int>((g.graphLeft - m.windowOriginX) * m.scaleX);
-  const int y = static_cast<int>((g.waveBottom() + 30 - m.windowOriginY) * m.scaleY);
-  return view_ ? view_->mapToGlobal(QPoint(x, y)) : QPoint(x, y);
+QPoint ComparisonPane::defaultWindowPlace(int windowHeight) const {
+  const DevicePoint place = compareWindowPlace(display_.geometry(), windowHeight);
+  const QPoint at(place.x, place.y);
+  return view_ ? view_->mapToGlobal(at) : at;
 }
 
 void ComparisonPane::postToUiThread(std::function<void()> f) {

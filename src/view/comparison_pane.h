@@ -9,7 +9,9 @@
 //
 // A client's recording carries its number, an outside file -1 and a model -2. Only an
 // outside file is checked for 16 bits and asked the stereo question; every kind must have
-// one of the three rates. Its selection is the whole file, so Play plays all of it.
+// one of the three rates. It opens with nothing marked, so Play plays the whole file with
+// the moving cursor; a stretch dragged in its waveform pane plays as one block. The mouse
+// over its half gives its own value box (pointer()), in the pane set's logical pixels.
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -20,6 +22,7 @@
 
 #include "core/interaction.h"
 #include "document/recording_document.h"
+#include "view/pointer_controller.h"
 #include "view/view_display.h"
 #include "view/view_host.h"
 
@@ -43,6 +46,9 @@ class ComparisonPane : private ViewHost {
   const RecordingDocument& document() const { return document_; }
   ViewDisplay& display() { return display_; }
   const ViewDisplay& display() const { return display_; }
+  PointerController& pointer() { return pointer_; }
+  // What the next paint draws of the comparison, its marked columns and value box with it.
+  ViewScene scene() const;
   CompareWindow* window() const;
 
   // Plays through `player`; `beforePlay` stops whatever else plays first.
@@ -60,7 +66,8 @@ class ComparisonPane : private ViewHost {
   bool load(const std::filesystem::path& path, ComparedKind kind, int clientNumber);
   void showWindow();
   void endWindow();
-  QPoint defaultWindowPlace() const;
+  // The first Compare window's place, on the screen.
+  QPoint defaultWindowPlace(int windowHeight) const;
 
   // ViewHost: the comparison borrows the main view's window for painting and the cursor.
   void requestRepaint() override { main_.requestRepaint(); }
@@ -92,6 +99,7 @@ class ComparisonPane : private ViewHost {
   QObject postTarget_;
   RecordingDocument document_;
   ViewDisplay display_;
+  PointerController pointer_;
   std::unique_ptr<PlaybackController> playback_;
   std::function<void()> beforePlay_;
   QPointer<CompareWindow> window_;
