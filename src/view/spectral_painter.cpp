@@ -30,15 +30,20 @@ void drawLabels(QPainter& p, const std::vector<AxisText>& labels, int tickBottom
     if (l.tickX >= 0) p.drawLine(l.tickX, tickBottomFrom, l.tickX, tickTo);
   }
 }
+
+// Side by side the labels are narrower: a lighter font and "k" for kHz on the spectrogram.
+QFont axisFont(const ViewScene& scene) {
+  return scene.comparison ? viewFont("Arial", 10, false) : viewFont("Arial", 11, true);
+}
 }  // namespace
 
 void paintSpectrogramAxes(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
   clearLeftStrip(p, g);
   p.fillRect(QRect(g.graphLeft - 32, g.spectralBottom() + 2, g.graphWidth + 57, 15), Qt::white);
-  p.setFont(viewFont("Arial", 11, true));
+  p.setFont(axisFont(scene));
   p.setPen(Qt::black);
-  drawLabels(p, spectrogramFrequencyTexts(g, scene.spectrogramTopHz, false), 0, 0);
+  drawLabels(p, spectrogramFrequencyTexts(g, scene.spectrogramTopHz, scene.comparison), 0, 0);
   if (scene.hasSamples()) {
     const SoundBuffer& b = *scene.buffer;
     drawLabels(p, timeTexts(g, b.visibleStart, b.visibleEnd, scene.sampleRate()), g.spectralBottom() + 4,
@@ -49,7 +54,7 @@ void paintSpectrogramAxes(QPainter& p, const ViewScene& scene) {
 void paintPowerSpectrumAxes(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
   clearLeftStrip(p, g);
-  p.setFont(viewFont("Arial", 11, true));
+  p.setFont(axisFont(scene));
   p.setPen(Qt::black);
   drawLabels(p, powerLevelTexts(g), 0, 0);
   p.fillRect(QRect(g.graphLeft - 30, g.spectralBottom() + 2, g.graphWidth + 50, 15), Qt::white);
