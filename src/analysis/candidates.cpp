@@ -10,6 +10,8 @@ namespace velmora::f0 {
 namespace {
 
 constexpr int kFineNeighbourhood = 7;  // lags correlated at the full rate around a candidate
+// A peak at least this share of its double's value counts as the period (see find()).
+constexpr float kOctaveShare = 0.85f;
 
 float meanOf(const float* x, int n) {
   float sum = 0.0f;
@@ -191,22 +193,41 @@ void CandidateFinder::find(const float* full, const float* decimated, std::vecto
   // Fine search at the full rate around the surviving lags.
   const float fineMax = fineCorrelation(full, correl);
   pickPeaks(correl.data(), sizes_.nlags, fineMax, sizes_.start, computed_.data());
-  // The shortest lag is a peak too when the value one lag shorter is known and not higher
-  // (otherwise an F0 at max_f0 could never be found). The output keeps its lag unrefined.
+  // The shortest lag is a peak too when the values rise towards it and the parabola through it
+  // and its neighbours tops out less than one lag below it: start is round(rate / max_f0), so the
+  // period of an F0 at max_f0 can lie up to half a lag below start (31.5 samples at 44100 Hz
+  // against a shortest lag of 32). The output keeps its lag unrefined.
   if (belowStartComputed_ && sizes_.nlags > 1 && computed_[1]) {
-    const float v = correl[0];
-    if (v > sizes_.candThresh * fineMax && v >= belowStart_ && v >= correl[1]) {
-      peakVals_.insert(peakVals_.begin(), v);
+    const float y0 = belowStart_, y1 = correl[0], y2 = correl[1];
+    const bool topsWithinALag = y0 <= y1 || (y0 + y2 - 2.0f * y1 < -0.000001f && 3.0f * y0 + y2 <= 4.0f * y1);
+    if (y1 > sizes_.candThresh * fineMax && y1 >= y2 && topsWithinALag) {
+      peakVals_.insert(peakVals_.begin(), y1);
       peakLags_.insert(peakLags_.begin(), sizes_.start);
     }
   }
   // A period between two whole lags shows a lower correlation at both than its double shows at a
   // whole lag; the height of the parabola through the peak and its neighbours is the fair value.
+  std::vector<float>& vertex = vertexLags_;
+  vertex.assign(peakLags_.size(), 0.0f);
   for (size_t p = 0; p < peakLags_.size(); ++p) {
     const auto i = static_cast<size_t>(peakLags_[p] - sizes_.start);
     const float y0 = i > 0 ? correl[i - 1] : belowStart_, y1 = correl[i], y2 = correl[i + 1];
     const float b = y0 + y2 - 2.0f * y1;
-    if (b < -0.000001f) peakVals_[p] = y1 - (y0 - y2) * (y0 - y2) / (8.0f * b);
+    vertex[p] = static_cast<float>(peakLags_[p]);
+    if (b < -0.000001f) {
+      peakVals_[p] = y1 - (y0 - y2) * (y0 - y2) / (8.0f * b);
+      vertex[p] += (y0 - y2) / (2.0f * b);
+    }
+  }
+  // With few samples per period (a high voice at a low rate, or sharp pulses) even the parabola
+  // falls short of the correlation at the true period, and the double period, nearer a whole lag,
+  // wins: an octave too low. A periodic signal correlates at one period at least as well as at
+  // two, so a strong peak whose double is another peak is valued as high as that one.
+  for (size_t p = 0; p < peakLags_.size(); ++p) {
+    for (size_t q = 0; q < peakLags_.size(); ++q) {
+      if (std::fabs(vertex[q] - 2.0f * vertex[p]) <= 1.0f && peakVals_[p] >= kOctaveShare * peakVals_[q])
+        peakVals_[p] = std::max(peakVals_[p], peakVals_[q]);
+    }
   }
   prune();
 

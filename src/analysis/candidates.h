@@ -60,6 +60,7 @@ class CandidateFinder {
   std::vector<int> peakLags_;
   std::vector<int> coarseLags_;   // refined full-rate lags of the coarse peaks
   std::vector<char> computed_;    // which fine correlation values were computed
+  std::vector<float> vertexLags_;  // lag of each fine peak's parabola vertex
   float belowStart_ = 0.0f;       // fine correlation at start - 1, a neighbour only
   bool belowStartComputed_ = false;
 };
