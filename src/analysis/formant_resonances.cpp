@@ -17,8 +17,7 @@ double inverseFilterMagnitude(const std::vector<double>& predictor, double omega
 
 }  // namespace
 
-std::vector<Resonance> resonancesFromRoots(const std::vector<std::complex<double>>& roots,
-                                           const std::vector<double>& predictor, double frameRms, double rateHz) {
+std::vector<Resonance> resonancesFromRoots(const std::vector<std::complex<double>>& roots, double rateHz) {
   std::vector<Resonance> all;
   all.reserve(roots.size());
   for (const std::complex<double>& z : roots) {
@@ -36,6 +35,12 @@ std::vector<Resonance> resonancesFromRoots(const std::vector<std::complex<double
     if (r.frequencyHz > kLowestResonanceHz && r.frequencyHz < kHighestResonanceHz) usable.push_back(r);
     if (static_cast<int>(usable.size()) == kMaxResonances) break;
   }
+  return usable;
+}
+
+std::vector<Resonance> resonancesFromRoots(const std::vector<std::complex<double>>& roots,
+                                           const std::vector<double>& predictor, double frameRms, double rateHz) {
+  std::vector<Resonance> usable = resonancesFromRoots(roots, rateHz);
   for (Resonance& r : usable) {
     const double omega = 2.0 * std::numbers::pi * r.frequencyHz / rateHz;
     // Floors keep a silent frame or a root on the unit circle from giving infinities.

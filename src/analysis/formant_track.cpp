@@ -48,7 +48,8 @@ int FormantTrack::compute(const int16_t* samples, size_t n, int sampleRateHz, co
       FrameResonances& frame = analysed[f];
       frame.rms = lpc.rms;
       if (lpc.ok && solver_.solve(lpc.coefficients.data(), kLpcOrder, roots)) {
-        frame.resonances = resonancesFromRoots(roots, lpc.coefficients, lpc.rms, kAnalysisRateHz);
+        // Levels are left out: neither the mapping nor the track reads them.
+        frame.resonances = resonancesFromRoots(roots, kAnalysisRateHz);
         frame.resonances.shrink_to_fit();  // kept for every frame until the back-trace
       }
     }
