@@ -17,12 +17,6 @@ namespace {
 constexpr size_t kMinTailSteps = 1024;
 // The tail is long enough for the slowest pole to decay by this much (140 dB).
 constexpr double kTailDecay = 1e-7;
-struct PlannedStage {
-  ResampleStage stage;
-  StageFilter filter;
-  size_t tailSteps = kMinTailSteps;
-  size_t outputCount = 0;
-};
 
 size_t tailStepsFor(const StageFilter& filter) {
   const double r = filter.slowestPoleRadius;
@@ -38,7 +32,7 @@ bool runStage(const PlannedStage& planned, std::vector<double>& signal, Progress
   const size_t down = static_cast<size_t>(planned.stage.down);
   const size_t n = signal.size();
   const size_t forwardSteps = n * up + planned.tailSteps;
-  const size_t keptCount = (forwardSteps + down - 1) / down;
+  const size_t keptCount = forwardKeptCount(planned, n);
 
   const size_t outputCount = std::min(planned.outputCount, keptCount);
   std::vector<double> kept(keptCount);
@@ -67,51 +61,75 @@ ResampleResult failure(ResampleError error) {
   return r;
 }
 
+ConversionPlan failedPlan(ResampleError error) {
+  ConversionPlan plan;
+  plan.error = error;
+  return plan;
+}
+
 }  // namespace
 
-ResampleResult resample(std::vector<double> input, uint32_t sourceRateHz, uint32_t targetRateHz,
-                        const ResampleOptions& options) {
-  if (sourceRateHz == 0 || targetRateHz == 0) return failure(ResampleError::NoSimpleFactors);
+size_t forwardKeptCount(const PlannedStage& planned, size_t n) {
+  const size_t down = static_cast<size_t>(planned.stage.down);
+  return (n * static_cast<size_t>(planned.stage.up) + planned.tailSteps + down - 1) / down;
+}
+
+ConversionPlan planConversion(size_t inputCount, uint32_t sourceRateHz, uint32_t targetRateHz,
+                              const StageFilterDesign& wholeDesign) {
+  ConversionPlan plan;
+  if (sourceRateHz == 0 || targetRateHz == 0) {
+    plan.error = ResampleError::NoSimpleFactors;
+    return plan;
+  }
   const auto ratio = approximateRatio(static_cast<double>(targetRateHz) / sourceRateHz);
-  if (!ratio) return failure(ResampleError::NoSimpleFactors);
+  if (!ratio) {
+    plan.error = ResampleError::NoSimpleFactors;
+    return plan;
+  }
 
   const std::vector<ResampleStage> stages = planStages(*ratio);
-  StageFilterDesign design = options.design;
+  StageFilterDesign design = wholeDesign;
   if (!stages.empty()) design.passbandRippleDb /= 2.0 * static_cast<double>(stages.size());
 
-  ResampleResult result;
-  std::vector<PlannedStage> plan;
-  double totalSteps = 0;
   // Stages before the last keep their partial last sample (n L / M rounded up), so the
   // result has exactly floor(n L / M) samples for the whole ratio.
-  size_t length = input.size();
+  size_t length = inputCount;
   const size_t finalCount =
-      static_cast<size_t>(static_cast<unsigned long long>(input.size()) * ratio->up / ratio->down);
+      static_cast<size_t>(static_cast<unsigned long long>(inputCount) * ratio->up / ratio->down);
   for (const ResampleStage& stage : stages) {
-    if (stage.factor() > kMaxStageFactor) return failure(ResampleError::FilterTooDifficult);
+    if (stage.factor() > kMaxStageFactor) return failedPlan(ResampleError::FilterTooDifficult);
     PlannedStage planned;
     planned.stage = stage;
     planned.filter = designStageFilter(stage.cutoffFraction(), design);
-    if (planned.filter.error == StageFilterError::TooDifficult) return failure(ResampleError::FilterTooDifficult);
+    if (planned.filter.error == StageFilterError::TooDifficult) return failedPlan(ResampleError::FilterTooDifficult);
     if (planned.filter.error == StageFilterError::LimitCycles) {
       // Such a filter could ring on forever; the conversion stops here and the program goes on.
       std::fputs(stageFilterErrorText(StageFilterError::LimitCycles).c_str(), stderr);
-      return failure(ResampleError::LimitCycles);
+      return failedPlan(ResampleError::LimitCycles);
     }
     planned.tailSteps = tailStepsFor(planned.filter);
-    totalSteps += 2.0 * static_cast<double>(length * stage.up + planned.tailSteps);
-    const bool last = plan.size() + 1 == stages.size();
+    plan.totalSteps += 2.0 * static_cast<double>(length * stage.up + planned.tailSteps);
+    const bool last = plan.stages.size() + 1 == stages.size();
     length = last ? finalCount : (length * stage.up + stage.down - 1) / stage.down;
     planned.outputCount = length;
-    result.stages.push_back({stage, planned.filter.order(), planned.filter.achievedAttenuationDb});
-    plan.push_back(std::move(planned));
+    plan.reports.push_back({stage, planned.filter.order(), planned.filter.achievedAttenuationDb});
+    plan.stages.push_back(std::move(planned));
   }
+  return plan;
+}
 
-  ProgressMeter progress(options.progress, totalSteps);
+ResampleResult resample(std::vector<double> input, uint32_t sourceRateHz, uint32_t targetRateHz,
+                        const ResampleOptions& options) {
+  const ConversionPlan plan = planConversion(input.size(), sourceRateHz, targetRateHz, options.design);
+  if (plan.error != ResampleError::None) return failure(plan.error);
+  ResampleResult result;
+  result.stages = plan.reports;
+
+  ProgressMeter progress(options.progress, plan.totalSteps);
   if (!progress.start()) return failure(ResampleError::Cancelled);
   try {
     std::vector<double> signal = std::move(input);
-    for (const PlannedStage& planned : plan) {
+    for (const PlannedStage& planned : plan.stages) {
       if (!runStage(planned, signal, progress)) return failure(ResampleError::Cancelled);
     }
     result.samples = std::move(signal);
@@ -129,6 +147,7 @@ std::string resampleErrorText(ResampleError error) {
     case ResampleError::FilterTooDifficult: return stageFilterErrorText(StageFilterError::TooDifficult);
     case ResampleError::LimitCycles: return stageFilterErrorText(StageFilterError::LimitCycles);
     case ResampleError::OutOfMemory: return "cannot allocate space for interpolated data";
+    case ResampleError::TemporaryFile: return "cannot write the temporary file for the interpolated data";
     case ResampleError::Cancelled: return {};
   }
   return {};

@@ -17,7 +17,9 @@
 // Progress is reported in steps 0 .. 101 over the whole conversion; the callback returns
 // false to cancel. Errors come back as values; nothing is shown or written here except the
 // limit-cycle line on standard error.
+#include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,7 @@ enum class ResampleError {
   FilterTooDifficult,  // a stage factor beyond 41
   LimitCycles,         // a stage filter would sustain limit cycles
   OutOfMemory,         // no room for the interpolated data
+  TemporaryFile,       // the streamed form's temporary file failed (resampler_stream.h)
   Cancelled,
 };
 
@@ -41,6 +44,10 @@ struct ResampleOptions {
   // backward passes, whose ripples would otherwise add up where they line up.
   StageFilterDesign design;
   ResampleProgress progress;
+  // For the streamed form only: where its temporary files go (empty: the system's temporary
+  // folder), and how many values of a stage are kept in memory rather than in such a file.
+  std::filesystem::path spillFolder;
+  size_t inMemoryValues = size_t{1} << 19;
 };
 
 struct StageReport {
@@ -56,7 +63,31 @@ struct ResampleResult {
   bool ok() const { return error == ResampleError::None; }
 };
 
-// The input is taken by value: move it in when it is no longer needed, to spare its memory.
+// One stage with its designed filter and its lengths, before any sample is filtered.
+struct PlannedStage {
+  ResampleStage stage;
+  StageFilter filter;
+  size_t tailSteps = 0;    // forward steps past the last input, for the filter's tail
+  size_t outputCount = 0;  // values the stage gives the next one (the result, for the last)
+};
+
+struct ConversionPlan {
+  ResampleError error = ResampleError::None;
+  std::vector<PlannedStage> stages;
+  std::vector<StageReport> reports;
+  double totalSteps = 0;  // forward and backward steps of every stage, for the progress
+};
+
+// Steps 1 and 2 for an input of inputCount samples; the limit-cycle line goes to standard
+// error here.
+ConversionPlan planConversion(size_t inputCount, uint32_t sourceRateHz, uint32_t targetRateHz,
+                              const StageFilterDesign& design);
+
+// The kept length of a stage's forward pass over n values.
+size_t forwardKeptCount(const PlannedStage& planned, size_t n);
+
+// The whole signal in memory (the streamed form is in resampler_stream.h and gives the same
+// values). The input is taken by value: move it in when it is no longer needed.
 ResampleResult resample(std::vector<double> input, uint32_t sourceRateHz, uint32_t targetRateHz,
                         const ResampleOptions& options = {});
 

@@ -1,5 +1,6 @@
 #include "audio/resampler_block_pass.h"
 
+#include <algorithm>
 #include <cstring>
 #include <numeric>
 
@@ -145,7 +146,42 @@ BlockFilterPass::BlockFilterPass(const std::vector<Biquad>& sections, int feedEv
   }
 }
 
+namespace {
+
+class ArrayInput : public PassInput {
+ public:
+  explicit ArrayInput(const double* values) : next_(values) {}
+  void read(double* values, size_t count) override {
+    std::memcpy(values, next_, count * sizeof(double));
+    next_ += count;
+  }
+
+ private:
+  const double* next_;
+};
+
+class ArrayOutput : public PassOutput {
+ public:
+  explicit ArrayOutput(double* values) : next_(values) {}
+  void write(const double* values, size_t count) override {
+    std::memcpy(next_, values, count * sizeof(double));
+    next_ += count;
+  }
+
+ private:
+  double* next_;
+};
+
+}  // namespace
+
 bool BlockFilterPass::run(const double* src, size_t srcCount, double* dst, size_t dstCount, size_t steps,
+                          ProgressMeter& progress) const {
+  ArrayInput input(src);
+  ArrayOutput output(dst);
+  return run(input, srcCount, output, dstCount, steps, progress);
+}
+
+bool BlockFilterPass::run(PassInput& src, size_t srcCount, PassOutput& dst, size_t dstCount, size_t steps,
                           ProgressMeter& progress) const {
   const size_t rows = stateSize_ + outputsPerBlock_;
   std::vector<double> v(columnsPadded_, 0.0);
@@ -154,11 +190,18 @@ bool BlockFilterPass::run(const double* src, size_t srcCount, double* dst, size_
   size_t dstIndex = 0;
   size_t stepsSinceReport = 0;
   for (size_t done = 0; done < steps && dstIndex < dstCount; done += blockSteps_) {
-    for (size_t i = 0; i < inputsPerBlock_; ++i, ++srcIndex)
-      v[stateSize_ + i] = kAntiSubnormal + (srcIndex < srcCount ? src[srcIndex] : 0.0);
+    // The block's values are all taken before any of its results is given (in-place arrays).
+    const size_t taken = srcIndex < srcCount ? std::min(inputsPerBlock_, srcCount - srcIndex) : 0;
+    double* inputs = v.data() + stateSize_;
+    src.read(inputs, taken);
+    std::fill(inputs + taken, inputs + inputsPerBlock_, 0.0);
+    for (size_t i = 0; i < inputsPerBlock_; ++i) inputs[i] = kAntiSubnormal + inputs[i];
+    srcIndex += inputsPerBlock_;
     multiply(matrix_.data(), rows, columnsPadded_, v.data(), out.data());
     std::memcpy(v.data(), out.data(), stateSize_ * sizeof(double));
-    for (size_t j = 0; j < outputsPerBlock_ && dstIndex < dstCount; ++j) dst[dstIndex++] = out[stateSize_ + j];
+    const size_t given = std::min(outputsPerBlock_, dstCount - dstIndex);
+    dst.write(out.data() + stateSize_, given);
+    dstIndex += given;
     stepsSinceReport += blockSteps_;
     if (stepsSinceReport >= kBlocksPerReport * blockSteps_) {
       if (!progress.advance(stepsSinceReport)) return false;

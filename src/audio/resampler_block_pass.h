@@ -8,7 +8,9 @@
 // the cascade: the same filter, far fewer operations, and no step waits for the one before.
 //
 // Calling sequence: construct with the sections and the two spacings (the block matrix is
-// built by running the cascade on unit inputs), then run() once per signal.
+// built by running the cascade on unit inputs), then run() once per signal, over arrays or
+// over a source and a sink that hand the values over a block at a time (same arithmetic, so
+// the same results).
 #include <cstddef>
 #include <vector>
 
@@ -16,6 +18,20 @@
 #include "audio/stage_filter.h"
 
 namespace velmora {
+
+// The values fed into a pass, in order; read() is asked for each block's values in turn.
+class PassInput {
+ public:
+  virtual ~PassInput() = default;
+  virtual void read(double* values, size_t count) = 0;
+};
+
+// Where a pass leaves its results, in order.
+class PassOutput {
+ public:
+  virtual ~PassOutput() = default;
+  virtual void write(const double* values, size_t count) = 0;
+};
 
 class BlockFilterPass {
  public:
@@ -26,6 +42,9 @@ class BlockFilterPass {
   // dst, at most dstCount of them. With feedEvery == storeEvery, src and dst may be the same
   // array: a block's values are taken before its results are stored. False when cancelled.
   bool run(const double* src, size_t srcCount, double* dst, size_t dstCount, size_t steps,
+           ProgressMeter& progress) const;
+  // The same over a source of srcCount values and a sink given at most dstCount results.
+  bool run(PassInput& src, size_t srcCount, PassOutput& dst, size_t dstCount, size_t steps,
            ProgressMeter& progress) const;
 
   size_t blockSteps() const { return blockSteps_; }

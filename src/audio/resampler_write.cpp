@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "audio/resampler_stream.h"
 #include "audio/wav_writer.h"
 #include "audio/wave_format.h"
 #include "core/message_ids.h"
@@ -27,86 +28,77 @@ int16_t toPcm16(double value) {
 
 namespace {
 
-Pcm16Conversion convertReals(std::vector<double> reals, uint32_t sourceRateHz, uint32_t targetRateHz,
-                             const ResampleOptions& options) {
-  Pcm16Conversion conversion;
-  try {
-    ResampleResult resampled = resample(std::move(reals), sourceRateHz, targetRateHz, options);
-    conversion.stages = resampled.stages;
-    if (!resampled.ok()) {
-      conversion.error = resampled.error;
-      return conversion;
-    }
-    conversion.samples.resize(resampled.samples.size());
-    for (size_t i = 0; i < resampled.samples.size(); ++i) conversion.samples[i] = toPcm16(resampled.samples[i]);
-  } catch (const std::bad_alloc&) {
-    conversion.error = ResampleError::OutOfMemory;
-    conversion.samples.clear();
+class Pcm16Input : public PassInput {
+ public:
+  explicit Pcm16Input(const int16_t* samples) : next_(samples) {}
+  void read(double* values, size_t count) override {
+    for (size_t i = 0; i < count; ++i) values[i] = next_[i];
+    next_ += count;
   }
-  return conversion;
-}
 
-// The 16-bit samples as reals; a bad_alloc here is the conversion's own out-of-memory.
-template <typename MakeReals>
-Pcm16Conversion convertWith(MakeReals makeReals, uint32_t sourceRateHz, uint32_t targetRateHz,
-                            const ResampleOptions& options) {
-  std::vector<double> reals;
-  try {
-    reals = makeReals();
-  } catch (const std::bad_alloc&) {
-    Pcm16Conversion conversion;
-    conversion.error = ResampleError::OutOfMemory;
-    return conversion;
+ private:
+  const int16_t* next_;
+};
+
+// The result straight to 16 bits, so no real copy of the whole result is ever held.
+class Pcm16Sink : public ResampledSink {
+ public:
+  explicit Pcm16Sink(std::vector<int16_t>& out) : out_(out) {}
+  void begin(size_t count) override {
+    try {
+      out_.assign(count, 0);
+    } catch (const std::bad_alloc&) {
+      noRoom = true;
+      throw;
+    }
   }
-  return convertReals(std::move(reals), sourceRateHz, targetRateHz, options);
-}
+  void put(size_t index, const double* values, size_t count) override {
+    for (size_t i = 0; i < count; ++i) out_[index + i] = toPcm16(values[i]);
+  }
+  bool noRoom = false;  // the output itself did not fit
+
+ private:
+  std::vector<int16_t>& out_;
+};
 
 }  // namespace
 
-Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+Pcm16Conversion convertPcm16(PassInput& input, size_t count, uint32_t sourceRateHz, uint32_t targetRateHz,
                              const ResampleOptions& options) {
-  return convertWith([&] { return std::vector<double>(samples.begin(), samples.end()); }, sourceRateHz, targetRateHz,
-                     options);
+  Pcm16Conversion conversion;
+  Pcm16Sink sink(conversion.samples);
+  StreamedResample resampled = resampleStream(input, count, sourceRateHz, targetRateHz, options, sink);
+  conversion.error = resampled.error;
+  conversion.stages = std::move(resampled.stages);
+  if (!conversion.ok()) std::vector<int16_t>().swap(conversion.samples);
+  return conversion;
 }
 
-Pcm16Conversion convertPcm16(std::vector<int16_t>&& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
                              const ResampleOptions& options) {
-  return convertWith(
-      [&] {
-        std::vector<double> reals(samples.begin(), samples.end());
-        std::vector<int16_t>().swap(samples);  // freed before the resampler needs its room
-        return reals;
-      },
-      sourceRateHz, targetRateHz, options);
+  Pcm16Input input(samples.data());
+  return convertPcm16(input, samples.size(), sourceRateHz, targetRateHz, options);
 }
 
 WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
                               const std::filesystem::path& targetPath, Interaction& ui,
                               const ResampleOptions& options) {
-  std::vector<double> reals;
-  try {
-    reals.assign(samples.begin(), samples.end());
-  } catch (const std::bad_alloc&) {
-    showMessage(ui, msg::OutOfMemory);
-    return WriteOutcome::Failed;
-  }
-
-  ResampleResult resampled = resample(std::move(reals), sourceRateHz, targetRateHz, options);
+  ResampleOptions streamed = options;
+  // Temporary data goes where the result goes: that disk must hold it anyway.
+  if (streamed.spillFolder.empty()) streamed.spillFolder = targetPath.parent_path().empty() ? "." : targetPath.parent_path();
+  std::vector<int16_t> output;
+  Pcm16Sink sink(output);
+  Pcm16Input input(samples.data());
+  const StreamedResample resampled = resampleStream(input, samples.size(), sourceRateHz, targetRateHz, streamed, sink);
   switch (resampled.error) {
     case ResampleError::None: break;
     case ResampleError::Cancelled: return WriteOutcome::Cancelled;
     case ResampleError::LimitCycles: return WriteOutcome::Failed;  // said on standard error
-    default: showText(ui, resampleErrorText(resampled.error)); return WriteOutcome::Failed;
+    case ResampleError::TemporaryFile: showMessage(ui, msg::WavNotWritten, targetPath.string()); return WriteOutcome::Failed;
+    default:
+      showText(ui, sink.noRoom ? std::string(kOutputBufferText) : resampleErrorText(resampled.error));
+      return WriteOutcome::Failed;
   }
-
-  std::vector<int16_t> output;
-  try {
-    output.resize(resampled.samples.size());
-  } catch (const std::bad_alloc&) {
-    showText(ui, kOutputBufferText);
-    return WriteOutcome::Failed;
-  }
-  for (size_t i = 0; i < output.size(); ++i) output[i] = toPcm16(resampled.samples[i]);
 
   const WaveFormat format = WaveFormat::pcm(targetRateHz);
   if (!writeWavFile(targetPath, format, output.data(), output.size() * sizeof(int16_t), ui))

@@ -2,17 +2,19 @@
 // From 16-bit samples at one rate to a 16-bit mono WAV file at another.
 //
 // resampleAndWrite(samples, sourceRate, targetRate, path):
-//   1. the samples as reals (no room: msg::OutOfMemory);
-//   2. resample (resampler.h); its failures are shown with the conversion's own text, except
-//      the limit-cycle case (its line went to standard error) and a cancel (nothing shown);
-//   3. back to 16 bits: clamped to -32767 .. 32767 and truncated toward zero;
-//   4. written atomically as 16-bit mono PCM at the target rate (failure: msg::WavNotWritten).
+//   1. the samples, a block at a time, through the streamed conversion (resampler_stream.h),
+//      whose temporary files go to the target's folder; its failures are shown with the
+//      conversion's own text, except the limit-cycle case (its line went to standard error),
+//      a cancel (nothing shown) and a failed temporary file (msg::WavNotWritten);
+//   2. back to 16 bits as the values come: clamped to -32767 .. 32767, truncated toward zero;
+//   3. written atomically as 16-bit mono PCM at the target rate (failure: msg::WavNotWritten).
 // Nothing is written unless every step succeeded.
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
 #include "audio/resampler.h"
+#include "audio/resampler_block_pass.h"
 #include "core/interaction.h"
 
 namespace velmora {
@@ -29,11 +31,11 @@ struct Pcm16Conversion {
   bool ok() const { return error == ResampleError::None; }
 };
 
-// Steps 1 to 3. Nothing is shown; the limit-cycle line goes to standard error.
+// Steps 1 and 2. Nothing is shown; the limit-cycle line goes to standard error.
 Pcm16Conversion convertPcm16(const std::vector<int16_t>& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
                              const ResampleOptions& options = {});
-// The same, releasing the given samples once they are copied as reals.
-Pcm16Conversion convertPcm16(std::vector<int16_t>&& samples, uint32_t sourceRateHz, uint32_t targetRateHz,
+// The same over `count` samples read from `input` a block at a time.
+Pcm16Conversion convertPcm16(PassInput& input, size_t count, uint32_t sourceRateHz, uint32_t targetRateHz,
                              const ResampleOptions& options = {});
 
 enum class WriteOutcome { Written, Cancelled, Failed };

@@ -2,12 +2,14 @@
 // the import's conversion without a client: a 16-bit WAV file to 16-bit mono at one of the
 // three recording rates. The stages used are listed on standard error.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "audio/resampler_write.h"
 #include "audio/stereo_reduction.h"
+#include "audio/wav_sample_stream.h"
 #include "audio/wav_writer.h"
 #include "cli/command_registry.h"
 #include "cli/read_error.h"
@@ -71,19 +73,25 @@ int runConvert(const std::vector<std::string>& args) {
     return 1;
   }
   int status = 0;
-  std::optional<WavData> read = readCheckedWav(parsed->input, status);
-  if (!read) return status;
-  WavData& wav = *read;
-  const WaveFormat& f = wav.format;
+  const std::optional<WavHeader> header = readCheckedWavHeader(parsed->input, status);
+  if (!header) return status;
+  const WaveFormat& f = header->format;
 
-  std::vector<int16_t> mono = f.channels == 2 ? reduceStereo(wav.samples, parsed->channel) : std::move(wav.samples);
-  std::vector<int16_t>().swap(wav.samples);  // one copy of the recording at a time
+  // The samples are read a block at a time as the conversion needs them: only the output is
+  // ever held whole.
+  WavSampleStream input(parsed->input, *header, parsed->channel);
   std::vector<int16_t> output;
   if (f.samplesPerSecond == parsed->rateHz) {
     std::fprintf(stderr, "same rate: no resampling\n");
-    output = std::move(mono);
+    output.resize(input.count());
+    input.readPcm16(output.data(), output.size());
   } else {
-    Pcm16Conversion conversion = convertPcm16(std::move(mono), f.samplesPerSecond, parsed->rateHz);
+    ResampleOptions options;
+    // Temporary data goes where the result goes: that disk must hold it anyway.
+    const std::filesystem::path folder = std::filesystem::path(parsed->output).parent_path();
+    options.spillFolder = folder.empty() ? std::filesystem::path(".") : folder;
+    Pcm16Conversion conversion = convertPcm16(input, input.count(), f.samplesPerSecond, parsed->rateHz, options);
+    if (input.failed()) return reportReadError(WavDataTruncated);
     printStages(conversion.stages);
     if (!conversion.ok()) {
       // The limit-cycle line is already on standard error.
@@ -93,6 +101,7 @@ int runConvert(const std::vector<std::string>& args) {
     }
     output = std::move(conversion.samples);
   }
+  if (input.failed()) return reportReadError(WavDataTruncated);
   if (!writeWavFile(parsed->output, WaveFormat::pcm(parsed->rateHz), output.data(), output.size() * sizeof(int16_t))) {
     std::fprintf(stderr, "error: %s cannot be written\n", parsed->output.c_str());
     return 4;

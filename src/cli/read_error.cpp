@@ -72,8 +72,8 @@ int reportInputProblem(WavInputProblem problem, const WaveFormat& format) {
   return 2;
 }
 
-std::optional<WavData> readCheckedWav(const std::string& path, int& status) {
-  const WavHeader header = readWavHeader(path);
+std::optional<WavHeader> readCheckedWavHeader(const std::string& path, int& status) {
+  WavHeader header = readWavHeader(path);
   if (header.code != WavOk) {
     status = reportReadError(header.code);
     return std::nullopt;
@@ -83,6 +83,12 @@ std::optional<WavData> readCheckedWav(const std::string& path, int& status) {
     status = reportInputProblem(problem, header.format);
     return std::nullopt;
   }
+  status = 0;
+  return header;
+}
+
+std::optional<WavData> readCheckedWav(const std::string& path, int& status) {
+  if (!readCheckedWavHeader(path, status)) return std::nullopt;
   WavData wav = readWav(path);
   if (wav.code != WavOk) {
     status = reportReadError(wav.code);

@@ -16,6 +16,9 @@ int reportReadError(int code);
 std::string inputProblemText(WavInputProblem problem, const WaveFormat& format);
 int reportInputProblem(WavInputProblem problem, const WaveFormat& format);
 
+// The header alone, when it passes the reader and checkWavInput; otherwise as below.
+std::optional<WavHeader> readCheckedWavHeader(const std::string& path, int& status);
+
 // The whole file when it passes the reader and checkWavInput; otherwise the error line is on
 // standard error and `status` holds the exit status.
 std::optional<WavData> readCheckedWav(const std::string& path, int& status);
