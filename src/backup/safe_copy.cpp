@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/atomic_file.h"
 #include "core/private_files.h"
 
 namespace velmora {
@@ -16,45 +17,11 @@ namespace {
 
 constexpr size_t kChunkBytes = 256 * 1024;
 
-bool writeAll(int fd, const char* data, size_t bytes) {
-  while (bytes > 0) {
-    const ssize_t n = ::write(fd, data, bytes);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += n;
-    bytes -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
-// A private temporary beside the target; -1 when none can be made.
-int makeTemporary(const std::filesystem::path& target, std::string& tempPath) {
-  const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-  tempPath = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(tempPath.data());
-  if (fd < 0) return fd;
-  // mkstemp's 0600 is what a new file of patient data gets; a replaced file keeps its mode.
-  struct stat old {};
-  if (::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
-  else ::fchmod(fd, kPrivateFileMode);
-  return fd;
-}
-
-// Flush, close, date and rename; the temporary is removed on any failure.
-bool finishTemporary(int fd, const std::string& tempPath, const std::filesystem::path& target,
-                     const struct timespec* times) {
-  bool ok = ::fsync(fd) == 0;
-  if (ok && times) ok = ::futimens(fd, times) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(tempPath.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(tempPath.c_str());
-    return false;
-  }
-  syncFolder(target.parent_path().empty() ? "." : target.parent_path());
-  return true;
+// The shared writer (core/atomic_file.h): private unnamed file, only a regular file
+// replaced, nothing left behind by a failure or a kill; here the folder is flushed too.
+void prepare(AtomicFileWriter& writer, const FileTime* time) {
+  if (time) writer.setModificationTime(*time);
+  writer.setSyncFolder(true);
 }
 
 }  // namespace
@@ -82,18 +49,9 @@ bool syncFolder(const std::filesystem::path& folder) {
 }
 
 bool writePrivateFile(const std::filesystem::path& target, std::string_view content, const FileTime* time) {
-  std::string temp;
-  const int fd = makeTemporary(target, temp);
-  if (fd < 0) return false;
-  if (!writeAll(fd, content.data(), content.size())) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return false;
-  }
-  if (!time) return finishTemporary(fd, temp, target, nullptr);
-  const struct timespec times[2] = {{0, UTIME_OMIT},
-                                    {static_cast<time_t>(time->seconds), static_cast<long>(time->nanoseconds)}};
-  return finishTemporary(fd, temp, target, times);
+  AtomicFileWriter writer(target);
+  prepare(writer, time);
+  return writer.open() && writer.write(content) && writer.commit();
 }
 
 CopyResult copyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target,
@@ -105,9 +63,11 @@ CopyResult copyFileSafely(const std::filesystem::path& source, const std::filesy
     ::close(in);
     return CopyResult::Failed;
   }
-  std::string temp;
-  const int out = makeTemporary(target, temp);
-  if (out < 0) {
+  // The copy keeps the source's modification time, as a copy of a recording must.
+  const FileTime time{st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+  AtomicFileWriter writer(target);
+  prepare(writer, &time);
+  if (!writer.open()) {
     ::close(in);
     return CopyResult::Failed;
   }
@@ -118,7 +78,7 @@ CopyResult copyFileSafely(const std::filesystem::path& source, const std::filesy
   while (true) {
     const ssize_t n = ::read(in, buffer.data(), buffer.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0 || (n > 0 && !writeAll(out, buffer.data(), static_cast<size_t>(n)))) {
+    if (n < 0 || (n > 0 && !writer.write(buffer.data(), static_cast<size_t>(n)))) {
       result = CopyResult::Failed;
       break;
     }
@@ -130,14 +90,8 @@ CopyResult copyFileSafely(const std::filesystem::path& source, const std::filesy
     }
   }
   ::close(in);
-  if (result != CopyResult::Copied) {
-    ::close(out);
-    ::unlink(temp.c_str());
-    return result;
-  }
-  // The copy keeps the source's modification time, as a copy of a recording must.
-  const struct timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
-  return finishTemporary(out, temp, target, times) ? CopyResult::Copied : CopyResult::Failed;
+  if (result != CopyResult::Copied) return result;  // the writer removes what it wrote
+  return writer.commit() ? CopyResult::Copied : CopyResult::Failed;
 }
 
 }  // namespace velmora

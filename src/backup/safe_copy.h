@@ -1,7 +1,10 @@
 #pragma once
-// Copies that a kill at any moment leaves whole-old or whole-new: the bytes go to a private
-// temporary name in the target's folder, are flushed to disk, get the source's file time and
-// are renamed over the target; the folder entry is flushed too. Links are never followed.
+// Copies that a kill at any moment leaves whole-old or whole-new, through the shared writer
+// (core/atomic_file.h): the bytes go to a private unnamed file in the target's folder, are
+// flushed to disk, get the source's file time and are linked in at the target (renamed over
+// it when a file stands there); the folder entry is flushed too. Only a regular file is
+// replaced: a link, FIFO, device or folder at the target makes the copy fail. Links are
+// never followed.
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -31,8 +34,8 @@ bool isFolderNoLink(const std::filesystem::path& path);
 bool ensureFolderNoLink(const std::filesystem::path& folder);
 // Flushes a folder's entries (renames, new and removed files) to disk.
 bool syncFolder(const std::filesystem::path& folder);
-// Writes `content` to a private temporary, flushes and renames it over the target; with a
-// time, the file carries it from the moment it appears.
+// Writes `content` the same way; with a time, the file carries it from the moment it
+// appears.
 bool writePrivateFile(const std::filesystem::path& target, std::string_view content, const FileTime* time = nullptr);
 
 }  // namespace velmora

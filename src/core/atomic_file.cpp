@@ -127,6 +127,14 @@ bool AtomicFileWriter::commit() {
   struct stat old {};
   const bool replacing = ::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
   if (replacing) ::fchmod(fd_, old.st_mode & 07777);
+  if (time_) {
+    const struct timespec times[2] = {{0, UTIME_OMIT},
+                                      {static_cast<time_t>(time_->seconds), static_cast<long>(time_->nanoseconds)}};
+    if (::futimens(fd_, times) != 0) {
+      abandon();
+      return false;
+    }
+  }
   if (::fsync(fd_) != 0) {
     abandon();
     return false;
@@ -140,6 +148,7 @@ bool AtomicFileWriter::commit() {
     if (atTarget) {
       const bool closed = ::close(fd_) == 0;
       fd_ = -1;
+      if (closed) flushFolder();
       return closed;
     }
   }
@@ -149,7 +158,7 @@ bool AtomicFileWriter::commit() {
     abandon();
     return false;
   }
-  if (keepTime_ && replacing) {
+  if (keepTime_ && replacing && !time_) {
     if (auto t = fileTime(target_)) setFileTime(temp_, *t);
   }
   if (::rename(temp_.c_str(), target_.c_str()) != 0) {
@@ -157,7 +166,18 @@ bool AtomicFileWriter::commit() {
     return false;
   }
   temp_.clear();
+  flushFolder();
   return true;
+}
+
+// Best effort: the file is in place already, so a folder that cannot be flushed is no
+// reason to report the write as failed.
+void AtomicFileWriter::flushFolder() const {
+  if (!syncFolder_) return;
+  const int fd = ::open(folderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }
 
 void AtomicFileWriter::abandon() {

@@ -9,8 +9,11 @@
 // the same target.
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/file_times.h"
 
 namespace velmora {
 
@@ -21,6 +24,12 @@ class AtomicFileWriter {
   ~AtomicFileWriter();  // an uncommitted writer removes its temporary file
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // The file gets this modification time before it appears (instead of keepTime's).
+  void setModificationTime(const FileTime& time) { time_ = time; }
+  // commit() also flushes the folder's entries to disk, so the new name survives a crash
+  // of the machine, not only of the program.
+  void setSyncFolder(bool on) { syncFolder_ = on; }
 
   bool open();
   bool write(const void* data, size_t bytes);
@@ -35,10 +44,13 @@ class AtomicFileWriter {
 
  private:
   bool linkUnnamed(bool& atTarget);
+  void flushFolder() const;
 
   std::filesystem::path target_;
   std::filesystem::path temp_;
   bool keepTime_;
+  std::optional<FileTime> time_;
+  bool syncFolder_ = false;
   int fd_ = -1;
   bool failed_ = false;
 };

@@ -1,8 +1,8 @@
 #pragma once
-// The printed page written to a PDF file without a printer. The file is written beside the
-// target under a temporary name and renamed over it once complete, so a failed export
-// leaves any earlier file whole. A new file is the user's only (0600); one replaced keeps
-// its mode.
+// The printed page written to a PDF file without a printer, through the shared writer
+// (core/atomic_file.h): a failed or killed export leaves any earlier file whole and nothing
+// else behind, only a regular file is ever replaced (not a link, FIFO or device), a new
+// file is the user's only (0600) and one replaced keeps its mode.
 #include <filesystem>
 
 #include "view/report_painter.h"
