@@ -2,7 +2,8 @@
 // The long-term average spectrum of the whole file as the power-spectrum view computes it:
 // a "frequency,level" header, then one line per bin 0 .. N/2 - 1 with the bin's frequency
 // in Hz (one decimal) and its level in dB (two decimals). --rect turns the Hamming window
-// off. Stereo files are mixed to one channel.
+// off. Stereo files are mixed to one channel. A file shorter than one FFT frame is refused
+// (status 2).
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -51,8 +52,12 @@ int runLtas(const std::vector<std::string>& args) {
   if (const int* status = std::get_if<int>(&read)) return *status;
   const MonoSignal& signal = std::get<MonoSignal>(read);
   const std::vector<int16_t>& mono = signal.samples;
-  // A file shorter than one frame measures nothing: its levels stay 0 in every bin.
-  spectrum.compute(mono.data(), static_cast<int64_t>(mono.size()));
+  // A file shorter than one frame measures nothing: levels of 0 dB would read as a result.
+  if (spectrum.compute(mono.data(), static_cast<int64_t>(mono.size())) == 0) {
+    std::cerr << "error: the recording holds " << mono.size() << " samples, fewer than one " << fftSize
+              << "-sample analysis frame; no spectrum could be computed\n";
+    return 2;
+  }
   const int bins = spectrum.fftSize() / 2;
 
   const double rate = signal.rateHz;

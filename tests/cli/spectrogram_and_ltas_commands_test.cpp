@@ -132,14 +132,19 @@ TEST(LtasCommand, RefusesABadFftSizeAndMissingFiles) {
   EXPECT_EQ(runProcess(VELMORA_CLI_PATH, {"ltas", wav, "--fft"}).exitStatus, 1);
   EXPECT_EQ(runProcess(VELMORA_CLI_PATH, {"ltas"}).exitStatus, 1);
   EXPECT_EQ(runProcess(VELMORA_CLI_PATH, {"ltas", (folder / "none.wav").string()}).exitStatus, 2);
-  // Shorter than one frame: every level 0.
+  // Shorter than one frame: nothing is measured, so no levels are printed and the command
+  // fails (it used to print 0 dB in every bin and succeed). One frame exactly is measured.
   folder.writeBytes("short.wav", pcmWav(sine(1000.0, 11025, 100), 11025));
   const ProcessResult r = runProcess(VELMORA_CLI_PATH, {"ltas", (folder / "short.wav").string()});
-  ASSERT_EQ(r.exitStatus, 0);
-  const std::vector<std::string> out = lines(r.out);
-  ASSERT_EQ(out.size(), 257u);
-  EXPECT_EQ(out[1], "0.0,0.00");
-  EXPECT_EQ(out[256], "5491.0,0.00");
+  EXPECT_EQ(r.exitStatus, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "error: the recording holds 100 samples, fewer than one 512-sample analysis frame; no spectrum could be "
+            "computed\n");
+  folder.writeBytes("frame.wav", pcmWav(sine(1000.0, 11025, 512), 11025));
+  const ProcessResult one = runProcess(VELMORA_CLI_PATH, {"ltas", (folder / "frame.wav").string()});
+  ASSERT_EQ(one.exitStatus, 0) << one.err;
+  ASSERT_EQ(lines(one.out).size(), 257u);
 }
 
 }  // namespace
