@@ -16,9 +16,18 @@ namespace {
 using namespace velmora::testing;
 namespace fs = std::filesystem;
 
-// 1.5 GB of address space and 20 s of CPU: a lying header must not get near either.
+// 1.5 GB of address space and 20 s of CPU: a lying header must not get near either. Under
+// AddressSanitizer, whose shadow memory needs terabytes of address space, the bound is its
+// own: the process is stopped once it holds more than 1.5 GB.
+#ifdef VELMORA_CLI_SANITIZED
+constexpr const char* kLimits =
+    "ulimit -t 20 && ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=1500\" exec \"$0\" \"$@\"";
+#else
+constexpr const char* kLimits = "ulimit -v 1500000 && ulimit -t 20 && exec \"$0\" \"$@\"";
+#endif
+
 ProcessResult runLimited(const std::vector<std::string>& args) {
-  std::vector<std::string> shellArgs{"-c", "ulimit -v 1500000 && ulimit -t 20 && exec \"$0\" \"$@\"", VELMORA_CLI_PATH};
+  std::vector<std::string> shellArgs{"-c", kLimits, VELMORA_CLI_PATH};
   shellArgs.insert(shellArgs.end(), args.begin(), args.end());
   return runProcess("/bin/sh", shellArgs);
 }
