@@ -85,7 +85,8 @@ WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sour
                               const ResampleOptions& options) {
   ResampleOptions streamed = options;
   // Temporary data goes where the result goes: that disk must hold it anyway.
-  if (streamed.spillFolder.empty()) streamed.spillFolder = targetPath.parent_path().empty() ? "." : targetPath.parent_path();
+  if (streamed.spillFolder.empty())
+    streamed.spillFolder = targetPath.parent_path().empty() ? std::filesystem::path(".") : targetPath.parent_path();
   std::vector<int16_t> output;
   Pcm16Sink sink(output);
   Pcm16Input input(samples.data());
@@ -94,7 +95,9 @@ WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sour
     case ResampleError::None: break;
     case ResampleError::Cancelled: return WriteOutcome::Cancelled;
     case ResampleError::LimitCycles: return WriteOutcome::Failed;  // said on standard error
-    case ResampleError::TemporaryFile: showMessage(ui, msg::WavNotWritten, targetPath.string()); return WriteOutcome::Failed;
+    case ResampleError::TemporaryFile:
+      showMessage(ui, msg::WavNotWritten, targetPath.string());
+      return WriteOutcome::Failed;
     default:
       showText(ui, sink.noRoom ? std::string(kOutputBufferText) : resampleErrorText(resampled.error));
       return WriteOutcome::Failed;
