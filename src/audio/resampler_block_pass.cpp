@@ -152,6 +152,7 @@ class ArrayInput : public PassInput {
  public:
   explicit ArrayInput(const double* values) : next_(values) {}
   void read(double* values, size_t count) override {
+    if (count == 0) return;  // an empty signal's array may be null
     std::memcpy(values, next_, count * sizeof(double));
     next_ += count;
   }
@@ -164,6 +165,7 @@ class ArrayOutput : public PassOutput {
  public:
   explicit ArrayOutput(double* values) : next_(values) {}
   void write(const double* values, size_t count) override {
+    if (count == 0) return;
     std::memcpy(next_, values, count * sizeof(double));
     next_ += count;
   }

@@ -54,6 +54,7 @@ SampleSpill::~SampleSpill() {
 }
 
 void SampleSpill::write(size_t index, const double* values, size_t count) {
+  if (count == 0) return;  // an empty spill's memory may be null
   if (fd_ < 0) {
     std::memcpy(memory_.data() + index, values, count * sizeof(double));
     return;
@@ -64,6 +65,7 @@ void SampleSpill::write(size_t index, const double* values, size_t count) {
 }
 
 void SampleSpill::read(size_t index, double* values, size_t count) {
+  if (count == 0) return;
   if (fd_ < 0) {
     std::memcpy(values, memory_.data() + index, count * sizeof(double));
     return;
