@@ -179,6 +179,7 @@ double prominenceOfFrames(const VoiceInput& in) {
     total += prominence(mean, in.rateHz, work);
   };
   for (size_t j = 0; j < frames + h; ++j) {
+    if (j % 64 == 0 && stopRequested(in.stop)) return nan;
     if (j < frames) {
       if (inRing == ring.size()) {
         ++first;

@@ -190,6 +190,41 @@ class PulseWalker {
   double silence_ = 0.0;
 };
 
+// The RMS of the recording under a Hann window `width` samples wide centred on `centre`.
+double windowedRms(const VoiceInput& in, double centre, double width) {
+  const double from = centre - width / 2.0;
+  const long first = std::max(0L, static_cast<long>(std::ceil(from)));
+  const long last = std::min(static_cast<long>(in.count) - 1, static_cast<long>(std::floor(centre + width / 2.0)));
+  double energy = 0.0, weights = 0.0;
+  for (long k = first; k <= last; ++k) {
+    const double w = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * (static_cast<double>(k) - from) / width);
+    const double s = in.samples[k];
+    energy += w * s * s;
+    weights += w;
+  }
+  return weights > 0.0 ? std::sqrt(energy / weights) : 0.0;
+}
+
+// Amplitudes from the local period: the mean of the intervals to the neighbouring marks, leaving
+// out an interval that spans a voice break (longer than 1.5 periods of the F0 track there).
+void setAmplitudes(const VoiceInput& in, std::vector<GlottalPulse>& pulses) {
+  for (size_t i = 0; i < pulses.size(); ++i) {
+    const double f0 = in.f0At(pulses[i].position);
+    const double trackPeriod = f0 > 0.0 ? in.rateHz / f0 : 0.0;
+    double sum = 0.0;
+    int count = 0;
+    const auto add = [&](double interval) {
+      if (trackPeriod > 0.0 && interval > 1.5 * trackPeriod) return;
+      sum += interval;
+      ++count;
+    };
+    if (i > 0) add(pulses[i].position - pulses[i - 1].position);
+    if (i + 1 < pulses.size()) add(pulses[i + 1].position - pulses[i].position);
+    const double period = count > 0 ? sum / count : trackPeriod;
+    pulses[i].amplitude = period > 0.0 ? windowedRms(in, pulses[i].position, kAmplitudeWindowPeriods * period) : 0.0;
+  }
+}
+
 }  // namespace
 
 std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
@@ -200,6 +235,7 @@ std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
   const SmoothedSpan smooth = smoothSpan(input);
   const size_t last = input.endFrame();
   for (size_t k = input.firstFrame(); k < last;) {
+    if (stopRequested(input.stop)) return {};
     if (!(input.f0[k] > 0.0f)) {
       ++k;
       continue;
@@ -213,6 +249,7 @@ std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
     if (run.to - run.from > 3) PulseWalker(input, smooth, run).walk(pulses);
     k = stop;
   }
+  setAmplitudes(input, pulses);
   return pulses;
 }
 

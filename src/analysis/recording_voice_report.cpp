@@ -13,7 +13,8 @@ VoiceReport voiceReportOfRecording(const RecordingSpan& span) {
   F0Track track;
   const std::vector<float>* f0 = span.f0;
   if (f0 == nullptr) {
-    track.compute(span.samples, span.count, span.rateHz);
+    track.compute(span.samples, span.count, span.rateHz, span.stop);
+    if (stopRequested(span.stop)) return VoiceReport{};
     f0 = &track.values();
   }
   std::vector<float> samples(span.count);
@@ -27,6 +28,7 @@ VoiceReport voiceReportOfRecording(const RecordingSpan& span) {
   voice.f0 = f0->data();
   voice.f0Count = f0->size();
   voice.f0FramesPerSecond = kF0FramesPerSecond;
+  voice.stop = span.stop;
   return computeVoiceReport(voice);
 }
 

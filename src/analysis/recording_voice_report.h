@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/stop_flag.h"
 #include "analysis/voice_report.h"
 
 namespace velmora {
@@ -19,6 +20,7 @@ struct RecordingSpan {
   size_t begin = 0, end = 0;  // [begin, end) in samples, inside 0..count
   // The recording's F0 track at kF0FramesPerSecond when already known; null computes it.
   const std::vector<float>* f0 = nullptr;
+  const StopFlag* stop = nullptr;  // set: give up early; the report returned is not valid
 };
 
 VoiceReport voiceReportOfRecording(const RecordingSpan& span);

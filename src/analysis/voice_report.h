@@ -11,6 +11,7 @@
 //   - HNR (harmonicity) and CPPS (cepstral_prominence).
 // A span with voiced frames but fewer than three periods is refused (TooShort); one without
 // periods reports NoPeriods (silence, noise) and only the frame counts and CPPS.
+// When input.stop is set during the computation, the report returned is not valid.
 #include <cstddef>
 #include <string>
 
