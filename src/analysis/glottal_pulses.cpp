@@ -32,6 +32,10 @@ struct Run {
   long from = 0, to = 0;  // samples [from, to)
 };
 
+// A stopped walk leaves at least this many periods of its run before the rest is walked anew.
+constexpr double kRestPeriods = 3.0;
+constexpr int kMaximumRunSplits = 200;
+
 // The span and a margin around it, low-passed forwards and backwards (no phase shift); positions
 // stay those of the recording.
 struct SmoothedSpan {
@@ -148,12 +152,22 @@ class PulseWalker {
     if (fraction == 0.0) return value(centre);
     // sin(pi (position - k)) only changes sign from one k to the next.
     const double sinFraction = std::sin(std::numbers::pi * fraction);
+    // The taper's angle falls by pi / depth from one k to the next: rotate instead of calling cos
+    // for every tap (this is the pulse search's hot loop).
+    const long first = centre - kInterpolationDepth + 1;
+    const double step = std::numbers::pi / kInterpolationDepth;
+    const double cosStep = std::cos(step), sinStep = std::sin(step);
+    const double angle = std::numbers::pi * (position - static_cast<double>(first)) / kInterpolationDepth;
+    double cosAngle = std::cos(angle), sinAngle = std::sin(angle);
     double sum = 0.0;
-    for (long k = centre - kInterpolationDepth + 1; k <= centre + kInterpolationDepth; ++k) {
+    for (long k = first; k <= centre + kInterpolationDepth; ++k) {
       const double d = position - static_cast<double>(k);
-      const double taper = 0.5 + 0.5 * std::cos(std::numbers::pi * d / kInterpolationDepth);
+      const double taper = 0.5 + 0.5 * cosAngle;
       const double sine = (centre - k) % 2 == 0 ? sinFraction : -sinFraction;
       sum += value(k) * sine / (std::numbers::pi * d) * taper;
+      const double c = cosAngle * cosStep + sinAngle * sinStep;
+      sinAngle = sinAngle * cosStep - cosAngle * sinStep;
+      cosAngle = c;
     }
     return sum;
   }
@@ -189,6 +203,29 @@ class PulseWalker {
   double sign_ = 1.0;
   double silence_ = 0.0;
 };
+
+// Walks a run. Where the walk stops well short of an end of the run (a quiet or irregular
+// stretch inside a long voiced run of running speech), the rest on that side is walked as a run
+// of its own, with its own seed and its own loudness.
+void walkRun(const VoiceInput& in, const SmoothedSpan& smooth, Run run, std::vector<GlottalPulse>& out, int depth) {
+  if (run.to - run.from <= 3 || depth > kMaximumRunSplits) return;
+  std::vector<GlottalPulse> marks;
+  PulseWalker(in, smooth, run).walk(marks);
+  if (marks.size() < (depth > 0 ? 4u : 1u)) return;
+  marks.front().startsWalk = true;
+  const auto periodAt = [&](double position) {
+    const double f0 = in.f0At(position);
+    return f0 > 0.0 ? in.rateHz / f0 : 0.0;
+  };
+  const double before = periodAt(marks.front().position), after = periodAt(marks.back().position);
+  const long head = static_cast<long>(std::floor(marks.front().position - 0.5 * before));
+  const long tail = static_cast<long>(std::ceil(marks.back().position + 0.5 * after));
+  if (before > 0.0 && marks.front().position - static_cast<double>(run.from) > kRestPeriods * before)
+    walkRun(in, smooth, Run{run.from, head}, out, depth + 1);
+  out.insert(out.end(), marks.begin(), marks.end());
+  if (after > 0.0 && static_cast<double>(run.to) - marks.back().position > kRestPeriods * after)
+    walkRun(in, smooth, Run{tail, run.to}, out, depth + 1);
+}
 
 // The RMS of the recording under a Hann window `width` samples wide centred on `centre`.
 double windowedRms(const VoiceInput& in, double centre, double width) {
@@ -246,7 +283,7 @@ std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
     run.from = std::max(static_cast<long>(input.begin),
                         std::lround((static_cast<double>(k) - 0.5) * samplesPerFrame));
     run.to = std::min(static_cast<long>(input.end), std::lround((static_cast<double>(stop) - 0.5) * samplesPerFrame));
-    if (run.to - run.from > 3) PulseWalker(input, smooth, run).walk(pulses);
+    walkRun(input, smooth, run, pulses, 0);
     k = stop;
   }
   setAmplitudes(input, pulses);

@@ -11,7 +11,9 @@
 //      1.25 local periods away; the one whose one-period neighbourhood correlates best with
 //      the current one wins; the walk stops at the run's end or when no candidate correlates
 //      better than kMinimumCycleCorrelation or every candidate peak is below kSilenceFraction
-//      of the run's largest amplitude (ringing that outlives the voice);
+//      of the run's largest amplitude (ringing that outlives the voice); when it stops more
+//      than three periods short of an end of the run, the rest on that side is walked as a run
+//      of its own (running speech: a soft syllable inside a long voiced run);
 //   4. each mark is the maximum of the band-limited (sinc-interpolated) waveform within a
 //      sample of the peak: marks must not depend on where the samples happen to fall;
 //   5. each pulse's amplitude is the root-mean-square of the recording (not the low-passed
@@ -54,6 +56,9 @@ struct VoiceInput {
 struct GlottalPulse {
   double position = 0.0;   // in samples from the recording's start, fractional
   double amplitude = 0.0;  // the cycle's windowed RMS around the mark (same scale as the samples)
+  // The first mark of a walk: the interval from the previous mark joins two walks that did not
+  // follow each other's cycles, so it is no period.
+  bool startsWalk = false;
 };
 
 // In time order. Empty when nothing in the span is voiced.

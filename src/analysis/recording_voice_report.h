@@ -1,6 +1,7 @@
 #pragma once
 // The voice report of a span of a 16-bit recording, as the program and the command line give
-// it: the F0 track of the whole recording (computed here unless the caller has it already),
+// it: the F0 track of the recording (computed here, for the span's pieces only, unless the
+// caller has it already),
 // the samples scaled to -1..1, then computeVoiceReport. Also the report as CSV text, one
 // "name,value,unit" line per row under a header, undefined values left empty.
 #include <cstddef>

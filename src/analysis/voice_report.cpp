@@ -52,7 +52,7 @@ void addPerturbation(const std::vector<GlottalPulse>& pulses, double rate, Voice
       ++report.voiceBreaks;
       report.voiceBreakSeconds += period;
     }
-    const bool usable = period >= kShortestPeriod && period <= kLongestPeriod;
+    const bool usable = period >= kShortestPeriod && period <= kLongestPeriod && !pulses[i + 1].startsWalk;
     periods.values.push_back(period);
     periods.usable.push_back(usable);
     amplitudes.values.push_back(pulses[i].amplitude);
