@@ -58,7 +58,7 @@ class CepstrumFrames {
   std::vector<float> taper_, buffer_, spectrum_;
 };
 
-// Prominence of one time-smoothed power cepstrum (bins 0 .. N/2).
+// Prominence of one time-smoothed power cepstrum (bins 0 .. N/2; any constant scale).
 double prominence(const std::vector<double>& timeSmoothed, double rate, std::vector<double>& work) {
   const size_t bins = timeSmoothed.size();
   const long half = std::lround(kCppsQuefrencyHalfSeconds * rate);
@@ -184,13 +184,16 @@ double prominenceOfFrames(const VoiceInput& in) {
   size_t inRing = 0, first = 0;  // the frames first .. first + inRing - 1 are in the ring
   double total = 0.0;
   // The mean of the ring's cepstra, summed afresh (see prominence).
+  // The sum stands for the mean: dividing every bin by the frame count moves the log cepstrum
+  // by a constant, and the prominence (peak above the trend line) does not see it.
+  std::vector<const double*> slots(ring.size());
   auto emit = [&] {
-    std::fill(mean.begin(), mean.end(), 0.0);
-    for (size_t k = first; k < first + inRing; ++k) {
-      const std::vector<double>& slot = ring[k % ring.size()];
-      for (size_t q = 0; q < mean.size(); ++q) mean[q] += slot[q];
+    for (size_t k = 0; k < inRing; ++k) slots[k] = ring[(first + k) % ring.size()].data();
+    for (size_t q = 0; q < mean.size(); ++q) {
+      double sum = 0.0;
+      for (size_t k = 0; k < inRing; ++k) sum += slots[k][q];
+      mean[q] = sum;
     }
-    for (double& m : mean) m /= static_cast<double>(inRing);
     total += prominence(mean, in.rateHz, work);
   };
   for (size_t j = 0; j < frames + h; ++j) {

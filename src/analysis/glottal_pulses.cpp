@@ -58,10 +58,16 @@ SmoothedSpan smoothSpan(const VoiceInput& in) {
   if (kPulseLowPassHz * 1.2 >= in.rateHz / 2.0) return span;
   ButterworthDesign design = designButterworth(static_cast<int>(FilterType::LowPass), 4, kPulseLowPassHz, 0.0, in.rateHz);
   if (!design.filter) return span;
+  // Whole blocks through the filter (sample by sample gives the same values, slower); each
+  // pass is kept in single precision, as the samples are.
+  std::vector<double> block(span.samples.begin(), span.samples.end());
   resetFilter(*design.filter);
-  for (float& s : span.samples) s = filterSample(*design.filter, s);
+  filterBlock(*design.filter, block.data(), block.size());
+  std::reverse(block.begin(), block.end());
+  for (double& v : block) v = static_cast<float>(v);
   resetFilter(*design.filter);
-  for (auto it = span.samples.rbegin(); it != span.samples.rend(); ++it) *it = filterSample(*design.filter, *it);
+  filterBlock(*design.filter, block.data(), block.size());
+  for (size_t i = 0; i < block.size(); ++i) span.samples[block.size() - 1 - i] = static_cast<float>(block[i]);
   return span;
 }
 
