@@ -88,11 +88,23 @@ class PulseWalker {
     const double period = periodAt(middle, in_.rateHz / 200.0);
     const long seed = strongest(static_cast<long>(middle - period / 2), static_cast<long>(middle + period / 2));
     if (seed < 0) return;
-    std::vector<long> backwards;
-    for (long p = seed, q; (q = next(p, -1)) >= 0; p = q) backwards.push_back(q);
-    for (auto it = backwards.rbegin(); it != backwards.rend(); ++it) out.push_back(refine(*it));
-    out.push_back(refine(seed));
-    for (long p = seed, q; (q = next(p, +1)) >= 0; p = q) out.push_back(refine(q));
+    // The seed is the band-limited peak; every other mark is the previous one plus the lag at
+    // which the two cycles match best, so a period is the cycle-to-cycle lag, not the distance
+    // between two peaks that formant movements shift inside their cycles.
+    const GlottalPulse first = refine(seed);
+    std::vector<GlottalPulse> backwards;
+    GlottalPulse mark = first;
+    for (long p = seed, q; (q = next(p, -1)) >= 0; p = q) {
+      mark.position += matchedLag(p, q);
+      backwards.push_back(mark);
+    }
+    out.insert(out.end(), backwards.rbegin(), backwards.rend());
+    out.push_back(first);
+    mark = first;
+    for (long p = seed, q; (q = next(p, +1)) >= 0; p = q) {
+      mark.position += matchedLag(p, q);
+      out.push_back(mark);
+    }
   }
 
  private:
@@ -126,6 +138,26 @@ class PulseWalker {
       bb += y * y;
     }
     return aa > 0.0 && bb > 0.0 ? ab / std::sqrt(aa * bb) : 0.0;
+  }
+
+  // The lag from the cycle at a to the one near b, to a fraction of a sample: the best-matching
+  // lag within two samples of b - a, refined by a parabola through its neighbours.
+  double matchedLag(long a, long b) const {
+    const long length = std::lround(periodAt(static_cast<double>(a), static_cast<double>(std::labs(b - a))));
+    long best = b;
+    double rBest = correlation(a, b, length);
+    for (long c = b - 2; c <= b + 2; ++c) {
+      if (c == b) continue;
+      const double r = correlation(a, c, length);
+      if (r > rBest) {
+        rBest = r;
+        best = c;
+      }
+    }
+    const double rLeft = correlation(a, best - 1, length), rRight = correlation(a, best + 1, length);
+    const double curvature = rLeft - 2.0 * rBest + rRight;
+    const double shift = curvature < 0.0 ? std::clamp(0.5 * (rLeft - rRight) / curvature, -0.5, 0.5) : 0.0;
+    return static_cast<double>(best - a) + shift;
   }
 
   // The peak one cycle after (direction +1) or before (-1) p inside the run, or -1.

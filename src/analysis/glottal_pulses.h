@@ -14,8 +14,11 @@
 //      of the run's largest amplitude (ringing that outlives the voice); when it stops more
 //      than three periods short of an end of the run, the rest on that side is walked as a run
 //      of its own (running speech: a soft syllable inside a long voiced run);
-//   4. each mark is the maximum of the band-limited (sinc-interpolated) waveform within a
-//      sample of the peak: marks must not depend on where the samples happen to fall;
+//   4. the seed's mark is the maximum of the band-limited (sinc-interpolated) waveform within
+//      a sample of its peak; each next mark is the previous one plus the lag at which the two
+//      cycles' neighbourhoods correlate best (within two samples of the peaks' distance, refined
+//      by a parabola): a period is then the cycle-to-cycle lag, not the distance between two
+//      peaks that moving formants shift inside their cycles (running speech);
 //   5. each pulse's amplitude is the root-mean-square of the recording (not the low-passed
 //      copy) under a Hann window kAmplitudeWindowPeriods local periods wide, centred on the
 //      mark. A single peak height moves with every noise sample that lands on it; the
