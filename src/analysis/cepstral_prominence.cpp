@@ -186,13 +186,13 @@ double prominenceOfFrames(const VoiceInput& in) {
   // The mean of the ring's cepstra, summed afresh (see prominence).
   // The sum stands for the mean: dividing every bin by the frame count moves the log cepstrum
   // by a constant, and the prominence (peak above the trend line) does not see it.
-  std::vector<const double*> slots(ring.size());
+  // Frame by frame over all bins: the bins' sums are independent, so the additions overlap.
   auto emit = [&] {
-    for (size_t k = 0; k < inRing; ++k) slots[k] = ring[(first + k) % ring.size()].data();
-    for (size_t q = 0; q < mean.size(); ++q) {
-      double sum = 0.0;
-      for (size_t k = 0; k < inRing; ++k) sum += slots[k][q];
-      mean[q] = sum;
+    std::fill(mean.begin(), mean.end(), 0.0);
+    for (size_t k = first; k < first + inRing; ++k) {
+      const double* slot = ring[k % ring.size()].data();
+      double* sum = mean.data();
+      for (size_t q = 0; q < mean.size(); ++q) sum[q] += slot[q];
     }
     total += prominence(mean, in.rateHz, work);
   };
