@@ -3,7 +3,7 @@
 #   - synthetic sustained vowels with known jitter, shimmer and noise (voice_synth.py):
 #     jitter local and shimmer local against the truth and Praat, HNR against Praat;
 #   - CPPS against cpps_reference.py (numpy) and its fall as noise rises;
-#   - espeak-ng sustained vowels at 22050 and 44100 Hz against Praat;
+#   - espeak-ng sustained vowels and running speech at 22050 and 44100 Hz against Praat;
 #   - speed: wall time of a 10-second span (best of 3).
 # Usage: bench/voice_report_vs_peer.sh [path/to/velmora-cli]   (default: builds build-bench/)
 set -euo pipefail
@@ -64,6 +64,23 @@ for voice in en-us en-us+f3; do
     sox "$work/e.wav" -r "$rate" -c 1 -b 16 "$work/e-$rate.wav"
     ours "$work/e-$rate.wav" > "$work/o.txt"
     peer "$work/e-$rate.wav" 0 0 > "$work/p.txt"
+    printf "%-24s %7.3f %7.3f  %7.3f %7.3f  %7.2f %7.2f\n" "$voice $rate" \
+      "$(value jitter_local "$work/o.txt")" "$(value jitter_local "$work/p.txt")" \
+      "$(value shimmer_local "$work/o.txt")" "$(value shimmer_local "$work/p.txt")" \
+      "$(value hnr "$work/o.txt")" "$(value hnr "$work/p.txt")"
+  done
+done
+
+echo
+echo "espeak-ng running speech (the whole sentence): velmora / praat"
+printf "%-24s %16s %16s %16s\n" file "jitter local %" "shimmer local %" "HNR dB"
+sentence="The north wind and the sun were disputing which was the stronger, when a traveller came along wrapped in a warm cloak."
+for voice in en-us en-us+f3; do
+  espeak-ng -v "$voice" -w "$work/r.wav" "$sentence"
+  for rate in 22050 44100; do
+    sox "$work/r.wav" -r "$rate" -c 1 -b 16 "$work/r-$rate.wav"
+    ours "$work/r-$rate.wav" > "$work/o.txt"
+    peer "$work/r-$rate.wav" 0 0 > "$work/p.txt"
     printf "%-24s %7.3f %7.3f  %7.3f %7.3f  %7.2f %7.2f\n" "$voice $rate" \
       "$(value jitter_local "$work/o.txt")" "$(value jitter_local "$work/p.txt")" \
       "$(value shimmer_local "$work/o.txt")" "$(value shimmer_local "$work/p.txt")" \

@@ -1963,5 +1963,10 @@ Do you want to keep the %.1f seconds that were recorded?</source>
         <comment>64144</comment>
         <translation>평활화 켑스트럼 피크 돌출도 (CPPS)</translation>
     </message>
+    <message>
+        <source>children aged 4 to 9</source>
+        <comment>64180</comment>
+        <translation>4~9세 아동</translation>
+    </message>
 </context>
 </TS>

@@ -1963,5 +1963,10 @@ Deseja manter os %.1f segundos gravados?</translation>
         <comment>64144</comment>
         <translation>Proeminência do pico cepstral suavizada (CPPS)</translation>
     </message>
+    <message>
+        <source>children aged 4 to 9</source>
+        <comment>64180</comment>
+        <translation>crianças de 4 a 9 anos</translation>
+    </message>
 </context>
 </TS>

@@ -1963,5 +1963,10 @@ Do you want to keep the %.1f seconds that were recorded?</source>
         <comment>64144</comment>
         <translation>Prominencia del pico cepstral suavizada (CPPS)</translation>
     </message>
+    <message>
+        <source>children aged 4 to 9</source>
+        <comment>64180</comment>
+        <translation>niños de 4 a 9 años</translation>
+    </message>
 </context>
 </TS>

@@ -58,7 +58,7 @@ class CepstrumFrames {
   std::vector<float> taper_, buffer_, spectrum_;
 };
 
-// Prominence of one time-smoothed power cepstrum (bins 0 .. N/2).
+// Prominence of one time-smoothed power cepstrum (bins 0 .. N/2; any constant scale).
 double prominence(const std::vector<double>& timeSmoothed, double rate, std::vector<double>& work) {
   const size_t bins = timeSmoothed.size();
   const long half = std::lround(kCppsQuefrencyHalfSeconds * rate);
@@ -77,7 +77,8 @@ double prominence(const std::vector<double>& timeSmoothed, double rate, std::vec
     const size_t from = q >= h ? q - h : 0, to = std::min(bins - 1, q + h);
     double sum = 0.0;
     for (size_t j = from; j <= to; ++j) sum += timeSmoothed[j];
-    c[q] = 10.0 * std::log10(sum / static_cast<double>(to - from + 1) + kTiny);
+    // 10 log10 in single precision, as the log spectrum: a hundredth of a dB is the most anyone reads.
+    c[q] = 10.0f * std::log10(static_cast<float>(sum / static_cast<double>(to - from + 1) + kTiny));
   }
   size_t peak = peakFrom;
   for (size_t q = peakFrom; q <= peakTo; ++q)
@@ -123,9 +124,23 @@ Decimated decimate(const VoiceInput& in, size_t factor) {
   const size_t first = (in.begin + factor - 1) / factor, last = (in.end + factor - 1) / factor;
   d.samples.resize(last - first);
   const long count = static_cast<long>(in.count);
+  // The taps are symmetric, so tap j also weighs sample centre + j: a forward dot product,
+  // in eight independent sums where the whole filter lies inside the recording.
+  const size_t length = taps.size();
   for (size_t m = first; m < last; ++m) {
     const long centre = static_cast<long>(m * factor);
     const long from = std::max(-half, centre - count + 1), to = std::min(half, centre);
+    if (from == -half && to == half) {
+      const float* s = in.samples + (centre - half);
+      float part[8] = {};
+      size_t i = 0;
+      for (; i + 8 <= length; i += 8)
+        for (size_t k = 0; k < 8; ++k) part[k] += taps[i + k] * s[i + k];
+      float y = 0.0f;
+      for (; i < length; ++i) y += taps[i] * s[i];
+      d.samples[m - first] = y + ((part[0] + part[1]) + (part[2] + part[3])) + ((part[4] + part[5]) + (part[6] + part[7]));
+      continue;
+    }
     float y = 0.0f;
     for (long j = from; j <= to; ++j) y += taps[static_cast<size_t>(j + half)] * in.samples[centre - j];
     d.samples[m - first] = y;
@@ -169,16 +184,20 @@ double prominenceOfFrames(const VoiceInput& in) {
   size_t inRing = 0, first = 0;  // the frames first .. first + inRing - 1 are in the ring
   double total = 0.0;
   // The mean of the ring's cepstra, summed afresh (see prominence).
+  // The sum stands for the mean: dividing every bin by the frame count moves the log cepstrum
+  // by a constant, and the prominence (peak above the trend line) does not see it.
+  // Frame by frame over all bins: the bins' sums are independent, so the additions overlap.
   auto emit = [&] {
     std::fill(mean.begin(), mean.end(), 0.0);
     for (size_t k = first; k < first + inRing; ++k) {
-      const std::vector<double>& slot = ring[k % ring.size()];
-      for (size_t q = 0; q < mean.size(); ++q) mean[q] += slot[q];
+      const double* slot = ring[k % ring.size()].data();
+      double* sum = mean.data();
+      for (size_t q = 0; q < mean.size(); ++q) sum[q] += slot[q];
     }
-    for (double& m : mean) m /= static_cast<double>(inRing);
     total += prominence(mean, in.rateHz, work);
   };
   for (size_t j = 0; j < frames + h; ++j) {
+    if (j % 64 == 0 && stopRequested(in.stop)) return nan;
     if (j < frames) {
       if (inRing == ring.size()) {
         ++first;

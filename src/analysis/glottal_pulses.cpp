@@ -32,6 +32,10 @@ struct Run {
   long from = 0, to = 0;  // samples [from, to)
 };
 
+// A stopped walk leaves at least this many periods of its run before the rest is walked anew.
+constexpr double kRestPeriods = 3.0;
+constexpr int kMaximumRunSplits = 200;
+
 // The span and a margin around it, low-passed forwards and backwards (no phase shift); positions
 // stay those of the recording.
 struct SmoothedSpan {
@@ -54,10 +58,16 @@ SmoothedSpan smoothSpan(const VoiceInput& in) {
   if (kPulseLowPassHz * 1.2 >= in.rateHz / 2.0) return span;
   ButterworthDesign design = designButterworth(static_cast<int>(FilterType::LowPass), 4, kPulseLowPassHz, 0.0, in.rateHz);
   if (!design.filter) return span;
+  // Whole blocks through the filter (sample by sample gives the same values, slower); each
+  // pass is kept in single precision, as the samples are.
+  std::vector<double> block(span.samples.begin(), span.samples.end());
   resetFilter(*design.filter);
-  for (float& s : span.samples) s = filterSample(*design.filter, s);
+  filterBlock(*design.filter, block.data(), block.size());
+  std::reverse(block.begin(), block.end());
+  for (double& v : block) v = static_cast<float>(v);
   resetFilter(*design.filter);
-  for (auto it = span.samples.rbegin(); it != span.samples.rend(); ++it) *it = filterSample(*design.filter, *it);
+  filterBlock(*design.filter, block.data(), block.size());
+  for (size_t i = 0; i < block.size(); ++i) span.samples[block.size() - 1 - i] = static_cast<float>(block[i]);
   return span;
 }
 
@@ -78,11 +88,23 @@ class PulseWalker {
     const double period = periodAt(middle, in_.rateHz / 200.0);
     const long seed = strongest(static_cast<long>(middle - period / 2), static_cast<long>(middle + period / 2));
     if (seed < 0) return;
-    std::vector<long> backwards;
-    for (long p = seed, q; (q = next(p, -1)) >= 0; p = q) backwards.push_back(q);
-    for (auto it = backwards.rbegin(); it != backwards.rend(); ++it) out.push_back(refine(*it));
-    out.push_back(refine(seed));
-    for (long p = seed, q; (q = next(p, +1)) >= 0; p = q) out.push_back(refine(q));
+    // The seed is the band-limited peak; every other mark is the previous one plus the lag at
+    // which the two cycles match best, so a period is the cycle-to-cycle lag, not the distance
+    // between two peaks that formant movements shift inside their cycles.
+    const GlottalPulse first = refine(seed);
+    std::vector<GlottalPulse> backwards;
+    GlottalPulse mark = first;
+    for (long p = seed, q; (q = next(p, -1)) >= 0; p = q) {
+      mark.position += matchedLag(p, q);
+      backwards.push_back(mark);
+    }
+    out.insert(out.end(), backwards.rbegin(), backwards.rend());
+    out.push_back(first);
+    mark = first;
+    for (long p = seed, q; (q = next(p, +1)) >= 0; p = q) {
+      mark.position += matchedLag(p, q);
+      out.push_back(mark);
+    }
   }
 
  private:
@@ -118,6 +140,26 @@ class PulseWalker {
     return aa > 0.0 && bb > 0.0 ? ab / std::sqrt(aa * bb) : 0.0;
   }
 
+  // The lag from the cycle at a to the one near b, to a fraction of a sample: the best-matching
+  // lag within two samples of b - a, refined by a parabola through its neighbours.
+  double matchedLag(long a, long b) const {
+    const long length = std::lround(periodAt(static_cast<double>(a), static_cast<double>(std::labs(b - a))));
+    long best = b;
+    double rBest = correlation(a, b, length);
+    for (long c = b - 2; c <= b + 2; ++c) {
+      if (c == b) continue;
+      const double r = correlation(a, c, length);
+      if (r > rBest) {
+        rBest = r;
+        best = c;
+      }
+    }
+    const double rLeft = correlation(a, best - 1, length), rRight = correlation(a, best + 1, length);
+    const double curvature = rLeft - 2.0 * rBest + rRight;
+    const double shift = curvature < 0.0 ? std::clamp(0.5 * (rLeft - rRight) / curvature, -0.5, 0.5) : 0.0;
+    return static_cast<double>(best - a) + shift;
+  }
+
   // The peak one cycle after (direction +1) or before (-1) p inside the run, or -1.
   long next(long p, int direction) const {
     const double period = periodAt(static_cast<double>(p), 0.0);
@@ -148,12 +190,22 @@ class PulseWalker {
     if (fraction == 0.0) return value(centre);
     // sin(pi (position - k)) only changes sign from one k to the next.
     const double sinFraction = std::sin(std::numbers::pi * fraction);
+    // The taper's angle falls by pi / depth from one k to the next: rotate instead of calling cos
+    // for every tap (this is the pulse search's hot loop).
+    const long first = centre - kInterpolationDepth + 1;
+    const double step = std::numbers::pi / kInterpolationDepth;
+    const double cosStep = std::cos(step), sinStep = std::sin(step);
+    const double angle = std::numbers::pi * (position - static_cast<double>(first)) / kInterpolationDepth;
+    double cosAngle = std::cos(angle), sinAngle = std::sin(angle);
     double sum = 0.0;
-    for (long k = centre - kInterpolationDepth + 1; k <= centre + kInterpolationDepth; ++k) {
+    for (long k = first; k <= centre + kInterpolationDepth; ++k) {
       const double d = position - static_cast<double>(k);
-      const double taper = 0.5 + 0.5 * std::cos(std::numbers::pi * d / kInterpolationDepth);
+      const double taper = 0.5 + 0.5 * cosAngle;
       const double sine = (centre - k) % 2 == 0 ? sinFraction : -sinFraction;
       sum += value(k) * sine / (std::numbers::pi * d) * taper;
+      const double c = cosAngle * cosStep + sinAngle * sinStep;
+      sinAngle = sinAngle * cosStep - cosAngle * sinStep;
+      cosAngle = c;
     }
     return sum;
   }
@@ -190,6 +242,64 @@ class PulseWalker {
   double silence_ = 0.0;
 };
 
+// Walks a run. Where the walk stops well short of an end of the run (a quiet or irregular
+// stretch inside a long voiced run of running speech), the rest on that side is walked as a run
+// of its own, with its own seed and its own loudness.
+void walkRun(const VoiceInput& in, const SmoothedSpan& smooth, Run run, std::vector<GlottalPulse>& out, int depth) {
+  if (run.to - run.from <= 3 || depth > kMaximumRunSplits) return;
+  std::vector<GlottalPulse> marks;
+  PulseWalker(in, smooth, run).walk(marks);
+  if (marks.size() < (depth > 0 ? 4u : 1u)) return;
+  marks.front().startsWalk = true;
+  const auto periodAt = [&](double position) {
+    const double f0 = in.f0At(position);
+    return f0 > 0.0 ? in.rateHz / f0 : 0.0;
+  };
+  const double before = periodAt(marks.front().position), after = periodAt(marks.back().position);
+  const long head = static_cast<long>(std::floor(marks.front().position - 0.5 * before));
+  const long tail = static_cast<long>(std::ceil(marks.back().position + 0.5 * after));
+  if (before > 0.0 && marks.front().position - static_cast<double>(run.from) > kRestPeriods * before)
+    walkRun(in, smooth, Run{run.from, head}, out, depth + 1);
+  out.insert(out.end(), marks.begin(), marks.end());
+  if (after > 0.0 && static_cast<double>(run.to) - marks.back().position > kRestPeriods * after)
+    walkRun(in, smooth, Run{tail, run.to}, out, depth + 1);
+}
+
+// The RMS of the recording under a Hann window `width` samples wide centred on `centre`.
+double windowedRms(const VoiceInput& in, double centre, double width) {
+  const double from = centre - width / 2.0;
+  const long first = std::max(0L, static_cast<long>(std::ceil(from)));
+  const long last = std::min(static_cast<long>(in.count) - 1, static_cast<long>(std::floor(centre + width / 2.0)));
+  double energy = 0.0, weights = 0.0;
+  for (long k = first; k <= last; ++k) {
+    const double w = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * (static_cast<double>(k) - from) / width);
+    const double s = in.samples[k];
+    energy += w * s * s;
+    weights += w;
+  }
+  return weights > 0.0 ? std::sqrt(energy / weights) : 0.0;
+}
+
+// Amplitudes from the local period: the mean of the intervals to the neighbouring marks, leaving
+// out an interval that spans a voice break (longer than 1.5 periods of the F0 track there).
+void setAmplitudes(const VoiceInput& in, std::vector<GlottalPulse>& pulses) {
+  for (size_t i = 0; i < pulses.size(); ++i) {
+    const double f0 = in.f0At(pulses[i].position);
+    const double trackPeriod = f0 > 0.0 ? in.rateHz / f0 : 0.0;
+    double sum = 0.0;
+    int count = 0;
+    const auto add = [&](double interval) {
+      if (trackPeriod > 0.0 && interval > 1.5 * trackPeriod) return;
+      sum += interval;
+      ++count;
+    };
+    if (i > 0) add(pulses[i].position - pulses[i - 1].position);
+    if (i + 1 < pulses.size()) add(pulses[i + 1].position - pulses[i].position);
+    const double period = count > 0 ? sum / count : trackPeriod;
+    pulses[i].amplitude = period > 0.0 ? windowedRms(in, pulses[i].position, kAmplitudeWindowPeriods * period) : 0.0;
+  }
+}
+
 }  // namespace
 
 std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
@@ -200,6 +310,7 @@ std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
   const SmoothedSpan smooth = smoothSpan(input);
   const size_t last = input.endFrame();
   for (size_t k = input.firstFrame(); k < last;) {
+    if (stopRequested(input.stop)) return {};
     if (!(input.f0[k] > 0.0f)) {
       ++k;
       continue;
@@ -210,9 +321,10 @@ std::vector<GlottalPulse> findGlottalPulses(const VoiceInput& input) {
     run.from = std::max(static_cast<long>(input.begin),
                         std::lround((static_cast<double>(k) - 0.5) * samplesPerFrame));
     run.to = std::min(static_cast<long>(input.end), std::lround((static_cast<double>(stop) - 0.5) * samplesPerFrame));
-    if (run.to - run.from > 3) PulseWalker(input, smooth, run).walk(pulses);
+    walkRun(input, smooth, run, pulses, 0);
     k = stop;
   }
+  setAmplitudes(input, pulses);
   return pulses;
 }
 

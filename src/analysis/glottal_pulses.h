@@ -11,12 +11,23 @@
 //      1.25 local periods away; the one whose one-period neighbourhood correlates best with
 //      the current one wins; the walk stops at the run's end or when no candidate correlates
 //      better than kMinimumCycleCorrelation or every candidate peak is below kSilenceFraction
-//      of the run's largest amplitude (ringing that outlives the voice);
-//   4. each mark and its amplitude are the maximum of the band-limited (sinc-interpolated)
-//      waveform within a sample of the peak: cycle heights must not depend on where the
-//      samples happen to fall.
+//      of the run's largest amplitude (ringing that outlives the voice); when it stops more
+//      than three periods short of an end of the run, the rest on that side is walked as a run
+//      of its own (running speech: a soft syllable inside a long voiced run);
+//   4. the seed's mark is the maximum of the band-limited (sinc-interpolated) waveform within
+//      a sample of its peak; each next mark is the previous one plus the lag at which the two
+//      cycles' neighbourhoods correlate best (within two samples of the peaks' distance, refined
+//      by a parabola): a period is then the cycle-to-cycle lag, not the distance between two
+//      peaks that moving formants shift inside their cycles (running speech);
+//   5. each pulse's amplitude is the root-mean-square of the recording (not the low-passed
+//      copy) under a Hann window kAmplitudeWindowPeriods local periods wide, centred on the
+//      mark. A single peak height moves with every noise sample that lands on it; the
+//      windowed energy moves far less and follows the cycle's size (in the benchmark it agrees
+//      with Praat's period amplitudes at every noise level).
 #include <cstddef>
 #include <vector>
+
+#include "analysis/stop_flag.h"
 
 namespace velmora {
 
@@ -25,6 +36,7 @@ inline constexpr long kInterpolationDepth = 16;
 inline constexpr double kPulseLowPassHz = 2000.0;
 inline constexpr double kPulseMarginSeconds = 0.05;
 inline constexpr double kSilenceFraction = 0.1;
+inline constexpr double kAmplitudeWindowPeriods = 0.25;
 
 // Samples and F0 track of a whole recording, and the span to analyse.
 struct VoiceInput {
@@ -35,6 +47,7 @@ struct VoiceInput {
   const float* f0 = nullptr;       // F0 value k (Hz, 0 = unvoiced) belongs to time k / f0FramesPerSecond
   size_t f0Count = 0;
   double f0FramesPerSecond = 0.0;
+  const StopFlag* stop = nullptr;  // set: give up (the result is not valid)
 
   // The F0 value nearest the sample position; 0 outside the track.
   double f0At(double position) const;
@@ -45,7 +58,10 @@ struct VoiceInput {
 
 struct GlottalPulse {
   double position = 0.0;   // in samples from the recording's start, fractional
-  double amplitude = 0.0;  // the peak's height (polarity-corrected, same scale as the samples)
+  double amplitude = 0.0;  // the cycle's windowed RMS around the mark (same scale as the samples)
+  // The first mark of a walk: the interval from the previous mark joins two walks that did not
+  // follow each other's cycles, so it is no period.
+  bool startsWalk = false;
 };
 
 // In time order. Empty when nothing in the span is voiced.

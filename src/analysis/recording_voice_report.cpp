@@ -4,17 +4,43 @@
 #include <charconv>
 #include <cmath>
 
+#include "analysis/compute_f0.h"
 #include "analysis/f0_track.h"
 #include "analysis/voice_report_rows.h"
 
 namespace velmora {
+namespace {
+
+// The recording's F0 track where the report reads it: F0Track tracks its pieces independently,
+// so tracking only the pieces that overlap the span gives the same values there (a ten-second
+// selection of a long recording costs one or two pieces, not all). Elsewhere unvoiced.
+std::vector<float> spanF0Track(const RecordingSpan& span) {
+  std::vector<float> values;
+  size_t offset = 0;
+  bool anyTracked = false;
+  for (const size_t length : f0PieceLengths(span.count, span.rateHz)) {
+    const size_t count = f0ValueCount(length, span.rateHz, kF0FramesPerSecond);
+    F0Track piece;
+    if (offset < span.end && offset + length > span.begin) piece.compute(span.samples + offset, length, span.rateHz, span.stop);
+    if (piece.count() > 0) values.insert(values.end(), piece.values().begin(), piece.values().end());
+    else values.insert(values.end(), count, 0.0f);
+    anyTracked = anyTracked || piece.count() > 0;
+    offset += length;
+  }
+  // As F0Track: a rate the tracker refuses gives an empty track, not one of zeros.
+  if (!anyTracked) values.clear();
+  return values;
+}
+
+}  // namespace
 
 VoiceReport voiceReportOfRecording(const RecordingSpan& span) {
-  F0Track track;
+  std::vector<float> track;
   const std::vector<float>* f0 = span.f0;
   if (f0 == nullptr) {
-    track.compute(span.samples, span.count, span.rateHz);
-    f0 = &track.values();
+    track = spanF0Track(span);
+    if (stopRequested(span.stop)) return VoiceReport{};
+    f0 = &track;
   }
   std::vector<float> samples(span.count);
   for (size_t i = 0; i < span.count; ++i) samples[i] = static_cast<float>(span.samples[i]) / 32768.0f;
@@ -27,6 +53,7 @@ VoiceReport voiceReportOfRecording(const RecordingSpan& span) {
   voice.f0 = f0->data();
   voice.f0Count = f0->size();
   voice.f0FramesPerSecond = kF0FramesPerSecond;
+  voice.stop = span.stop;
   return computeVoiceReport(voice);
 }
 

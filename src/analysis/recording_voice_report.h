@@ -1,6 +1,7 @@
 #pragma once
 // The voice report of a span of a 16-bit recording, as the program and the command line give
-// it: the F0 track of the whole recording (computed here unless the caller has it already),
+// it: the F0 track of the recording (computed here, for the span's pieces only, unless the
+// caller has it already),
 // the samples scaled to -1..1, then computeVoiceReport. Also the report as CSV text, one
 // "name,value,unit" line per row under a header, undefined values left empty.
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/stop_flag.h"
 #include "analysis/voice_report.h"
 
 namespace velmora {
@@ -19,6 +21,7 @@ struct RecordingSpan {
   size_t begin = 0, end = 0;  // [begin, end) in samples, inside 0..count
   // The recording's F0 track at kF0FramesPerSecond when already known; null computes it.
   const std::vector<float>* f0 = nullptr;
+  const StopFlag* stop = nullptr;  // set: give up early; the report returned is not valid
 };
 
 VoiceReport voiceReportOfRecording(const RecordingSpan& span);

@@ -52,7 +52,7 @@ void addPerturbation(const std::vector<GlottalPulse>& pulses, double rate, Voice
       ++report.voiceBreaks;
       report.voiceBreakSeconds += period;
     }
-    const bool usable = period >= kShortestPeriod && period <= kLongestPeriod;
+    const bool usable = period >= kShortestPeriod && period <= kLongestPeriod && !pulses[i + 1].startsWalk;
     periods.values.push_back(period);
     periods.usable.push_back(usable);
     amplitudes.values.push_back(pulses[i].amplitude);
@@ -94,10 +94,12 @@ VoiceReport computeVoiceReport(const VoiceInput& in) {
   report.endSeconds = static_cast<double>(in.end) / in.rateHz;
   addF0Statistics(in, report);
   const std::vector<GlottalPulse> pulses = findGlottalPulses(in);
+  if (stopRequested(in.stop)) return report;
   report.pulses = pulses.size();
   report.periods = pulses.empty() ? 0 : pulses.size() - 1;
   report.cppsDb = smoothedCepstralPeakProminence(in);
   clearMeasures(report);
+  if (stopRequested(in.stop)) return report;
   if (pulses.size() < 2) {
     // A span too short to hold three periods of even the highest voice cannot say "no voice".
     const bool tooShortToTell = in.end - in.begin < static_cast<size_t>(3.0 * in.rateHz / kVoiceBreakFloorHz);

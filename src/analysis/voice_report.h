@@ -4,13 +4,14 @@
 //   - F0 median, mean, sd, minimum, maximum over the span's voiced F0 frames;
 //   - fraction of locally unvoiced frames: the span's F0 frames with no F0;
 //   - periods: intervals between consecutive pulses; one is usable for jitter and shimmer
-//     when it lasts kShortestPeriod .. kLongestPeriod seconds;
+//     when it lasts kShortestPeriod .. kLongestPeriod seconds and does not join two walks;
 //   - voice breaks: intervals between consecutive pulses longer than 1.25 / kVoiceBreakFloorHz;
-//   - jitter from the usable periods (factor 1.3 between neighbours), shimmer from the peak
+//   - jitter from the usable periods (factor 1.3 between neighbours), shimmer from the
 //     amplitudes of the pulses that begin usable periods (factor 1.6 between neighbours);
 //   - HNR (harmonicity) and CPPS (cepstral_prominence).
 // A span with voiced frames but fewer than three periods is refused (TooShort); one without
 // periods reports NoPeriods (silence, noise) and only the frame counts and CPPS.
+// When input.stop is set during the computation, the report returned is not valid.
 #include <cstddef>
 #include <string>
 

@@ -111,6 +111,7 @@ inline constexpr int VoiceReportRangesFor = 64113;// "Usual ranges for: %s"
 inline constexpr int VoiceReportAdultMen = 64114; // "adult men"
 inline constexpr int VoiceReportAdultWomen = 64115;// "adult women"
 inline constexpr int VoiceReportAdults = 64117;   // "adults"
+inline constexpr int VoiceReportChildren = 64180; // "children aged 4 to 9"
 inline constexpr int PrintVoiceReport = 64118;       // "Voice Report" (the print options check box)
 inline constexpr int RowStart = 64120;            // "Start"
 inline constexpr int RowEnd = 64121;              // "End"

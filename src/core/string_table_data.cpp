@@ -357,6 +357,7 @@ const std::vector<StringEntry>& englishStrings() {
     {64114, "adult men"},
     {64115, "adult women"},
     {64117, "adults"},
+    {64180, "children aged 4 to 9"},
     {64118, "Voice Report"},
     {64120, "Start"},
     {64121, "End"},

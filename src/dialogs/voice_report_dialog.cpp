@@ -81,12 +81,15 @@ VoiceReportDialog::VoiceReportDialog(VoiceReportJob job, Interaction& ui, QWidge
     span.begin = job_.begin;
     span.end = job_.end;
     span.f0 = job_.f0 ? &*job_.f0 : nullptr;
+    span.stop = &stop_;
     const VoiceReport report = voiceReportOfRecording(span);
+    if (stopRequested(&stop_)) return;
     QMetaObject::invokeMethod(this, [this, report] { showReport(report); }, Qt::QueuedConnection);
   });
 }
 
 VoiceReportDialog::~VoiceReportDialog() {
+  stop_ = true;
   if (worker_.joinable()) worker_.join();
 }
 

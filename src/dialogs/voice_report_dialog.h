@@ -2,13 +2,15 @@
 // "Voice Report": the voice measures of the selection (or of the whole recording) beside the
 // usual ranges for the client's type, with Copy (tab-separated text on the clipboard) and
 // Save as CSV... The report is computed on a worker thread; the dialog shows a wait text until
-// it is there, and closing waits for the worker (it holds its own copy of the samples).
+// it is there. Closing before then stops the worker (it holds its own copy of the samples and
+// gives up at its next step) and drops its result, so the dialog goes at once.
 #include <QDialog>
 #include <filesystem>
 #include <optional>
 #include <thread>
 #include <vector>
 
+#include "analysis/stop_flag.h"
 #include "analysis/voice_report.h"
 #include "core/interaction.h"
 
@@ -58,6 +60,7 @@ class VoiceReportDialog : public QDialog {
   QTableWidget* table_ = nullptr;
   QPushButton* copy_ = nullptr;
   QPushButton* save_ = nullptr;
+  StopFlag stop_{false};
   std::thread worker_;
 };
 

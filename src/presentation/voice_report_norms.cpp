@@ -20,10 +20,22 @@ constexpr std::array<Threshold, 7> kAdultThresholds = {{
     {"shimmer_local_db", "< 0.350"},
     {"shimmer_apq11", "< 3.070"},
 }};
-constexpr int kMan = 0, kWoman = 1;
+// F0 258.57 +- 39.69 Hz, jitter 0.85 +- 0.67 %, shimmer 1.59 +- 1.03 %.
+constexpr std::array<Threshold, 4> kChildRanges = {{
+    {"f0_median", "179 - 338"},
+    {"f0_mean", "179 - 338"},
+    {"jitter_local", "< 2.190"},
+    {"shimmer_local", "< 3.650"},
+}};
+constexpr int kMan = 0, kWoman = 1, kChild = 2;
 }  // namespace
 
 std::string voiceReportUsualRange(const std::string& rowName, int clientType) {
+  if (clientType == kChild) {
+    for (const Threshold& t : kChildRanges)
+      if (rowName == t.row) return t.text;
+    return {};
+  }
   if (rowName == "f0_median" || rowName == "f0_mean") {
     if (clientType == kMan) return "85 - 180";
     if (clientType == kWoman) return "165 - 255";
@@ -38,6 +50,7 @@ int voiceReportRangeGroup(int clientType) {
   switch (clientType) {
     case kMan: return str::VoiceReportAdultMen;
     case kWoman: return str::VoiceReportAdultWomen;
+    case kChild: return str::VoiceReportChildren;
     default: return str::VoiceReportAdults;
   }
 }

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "analysis/recording_voice_report.h"
@@ -126,6 +127,37 @@ TEST_F(VoiceReportTest, OfferedOnlyForSamplesWhileIdle) {
   ASSERT_TRUE(view()->isPlaying());
   window->updateCommandStates();
   EXPECT_FALSE(window->action(cmd::VoiceReport)->isEnabled());
+}
+
+// Closing the dialog before the report is there does not wait for the whole computation: the
+// worker stops at its next step and its result is dropped.
+TEST_F(VoiceReportTest, ClosingWhileComputingDoesNotWaitForTheReport) {
+  constexpr int kLongRate = 44100;
+  const std::vector<int16_t> tone = harmonicTone(150.0, kLongRate, 60.0);
+  VoiceReportJob job;
+  job.samples = tone;
+  job.rateHz = kLongRate;
+  job.begin = 0;
+  job.end = tone.size();
+  QElapsedTimer clock;
+  clock.start();
+  RecordingSpan span{tone.data(), tone.size(), kLongRate, 0, tone.size(), nullptr};
+  ASSERT_EQ(voiceReportOfRecording(span).status, VoiceReportStatus::Ok);
+  const qint64 whole = clock.elapsed();
+
+  bool ready = false;
+  qint64 closing = 0;
+  {
+    auto dialog = std::make_unique<VoiceReportDialog>(job, ui, window.get());
+    QObject::connect(dialog.get(), &VoiceReportDialog::reportReady, [&] { ready = true; });
+    QThread::msleep(20);  // the worker is under way
+    clock.restart();
+    dialog.reset();
+    closing = clock.elapsed();
+  }
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(ready);
+  EXPECT_LT(closing * 4, whole) << "closing took " << closing << " ms, the whole report " << whole << " ms";
 }
 
 }  // namespace
