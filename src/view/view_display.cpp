@@ -4,6 +4,7 @@
 
 #include "analysis/f0_track.h"
 #include "core/string_table.h"
+#include "view/view_renderer.h"
 
 namespace velmora {
 
@@ -318,6 +319,17 @@ float ViewDisplay::f0At(int64_t sample) const {
   if (!values || rate <= 0 || sample < 0) return 0;
   const auto frame = static_cast<size_t>(sample * kF0FramesPerSecond / rate);
   return frame < values->size() ? (*values)[frame] : 0.0f;
+}
+
+void ViewDisplay::setTakeSamples(int64_t samples) {
+  if (scene_.takeSamples == samples) return;
+  scene_.takeSamples = samples;
+  if (isFileMode(mode_) || mode_ == ModeEmpty) {
+    host_.requestRepaint();
+    return;
+  }
+  const QRect area = takeDurationArea(scene_);
+  host_.requestLiveRepaint(ViewRect{area.left(), area.top(), area.width(), area.height()});
 }
 
 void ViewDisplay::setF0Readout(float hz) {

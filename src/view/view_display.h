@@ -99,6 +99,10 @@ class ViewDisplay {
   void setLiveSignal(std::vector<float> values);
   // The computed F0 contour's value at a sample; 0 when unvoiced or not computed.
   float f0At(int64_t sample) const;
+  // The samples a running take has recorded so far, shown as the header's duration with the
+  // live parts; -1 when the take has ended.
+  void setTakeSamples(int64_t samples);
+  int64_t takeSamples() const { return scene_.takeSamples; }
   // The live F0 readout in Hz; 0 clears it.
   void setF0Readout(float hz);
   float f0Readout() const { return f0Readout_; }
