@@ -108,8 +108,7 @@ void ViewDisplay::computeWhatIsShown() {
     }
     overlays_.update(sound, scene_.showF0, scene_.showFormants);
   } else {
-    BusyScope busy(host_);
-    results_.computePower(sound);
+    overlays_.updatePower(sound);
   }
 }
 
@@ -247,6 +246,7 @@ void ViewDisplay::startLivePicture() {
 void ViewDisplay::beginLiveDisplay(int rateHz) {
   mode_ = isPowerSpectrumMode(mode_) ? ModeLivePowerSpectrum : ModeLiveSpectrogram;
   scene_.recorderRate = rateHz;
+  overlays_.stopPower();
   applyRate(rateHz);
   startLivePicture();
   f0Readout_ = 0;
@@ -259,6 +259,8 @@ void ViewDisplay::beginPlaybackDisplay() {
   if (!isFileMode(mode_)) return;
   mode_ = mode_ == ModePowerSpectrum ? ModeLivePowerSpectrum : ModeLiveSpectrogram;
   playbackDisplay_ = true;
+  // The played blocks feed the engine from now on.
+  overlays_.stopPower();
   startLivePicture();
   host_.requestRepaint();
 }
