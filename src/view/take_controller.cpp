@@ -269,6 +269,8 @@ void TakeController::takeBufferReturned(const TakeBuffer& buffer) {
   if (!buffer.paused) {
     liveBytes_ += static_cast<long long>(buffer.byteCount);
     if (recording_) display_.setTakeSamples(liveBytes_ / std::max<int>(recorder_.format().blockAlign, 1));
+  } else if (recording_) {
+    display_.showTakeSamples();
   }
   if (!buffer.stopping && !buffer.paused && buffer.sampleCount > 0) drawLive(buffer);
 }

@@ -324,8 +324,17 @@ float ViewDisplay::f0At(int64_t sample) const {
 }
 
 void ViewDisplay::setTakeSamples(int64_t samples) {
-  if (scene_.takeSamples == samples) return;
-  scene_.takeSamples = samples;
+  // The digits change with every block, but a tenth of a second is as fast as anyone reads
+  // them: redrawn at every block they cost a good part of the take's CPU time.
+  const int64_t tenth = std::max(scene_.recorderRate / 10, 1);
+  const int64_t shown = scene_.takeSamples;
+  takeSamples_ = samples;
+  if (samples <= 0 || shown < 0 || samples / tenth != shown / tenth) showTakeSamples();
+}
+
+void ViewDisplay::showTakeSamples() {
+  if (scene_.takeSamples == takeSamples_) return;
+  scene_.takeSamples = takeSamples_;
   if (isFileMode(mode_) || mode_ == ModeEmpty) {
     host_.requestRepaint();
     return;
