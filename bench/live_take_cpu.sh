@@ -6,7 +6,8 @@
 #   VELMORA_BIN=path   the program to measure (default: builds build-bench/ beside the sources)
 #   BENCH_DISPLAY=:N   the X display to start Xvfb on (default :99)
 #   BENCH_SHOT=FILE    a screenshot at the end of the measurement
-# Prints "cpu_percent MODE VALUE" (percent of one core).
+# Prints "cpu_percent MODE VALUE" (percent of one core) and "switches_per_second MODE VALUE"
+# (context switches of all its threads).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 repo="$(dirname "$here")"
@@ -67,11 +68,18 @@ sleep 3                           # the take settles
 
 tick=$(getconf CLK_TCK)
 cpu() { awk '{print $14 + $15}' "/proc/$app/stat"; }
+# Wake-ups: the context switches of all the program's threads (a steadier measure than CPU
+# time on a loaded machine).
+switches() { cat /proc/"$app"/task/*/status | awk '/_ctxt_switches/ { n += $2 } END { print n }'; }
 t0=$(cpu)
+w0=$(switches)
 start=$(date +%s.%N)
 sleep "$seconds"
 t1=$(cpu)
+w1=$(switches)
 end=$(date +%s.%N)
 [ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
 awk -v a="$t0" -v b="$t1" -v t="$tick" -v s="$start" -v e="$end" -v m="$mode" \
   'BEGIN { printf "cpu_percent %s %.1f\n", m, 100 * (b - a) / t / (e - s) }'
+awk -v a="$w0" -v b="$w1" -v s="$start" -v e="$end" -v m="$mode" \
+  'BEGIN { printf "switches_per_second %s %.0f\n", m, (b - a) / (e - s) }'

@@ -45,7 +45,7 @@ void PowerSpectrum::setLimit(float hz) {
   if (hz > 0.0f) zoom_ = static_cast<float>(sampleRate_ * 0.5 / hz);
 }
 
-int PowerSpectrum::compute(const int16_t* samples, int64_t sampleCount) {
+int PowerSpectrum::compute(const int16_t* samples, int64_t sampleCount, const StopFlag* stop) {
   const int n = fftSize_;
   const int bins = n / 2;
   const int64_t frames = samples != nullptr ? powerSpectrumFrames(sampleCount, n) : 0;
@@ -55,6 +55,7 @@ int PowerSpectrum::compute(const int16_t* samples, int64_t sampleCount) {
   const int hop = powerSpectrumHop(n);
   std::fill(sums_.begin(), sums_.end(), 0.0);
   for (int64_t m = 0; m < frames; ++m) {
+    if (m % 256 == 0 && stopRequested(stop)) return 0;
     const int16_t* frame = samples + m * hop;
     for (int i = 0; i < n; ++i) re_[i] = windowOn_ ? frame[i] * window_[i] : static_cast<float>(frame[i]);
     std::fill(im_.begin(), im_.end(), 0.0f);
@@ -70,6 +71,12 @@ int PowerSpectrum::compute(const int16_t* samples, int64_t sampleCount) {
   }
   ++averageCount_;
   return bins;
+}
+
+void PowerSpectrum::takeLevelsOf(const PowerSpectrum& computed) {
+  current_ = computed.current_;
+  average_ = computed.average_;
+  averageCount_ = computed.averageCount_;
 }
 
 void PowerSpectrum::resetAverage() {

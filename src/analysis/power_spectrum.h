@@ -23,6 +23,7 @@
 
 #include "analysis/fft_complex.h"
 #include "analysis/hls_colour.h"
+#include "analysis/stop_flag.h"
 
 namespace velmora {
 
@@ -63,10 +64,13 @@ class PowerSpectrum {
   Rgb colour() const { return colour_; }
   bool hasData() const { return hasData_; }
 
-  // Returns the number of bins, N / 2, or 0 when the samples hold no whole frame (nothing
-  // computed, current() and the average unchanged).
-  int compute(const int16_t* samples, int64_t sampleCount);
+  // Returns the number of bins, N / 2, or 0 when the samples hold no whole frame or `stop`
+  // was set on the way (nothing computed, current() and the average unchanged).
+  int compute(const int16_t* samples, int64_t sampleCount, const StopFlag* stop = nullptr);
   void resetAverage();
+  // The levels, average and its count that another engine of the same FFT size computed
+  // (a copy of this one that ran on a worker); the display settings stay this engine's.
+  void takeLevelsOf(const PowerSpectrum& computed);
 
   const std::vector<float>& current() const { return current_; }  // N / 2 levels in dB
   const std::vector<float>& average() const { return average_; }

@@ -31,15 +31,16 @@ void AnalysisResults::computeSpectrogram(const SoundBuffer& buffer, int width, i
   imageValid_ = true;
 }
 
-void AnalysisResults::computePower(const SoundBuffer& buffer) {
+bool AnalysisResults::powerNeeded(const SoundBuffer& buffer) const {
   const RangeKey key{buffer.visibleStart, buffer.visibleEnd, power_.fftSize(), 0};
-  if (powerValid_ && key == powerKey_) return;
-  const int64_t length = buffer.visibleEnd - buffer.visibleStart;
-  if (length <= 0) return;
-  power_.resetAverage();
-  power_.compute(buffer.samples.data() + buffer.visibleStart, length);
+  return buffer.visibleEnd > buffer.visibleStart && !(powerValid_ && key == powerKey_);
+}
+
+void AnalysisResults::setPower(const PowerSpectrum& computed, int32_t start, int32_t end) {
+  if (computed.fftSize() != power_.fftSize()) return;
+  power_.takeLevelsOf(computed);
   power_.setHasData(true);
-  powerKey_ = key;
+  powerKey_ = RangeKey{start, end, power_.fftSize(), 0};
   powerValid_ = true;
 }
 

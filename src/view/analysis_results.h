@@ -43,7 +43,11 @@ class AnalysisResults {
   // The formant tracker as the last computation left it (its root solver starts the next
   // computation from there).
   const FormantTrack& formantTracker() const { return formants_; }
-  void computePower(const SoundBuffer& buffer);
+  // The power spectrum of the visible range is not computed for the range and FFT size.
+  bool powerNeeded(const SoundBuffer& buffer) const;
+  // The spectrum of samples [start, end) that a copy of the engine computed elsewhere; dropped
+  // when the FFT size changed meanwhile.
+  void setPower(const PowerSpectrum& computed, int32_t start, int32_t end);
 
   // The spectrogram picture over the engine's pixels (no copy); null when not computed.
   QImage spectrogramImage() const;

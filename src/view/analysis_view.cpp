@@ -247,7 +247,7 @@ void AnalysisView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const ViewScene s = scene();
   if (!comparison_ && !isFileMode(s.mode) && s.mode != ModeEmpty &&
-      liveArea().contains(event->region().boundingRect())) {
+      (event->region() - liveArea(s)).isEmpty()) {
     paintLiveRegion(p, s, event->region());
     return;
   }
@@ -290,11 +290,14 @@ QRect AnalysisView::deviceRect(const ViewRect& area) const {
   return QRect(area.left, top, area.width, bottom - top);
 }
 
-QRect AnalysisView::liveArea() const {
+QRegion AnalysisView::liveArea(const ViewScene& scene) const {
   const ViewGeometry& g = geometry();
-  const QRect spectral = deviceRect(ViewRect{g.graphLeft, g.spectralTop, g.graphWidth + 3, g.spectralHeight + 1});
-  const QRect wave = deviceRect(ViewRect{g.graphLeft, g.waveTop, g.graphWidth + 3, g.waveHeight + 1});
-  return spectral.united(wave);
+  QRegion area(deviceRect(ViewRect{g.graphLeft, g.spectralTop, g.graphWidth + 3, g.spectralHeight + 1}));
+  area += deviceRect(ViewRect{g.graphLeft, g.waveTop, g.graphWidth + 3, g.waveHeight + 1});
+  // The header's duration while a take runs.
+  const QRect duration = takeDurationArea(scene);
+  area += deviceRect(ViewRect{duration.left(), duration.top(), duration.width(), duration.height()});
+  return area;
 }
 
 void AnalysisView::requestLiveRepaint(const ViewRect& area) { liveRepaint_->add(deviceRect(area)); }

@@ -4,6 +4,7 @@
 // play it, and the two control bars; it turns the bars' and the frame's events into
 // controller calls and paints the scene through the renderer.
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <filesystem>
@@ -156,8 +157,9 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   void paintInto(QPainter& p) const;
   // Repaints a part of the panes from the kept picture of the rest of the view.
   void paintLiveRegion(QPainter& p, const ViewScene& scene, const QRegion& region);
-  // The two panes in device pixels, the only part a take or playback repaints by itself.
-  QRect liveArea() const;
+  // The two panes and the header's duration in device pixels, the only parts a take or
+  // playback repaints by itself.
+  QRegion liveArea(const ViewScene& scene) const;
   QRect deviceRect(const ViewRect& area) const;
   QPoint logicalPoint(const QPointF& devicePoint) const;
   // With a comparison: the mouse belongs to it (right of the split, or its drag goes on).

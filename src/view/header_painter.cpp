@@ -13,28 +13,59 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 double shownSeconds(const ViewScene& scene) {
+  // A take shows the length recorded so far, at the recorder's rate.
+  if (scene.takeSamples >= 0)
+    return scene.recorderRate > 0 ? static_cast<double>(scene.takeSamples) / scene.recorderRate : 0.0;
   if (!scene.hasSamples() || scene.sampleRate() <= 0) return 0.0;
   const SoundBuffer& b = *scene.buffer;
   return static_cast<double>(b.visibleEnd - b.visibleStart) / scene.sampleRate();
 }
+int bandHeight(const ViewGeometry& g) { return g.largeLayout ? 60 : 35; }
+
+int timeTextX(const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  return g.graphLeft + g.graphWidth - 520 + (scene.language == Korean ? 20 : 0);
+}
 }  // namespace
+
+QRect takeDurationArea(const ViewScene& scene) {
+  // Inside the band's outline, from "Time: " to the panes' right edge.
+  const ViewGeometry& g = scene.geometry;
+  const int x = timeTextX(scene);
+  return QRect(x, g.infoTop + 1, g.graphLeft + g.graphWidth - x, bandHeight(g) - 2);
+}
+
+void paintTakeDuration(QPainter& p, const ViewScene& scene) {
+  if (scene.takeSamples < 0 || scene.comparison || scene.printing) return;
+  const QRect area = takeDurationArea(scene);
+  // What a full paint puts there: the band's face, the duration, the information block.
+  p.save();
+  p.setClipRect(area, Qt::IntersectClip);
+  p.fillRect(area, kButtonFace);
+  p.setPen(Qt::black);
+  p.setFont(viewFont("Verdana", 25, true));
+  drawTextAt(p, timeTextX(scene), scene.geometry.infoTop + (scene.geometry.largeLayout ? 20 : 5),
+             qs(tr(str::TimeCaption) + durationText(shownSeconds(scene))));
+  paintInfoBlock(p, scene);
+  p.restore();
+}
 
 void paintHeaderBand(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
-  const int bandHeight = g.largeLayout ? 60 : 35;
+  const int band = bandHeight(g);
   p.setPen(Qt::black);
   p.setBrush(kButtonFace);
   if (scene.comparison) {
     // Side by side each band spans only its own panes; the duration alone is shown.
     const int top = g.infoTop + g.verticalOffset();
-    drawBox(p, g.graphLeft, top, g.graphLeft + g.graphWidth, top + bandHeight);
+    drawBox(p, g.graphLeft, top, g.graphLeft + g.graphWidth, top + band);
     p.setBrush(Qt::NoBrush);
     p.setFont(viewFont("Verdana", 23, true));
     drawTextAt(p, g.graphLeft + 10, top + (g.largeLayout ? 20 : 5),
                qs(tr(str::TimeCaption) + durationText(shownSeconds(scene))));
     return;
   }
-  drawBox(p, -5, g.infoTop, g.screenWidth - 5, g.infoTop + bandHeight);
+  drawBox(p, -5, g.infoTop, g.screenWidth - 5, g.infoTop + band);
   p.setBrush(Qt::NoBrush);
   p.setFont(viewFont("Verdana", 25, true));
   const int y = g.infoTop + (g.largeLayout ? 20 : 5);
@@ -42,8 +73,7 @@ void paintHeaderBand(QPainter& p, const ViewScene& scene) {
   // A printed page puts the panes 40 units from the paper's edge: the title stays on it.
   const int titleX = scene.printing ? std::max(0, g.graphLeft - 80) : g.graphLeft - 80;
   drawTextAt(p, titleX, y, qs(tr(titleId)));
-  const int timeX = g.graphLeft + g.graphWidth - 520 + (scene.language == Korean ? 20 : 0);
-  drawTextAt(p, timeX, y, qs(tr(str::TimeCaption) + durationText(shownSeconds(scene))));
+  drawTextAt(p, timeTextX(scene), y, qs(tr(str::TimeCaption) + durationText(shownSeconds(scene))));
 }
 
 void paintInfoBlock(QPainter& p, const ViewScene& scene) {

@@ -6,13 +6,13 @@
 namespace velmora {
 
 namespace {
-BackgroundTask<F0Track>::Post postThrough(ViewHost& host) {
+std::function<void(std::function<void()>)> postThrough(ViewHost& host) {
   return [&host](std::function<void()> f) { host.postToUiThread(std::move(f)); };
 }
 }  // namespace
 
 OverlayAnalyses::OverlayAnalyses(AnalysisResults& results, ViewHost& host, Interaction& ui)
-    : results_(results), host_(host), ui_(ui), f0_(postThrough(host)), formants_(postThrough(host)) {}
+    : results_(results), host_(host), ui_(ui), f0_(postThrough(host)), formants_(postThrough(host)), power_(postThrough(host)) {}
 
 OverlayAnalyses::Samples OverlayAnalyses::samplesOf(const SoundBuffer& sound) {
   // One copy for both tracks: the document's samples may be edited in place or freed while
@@ -49,10 +49,36 @@ void OverlayAnalyses::update(const SoundBuffer& sound, bool wantF0, bool wantFor
   if (startF0 || startFormants || wasRunning != running()) showProgress(std::string());
 }
 
+void OverlayAnalyses::updatePower(const SoundBuffer& sound) {
+  if (!sound.isOpen() || !results_.powerNeeded(sound)) return;
+  const PowerSpectrum& engine = results_.power();
+  // Already on its way for this range and size.
+  if (power_.running() && powerRun_.start == sound.visibleStart && powerRun_.end == sound.visibleEnd &&
+      powerRun_.engine.fftSize() == engine.fftSize())
+    return;
+  powerRun_ = PowerResult{engine, sound.visibleStart, sound.visibleEnd};
+  power_.start(
+      [samples = samplesOf(sound), run = powerRun_](const StopFlag& stop) mutable {
+        run.engine.resetAverage();
+        run.engine.compute(samples->data() + run.start, run.end - run.start, &stop);
+        return run;
+      },
+      [this](PowerResult result) { powerArrived(std::move(result)); });
+  host_.showAnalysing(true);
+}
+
+void OverlayAnalyses::stopPower() {
+  if (!power_.running()) return;
+  power_.stop();
+  host_.showAnalysing(running());
+  if (!running()) samples_.reset();
+}
+
 void OverlayAnalyses::stop() {
   const bool wasRunning = running();
   f0_.stop();
   formants_.stop();
+  power_.stop();
   if (wasRunning) showProgress(std::string());
 }
 
@@ -60,6 +86,15 @@ void OverlayAnalyses::finish() {
   // F0 first: the formant dots are drawn only where it finds voice.
   f0_.finish();
   formants_.finish();
+  power_.finish();
+}
+
+void OverlayAnalyses::powerArrived(PowerResult result) {
+  results_.setPower(result.engine, result.start, result.end);
+  // The status text is the tracks' alone.
+  host_.showAnalysing(running());
+  if (!running()) samples_.reset();
+  host_.requestRepaint();
 }
 
 void OverlayAnalyses::f0Arrived(F0Track track) {

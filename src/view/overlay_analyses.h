@@ -9,13 +9,17 @@
 //     the frame while they run, and the host shows its busy cursor over the panes.
 //   stop(): the samples changed or went; running tracks are dropped and never arrive.
 //   finish(): waits for the running tracks and takes them at once.
-// The tracks are the engines' own results, exactly as a computation on the UI thread gives.
+//   updatePower(sound): the power spectrum of the visible range (power-spectrum mode), on a
+//     worker as well, over a copy of the engine; no status text, the busy cursor over the
+//     panes. stopPower(): a take or playback feeds the engine itself.
+// The results are the engines' own, exactly as a computation on the UI thread gives.
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "analysis/f0_track.h"
 #include "analysis/formant_track.h"
+#include "analysis/power_spectrum.h"
 #include "audio/sound_buffer.h"
 #include "core/interaction.h"
 #include "view/analysis_results.h"
@@ -29,9 +33,11 @@ class OverlayAnalyses {
   OverlayAnalyses(AnalysisResults& results, ViewHost& host, Interaction& ui);
 
   void update(const SoundBuffer& sound, bool wantF0, bool wantFormants);
+  void updatePower(const SoundBuffer& sound);
+  void stopPower();
   void stop();
   void finish();
-  bool running() const { return f0_.running() || formants_.running(); }
+  bool running() const { return f0_.running() || formants_.running() || power_.running(); }
   // The formant dots are voiced by the F0 track: they wait while it is on its way.
   bool f0Running() const { return f0_.running(); }
 
@@ -40,11 +46,16 @@ class OverlayAnalyses {
     FormantTrack track;
     int frames = 0;
   };
+  struct PowerResult {
+    PowerSpectrum engine;
+    int32_t start = 0, end = 0;
+  };
   using Samples = std::shared_ptr<const std::vector<int16_t>>;
 
   Samples samplesOf(const SoundBuffer& sound);
   void f0Arrived(F0Track track);
   void formantsArrived(FormantResult result);
+  void powerArrived(PowerResult result);
   // The status text and the busy cursor after a track started, arrived or was dropped.
   void showProgress(const std::string& doneText);
 
@@ -55,6 +66,8 @@ class OverlayAnalyses {
   Samples samples_;
   BackgroundTask<F0Track> f0_;
   BackgroundTask<FormantResult> formants_;
+  BackgroundTask<PowerResult> power_;
+  PowerResult powerRun_;  // what the running power task computes (range, FFT size)
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "view/take_controller.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "audio/input_buffer_bytes.h"
@@ -115,6 +116,7 @@ void TakeController::startTake(bool fromBar) {
                     TakeOwner{client.code, recordFormatCodeForRate(rate).value_or(kStartRecordFormatCode), client.name});
   if (recorder_.start(target_, host_.updateRateIndex(false))) {
     recording_ = true;
+    display_.setTakeSamples(0);
     return;
   }
   forgetTakeOwner(client.workingFolder);
@@ -176,6 +178,7 @@ void TakeController::stopTake() {
   stopping_ = false;
   recording_ = false;
   paused_ = false;
+  display_.setTakeSamples(-1);
   host_.setTransportEnabled(TransportControl::Play, false);
   const TakeClient client = takeClient_;
   // A take whose WAV could not be written stays in grav.tmp with its owner, for the next start.
@@ -263,7 +266,12 @@ void TakeController::setBarsIdle(bool fileRemains) {
 void TakeController::takeOpened() { live_.resetF0Counter(); }
 
 void TakeController::takeBufferReturned(const TakeBuffer& buffer) {
-  if (!buffer.paused) liveBytes_ += static_cast<long long>(buffer.byteCount);
+  if (!buffer.paused) {
+    liveBytes_ += static_cast<long long>(buffer.byteCount);
+    if (recording_) display_.setTakeSamples(liveBytes_ / std::max<int>(recorder_.format().blockAlign, 1));
+  } else if (recording_) {
+    display_.showTakeSamples();
+  }
   if (!buffer.stopping && !buffer.paused && buffer.sampleCount > 0) drawLive(buffer);
 }
 

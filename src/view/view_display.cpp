@@ -4,6 +4,7 @@
 
 #include "analysis/f0_track.h"
 #include "core/string_table.h"
+#include "view/view_renderer.h"
 
 namespace velmora {
 
@@ -107,8 +108,7 @@ void ViewDisplay::computeWhatIsShown() {
     }
     overlays_.update(sound, scene_.showF0, scene_.showFormants);
   } else {
-    BusyScope busy(host_);
-    results_.computePower(sound);
+    overlays_.updatePower(sound);
   }
 }
 
@@ -246,6 +246,7 @@ void ViewDisplay::startLivePicture() {
 void ViewDisplay::beginLiveDisplay(int rateHz) {
   mode_ = isPowerSpectrumMode(mode_) ? ModeLivePowerSpectrum : ModeLiveSpectrogram;
   scene_.recorderRate = rateHz;
+  overlays_.stopPower();
   applyRate(rateHz);
   startLivePicture();
   f0Readout_ = 0;
@@ -258,6 +259,8 @@ void ViewDisplay::beginPlaybackDisplay() {
   if (!isFileMode(mode_)) return;
   mode_ = mode_ == ModePowerSpectrum ? ModeLivePowerSpectrum : ModeLiveSpectrogram;
   playbackDisplay_ = true;
+  // The played blocks feed the engine from now on.
+  overlays_.stopPower();
   startLivePicture();
   host_.requestRepaint();
 }
@@ -318,6 +321,26 @@ float ViewDisplay::f0At(int64_t sample) const {
   if (!values || rate <= 0 || sample < 0) return 0;
   const auto frame = static_cast<size_t>(sample * kF0FramesPerSecond / rate);
   return frame < values->size() ? (*values)[frame] : 0.0f;
+}
+
+void ViewDisplay::setTakeSamples(int64_t samples) {
+  // The digits change with every block, but a tenth of a second is as fast as anyone reads
+  // them: redrawn at every block they cost a good part of the take's CPU time.
+  const int64_t tenth = std::max(scene_.recorderRate / 10, 1);
+  const int64_t shown = scene_.takeSamples;
+  takeSamples_ = samples;
+  if (samples <= 0 || shown < 0 || samples / tenth != shown / tenth) showTakeSamples();
+}
+
+void ViewDisplay::showTakeSamples() {
+  if (scene_.takeSamples == takeSamples_) return;
+  scene_.takeSamples = takeSamples_;
+  if (isFileMode(mode_) || mode_ == ModeEmpty) {
+    host_.requestRepaint();
+    return;
+  }
+  const QRect area = takeDurationArea(scene_);
+  host_.requestLiveRepaint(ViewRect{area.left(), area.top(), area.width(), area.height()});
 }
 
 void ViewDisplay::setF0Readout(float hz) {

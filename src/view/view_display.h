@@ -99,6 +99,13 @@ class ViewDisplay {
   void setLiveSignal(std::vector<float> values);
   // The computed F0 contour's value at a sample; 0 when unvoiced or not computed.
   float f0At(int64_t sample) const;
+  // The samples a running take has recorded so far, shown as the header's duration with the
+  // live parts each time the take passes a tenth of a second; -1 when the take has ended.
+  void setTakeSamples(int64_t samples);
+  // Shows the exact length at once (the take paused).
+  void showTakeSamples();
+  int64_t takeSamples() const { return takeSamples_; }
+  int64_t shownTakeSamples() const { return scene_.takeSamples; }
   // The live F0 readout in Hz; 0 clears it.
   void setF0Readout(float hz);
   float f0Readout() const { return f0Readout_; }
@@ -133,6 +140,7 @@ class ViewDisplay {
   OverlayAnalyses overlays_;  // after results_: its workers hand their tracks to it
   std::vector<float> liveSignal_;
   float f0Readout_ = 0;
+  int64_t takeSamples_ = -1;
   int64_t playCursor_ = -1;
   int64_t restCursor_ = -1;
   bool playbackDisplay_ = false;

@@ -85,6 +85,7 @@ void paintLiveLayers(QPainter& p, const ViewScene& scene) {
   p.setPen(Qt::black);
   if (touches(wave)) paintWaveformPane(p, scene);
   if (touches(spectral)) paintSpectralContent(p, scene);
+  if (scene.takeSamples >= 0 && touches(takeDurationArea(scene))) paintTakeDuration(p, scene);
   paintSelection(p, scene);
   paintReadout(p, scene);
   paintLabelTip(p, scene);

@@ -31,6 +31,10 @@ void paintSpectrogramAxes(QPainter& p, const ViewScene& scene);
 void paintPowerSpectrumAxes(QPainter& p, const ViewScene& scene);
 void paintHeaderBand(QPainter& p, const ViewScene& scene);
 void paintInfoBlock(QPainter& p, const ViewScene& scene);
+// While a take runs the header's duration changes with every block: the part of the band
+// that holds it (logical), and that part drawn alone as a full paint would draw it.
+QRect takeDurationArea(const ViewScene& scene);
+void paintTakeDuration(QPainter& p, const ViewScene& scene);
 void paintLabelBand(QPainter& p, const ViewScene& scene);
 // The labels in the band (texts and markers) and the text being typed; the marker tip goes
 // over everything else.

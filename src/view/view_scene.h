@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -41,6 +42,9 @@ struct ViewScene {
   const PowerSpectrum* power = nullptr;              // null when not computed
   const std::vector<float>* liveSignal = nullptr;  // newest block of a take, graphWidth x 8 values
   int recorderRate = 11025;  // shown while no recording is open
+  // While a take runs (its record button shows Stop): the samples recorded so far, whose
+  // length the header shows instead of the visible range's; -1: no take.
+  int64_t takeSamples = -1;
   bool lineInput = false;    // the record line is "Line" instead of "Mic"
   bool printing = false;
   // A comparison is open: this pane set is one of two drawn side by side.

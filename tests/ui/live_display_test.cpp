@@ -2,6 +2,7 @@
 // the repaints of parts of the panes that the take's buffers ask for.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -12,6 +13,7 @@
 
 #include "presentation/waveform_reduction.h"
 #include "view/live_repaint.h"
+#include "view/view_renderer.h"
 #include "view_audio_fixture.h"
 
 namespace velmora {
@@ -63,11 +65,15 @@ TEST_F(LiveDisplayTest, BuffersShorterThanTheFftDrawNoSpectrum) {
   in.deliver();
   EXPECT_FALSE(view()->display().results().power().hasData());
   EXPECT_EQ(view()->scene().power, nullptr);
-  // Only the waveform strip waits to be repainted, nothing of the spectral pane.
+  // Only the waveform strip (and the header's take duration) waits to be repainted, nothing
+  // of the spectral pane.
   const ViewGeometry& g = view()->geometry();
+  const int spectralTop = static_cast<int>(g.spectralTop * g.verticalStretch());
   const int spectralBottom = static_cast<int>(g.spectralBottom() * g.verticalStretch());
-  EXPECT_FALSE(view()->liveRepaint().pending().isEmpty());
-  EXPECT_GT(view()->liveRepaint().pending().boundingRect().top(), spectralBottom);
+  const QRegion pending = view()->liveRepaint().pending();
+  EXPECT_FALSE(pending.isEmpty());
+  EXPECT_GT(pending.boundingRect().bottom(), spectralBottom);
+  for (const QRect& r : pending) EXPECT_TRUE(r.top() > spectralBottom || r.bottom() < spectralTop) << r.top();
   stopWithAnswer(false);
 }
 
@@ -88,19 +94,24 @@ TEST_F(LiveDisplayTest, ABlockRepaintsOnlyItsNewColumnAndTheWaveformStrip) {
   // column, two pixels wide.
   const ViewGeometry& g = view()->geometry();
   const int spectralBottom = static_cast<int>(g.spectralBottom() * g.verticalStretch());
+  // Above the spectral pane only the header's take duration may change (at a tenth of a second).
+  const int spectralTop = static_cast<int>(g.spectralTop * g.verticalStretch());
   int changed = 0;
+  int headerChanged = 0;
   for (int y = 0; y < next.height(); ++y)
     for (int x = 0; x < next.width(); ++x) {
       if (next.pixel(x, y) == shown.pixel(x, y)) continue;
       ++changed;
       ASSERT_TRUE(region.contains(QPoint(x, y))) << x << "," << y;
-      if (y <= spectralBottom) {
+      if (y < spectralTop) {
+        ++headerChanged;
+      } else if (y <= spectralBottom) {
         ASSERT_TRUE(x == g.graphLeft + 4 || x == g.graphLeft + 5) << x << "," << y;
       }
     }
-  EXPECT_GT(changed, 0);
+  EXPECT_GT(changed, headerChanged);
   for (const QRect& r : region)
-    if (r.top() <= spectralBottom) {
+    if (r.top() <= spectralBottom && r.bottom() >= spectralTop) {
       EXPECT_EQ(r.width(), 2);
     }
 
@@ -124,6 +135,48 @@ TEST_F(LiveDisplayTest, ManyBlocksBetweenTwoRefreshesMakeOneRepaint) {
   EXPECT_EQ(repaint.repaints(), before + 1);
   EXPECT_TRUE(repaint.pending().isEmpty());
   stopWithAnswer(false);
+}
+
+// The header's "Time:" text as the view shows it now.
+QImage headerDuration(AnalysisView& view) {
+  const ViewScene scene = view.scene();
+  const QRect area = takeDurationArea(scene);
+  const int width = QFontMetrics(viewFont("Verdana", 25, true)).horizontalAdvance(QStringLiteral("Time: 00:00:00,000"));
+  const double stretch = scene.geometry.verticalStretch();
+  const int top = static_cast<int>(std::floor(area.top() * stretch));
+  const int bottom = static_cast<int>(std::ceil((area.bottom() + 1) * stretch));
+  return view.renderImage().copy(QRect(area.left(), top, std::min(width, area.width()), bottom - top));
+}
+
+TEST_F(LiveDisplayTest, TheHeaderShowsTheLengthRecordedSoFar) {
+  view()->resize(1024, 700);
+  window->runCommand(cmd::Record);
+  in.deliver();
+  EXPECT_EQ(view()->display().takeSamples(), 0);
+  const QImage atStart = headerDuration(*view());
+  // The digits follow each tenth of a second: 52 blocks of 229 samples at 11025 Hz show the
+  // length at 10 tenths (00:00:01,017, block 49); the 53rd passes 11 tenths (00:00:01,100).
+  ASSERT_EQ(in.fill(52), 52);
+  in.deliver();
+  EXPECT_EQ(view()->display().takeSamples(), 52 * kBufferSamples);
+  EXPECT_EQ(view()->display().shownTakeSamples(), 49 * kBufferSamples);
+  ASSERT_EQ(in.fill(1), 1);
+  in.deliver();
+  EXPECT_EQ(view()->display().shownTakeSamples(), 53 * kBufferSamples);
+  const QImage recorded = headerDuration(*view());
+  EXPECT_FALSE(recorded == atStart);
+  // The digits are repainted with the live parts, not by a full repaint.
+  const ViewGeometry& g = view()->geometry();
+  const QRect area = takeDurationArea(view()->scene());
+  const QPoint digits(area.left() + area.width() / 3, static_cast<int>((area.top() + area.height() / 2) * g.verticalStretch()));
+  EXPECT_TRUE(view()->liveRepaint().pending().contains(digits));
+
+  // The kept take, opened, shows its visible range: the same length, drawn the same.
+  stopWithAnswer(true);
+  EXPECT_EQ(view()->display().takeSamples(), -1);
+  ASSERT_TRUE(view()->hasSamples());
+  ASSERT_EQ(view()->buffer().sampleCount(), 53 * kBufferSamples);
+  EXPECT_TRUE(headerDuration(*view()) == recorded);
 }
 
 QImage drawnWaveform(const std::vector<WavePoint>& points, double stretch) {

@@ -9,6 +9,7 @@
 
 #include "analysis/f0_track.h"
 #include "analysis/formant_track.h"
+#include "analysis/power_spectrum.h"
 #include "audio/wav_writer.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
@@ -134,6 +135,37 @@ TEST_F(OverlayAnalysesTest, ARecordingClosedWhileItsTracksRunNeverGetsThemNorDoe
   ASSERT_NE(view.scene().formants, nullptr);
   expectSameFormants(*view.scene().formants, formants);
   EXPECT_EQ(ui.shown.size(), 0u);
+}
+
+TEST_F(OverlayAnalysesTest, ThePowerSpectrumArrivesLaterAndIsThatOfTheRecordingShown) {
+  view.display().setShowF0(false);
+  view.display().setShowFormants(false);
+  const std::vector<int16_t> next = vowel(22050, 3, 260);
+  const auto first = write("long.wav", vowel(22050, 40, 120), 22050);
+  const auto second = write("next.wav", next, 22050);
+  ASSERT_TRUE(view.openRecordingByPath(second));
+  view.display().powerSpectrumCommand();
+  ASSERT_EQ(view.mode(), ModePowerSpectrum);
+  ASSERT_TRUE(waitForAnalyses());
+
+  // Replaced while the long one's spectrum is computed: nothing is shown meanwhile, and in
+  // the end the short one's own spectrum, as the engine computes it on the UI thread.
+  ASSERT_TRUE(view.openRecordingByPath(first));
+  EXPECT_EQ(view.mode(), ModePowerSpectrum);
+  EXPECT_TRUE(view.display().analysing());
+  EXPECT_EQ(view.scene().power, nullptr);
+  ASSERT_TRUE(view.openRecordingByPath(second));
+  ASSERT_TRUE(waitForAnalyses());
+  QTest::qWait(50);
+  PowerSpectrum direct;
+  direct.setSampleRate(22050);
+  ASSERT_TRUE(direct.setFftSize(view.display().results().power().fftSize()));
+  ASSERT_GT(direct.compute(next.data(), static_cast<int64_t>(next.size())), 0);
+  ASSERT_NE(view.scene().power, nullptr);
+  EXPECT_EQ(view.scene().power->current(), direct.current());
+  EXPECT_EQ(view.scene().power->average(), direct.average());
+  EXPECT_EQ(view.scene().power->averageCount(), 1);
+  EXPECT_EQ(texts.back(), "");
 }
 
 }  // namespace
