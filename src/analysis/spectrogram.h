@@ -83,6 +83,9 @@ class Spectrogram {
 
   void startLive(int paneWidth, int paneHeight);
   void pushLive(const int16_t* samples, size_t count);
+  // Samples that went by without being pushed (the take was shown as a power spectrum):
+  // they count for the places of later columns.
+  void skipLive(size_t count) { livePushed_ += static_cast<int64_t>(count); }
   const std::vector<int16_t>& liveRing() const { return liveRing_; }
   // Intensities of the live column, top row first (min(height, 2048) values).
   const std::vector<uint8_t>& computeLiveColumn(int paneHeight);

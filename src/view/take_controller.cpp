@@ -280,6 +280,8 @@ void TakeController::takeBufferReturned(const TakeBuffer& buffer) {
 
 void TakeController::drawLive(const TakeBuffer& buffer) {
   display_.drawLiveBlock(live_, buffer.samples, buffer.sampleCount);
+  // Keeps the spectrogram's columns at their take samples across a Mode switch.
+  if (isPowerSpectrumMode(display_.mode())) display_.results().spectrogram().skipLive(buffer.sampleCount);
   if (display_.showsF0()) {
     if (const std::optional<float> hz = live_.f0Due(inputBufferBytes())) display_.setF0Readout(*hz);
   }
