@@ -29,6 +29,12 @@ DotBox clipToPane(DotBox box, const F0Pane& pane) {
   return box;
 }
 
+// The value at a sample, as f0MarkerAt finds it.
+size_t valueIndexAt(size_t count, int64_t totalSamples, int64_t sample) {
+  const auto n = static_cast<int64_t>(count);
+  return static_cast<size_t>(std::min(n * sample / totalSamples, n - 1));
+}
+
 bool usable(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
             const F0DisplayRange& range) {
   return valid && !values.empty() && totalSamples > 0 && pane.width > 0 && pane.height > 0 &&
@@ -76,6 +82,25 @@ F0Marker f0MarkerAt(const std::vector<float>& values, bool valid, const F0Pane& 
     marker.dot = clipToPane(DotBox{right - kDotSize, y, right, y + kDotSize}, pane);
   }
   return marker;
+}
+
+F0Curve f0DotsAtColumns(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
+                        const std::vector<int64_t>& columnSamples, const F0DisplayRange& range, int colourScheme) {
+  F0Curve curve;
+  curve.colourRgb = f0DotColourRgb(colourScheme);
+  if (!usable(values, valid, pane, totalSamples, range)) return curve;
+  const size_t columns = std::min(columnSamples.size(), static_cast<size_t>(pane.width));
+  for (size_t i = 0; i < columns; ++i) {
+    const int64_t sample = columnSamples[i];
+    if (sample < 0 || sample >= totalSamples) continue;
+    const float v = values[valueIndexAt(values.size(), totalSamples, sample)];
+    if (v == 0.0f || !inRange(v, range)) continue;
+    const int y = dotTop(v, pane, range);
+    int x = pane.x0 + 1 + static_cast<int>(i);
+    if (x > pane.x0 + pane.width - kDotSize) x = pane.x0 + pane.width - kDotSize;
+    curve.dots.push_back(clipToPane(DotBox{x, y, x + kDotSize, y + kDotSize}, pane));
+  }
+  return curve;
 }
 
 }  // namespace velmora

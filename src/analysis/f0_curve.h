@@ -4,6 +4,8 @@
 // linearly from the range's minimum at the pane's bottom to its maximum at the top.
 //   f0CurveDots: the whole visible range firstSample..lastSample across the pane's width;
 //   f0MarkerAt:  the value under the play or record position, drawn at the pane's right edge.
+//   f0DotsAtColumns: a pane whose columns each show a known sample (a paused take's live
+//                picture), the value under each column's sample at that column.
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -52,5 +54,10 @@ struct F0Marker {
 
 F0Marker f0MarkerAt(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
                     int64_t position, const F0DisplayRange& range, int colourScheme);
+
+// columnSamples[i]: the sample (of totalSamples) that pixel column pane.x0 + 1 + i shows;
+// -1 where the column shows none. The value index of a sample is taken as f0MarkerAt takes it.
+F0Curve f0DotsAtColumns(const std::vector<float>& values, bool valid, const F0Pane& pane, int64_t totalSamples,
+                        const std::vector<int64_t>& columnSamples, const F0DisplayRange& range, int colourScheme);
 
 }  // namespace velmora

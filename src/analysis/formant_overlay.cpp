@@ -101,4 +101,27 @@ std::vector<FormantDot> formantDotsAtPosition(const FormantTrack& track, const P
   return dots;
 }
 
+std::vector<FormantDot> formantDotsAtColumns(const FormantTrack& track, const PaneGeometry& pane, double topFrequencyHz,
+                                             long long totalSamples, const std::vector<int64_t>& columnSamples,
+                                             int scheme, const std::vector<float>* f0Values) {
+  std::vector<FormantDot> dots;
+  const int frameCount = track.frameCount();
+  if (!track.valid() || frameCount == 0 || totalSamples <= 0 || topFrequencyHz <= 0.0 || pane.width <= 0) return dots;
+  const std::array<OverlayColour, 4> colours = formantColours(scheme);
+  const size_t columns = std::min(columnSamples.size(), static_cast<size_t>(pane.width));
+  for (size_t i = 0; i < columns; ++i) {
+    const long long sample = columnSamples[i];
+    if (sample < 0 || sample >= totalSamples) continue;
+    const double fraction = static_cast<double>(sample) / static_cast<double>(totalSamples);
+    const auto k = static_cast<long long>(frameCount * fraction);
+    if (k >= frameCount) continue;
+    if (f0Values != nullptr && !voicedAt(f0Values, static_cast<long long>(static_cast<double>(f0Values->size()) * fraction)))
+      continue;
+    const FormantFrame& frame = track.frames()[static_cast<size_t>(k)];
+    if (frame.drawable == 0) continue;
+    addFrameDots(frame, pane.left + 1 + static_cast<int>(i), pane, topFrequencyHz, colours, dots);
+  }
+  return dots;
+}
+
 }  // namespace velmora

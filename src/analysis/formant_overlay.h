@@ -60,4 +60,12 @@ std::vector<FormantDot> formantDotsAtPosition(const FormantTrack& track, const P
                                               long long totalSamples, long long position, int scheme,
                                               const std::vector<float>* f0Values);
 
+// A pane whose columns each show a known sample (a paused take's live picture):
+// columnSamples[i] is the sample (of totalSamples) that pixel column pane.left + 1 + i shows,
+// -1 where it shows none. Each column gets the dots of the frame under its sample, voiced as
+// formantDotsAtPosition decides.
+std::vector<FormantDot> formantDotsAtColumns(const FormantTrack& track, const PaneGeometry& pane, double topFrequencyHz,
+                                             long long totalSamples, const std::vector<int64_t>& columnSamples,
+                                             int scheme, const std::vector<float>* f0Values);
+
 }  // namespace velmora

@@ -93,11 +93,15 @@ const SpectrogramImage& Spectrogram::drawRecording(const int16_t* samples, int64
 void Spectrogram::startLive(int paneWidth, int paneHeight) {
   liveColumns_ = 0;
   live_.reset(paneWidth, spectrogramRows(paneHeight), palette_);
+  livePushed_ = 0;
+  columnSample_ = -1;
+  liveColumnSamples_.assign(static_cast<size_t>(std::max(live_.width, 0)), -1);
 }
 
 void Spectrogram::pushLive(const int16_t* samples, size_t count) {
   const size_t size = liveRing_.size();
   if (samples == nullptr || count == 0 || size == 0) return;
+  livePushed_ += static_cast<int64_t>(count);
   if (count >= size) {
     std::memcpy(liveRing_.data(), samples + (count - size), size * sizeof(int16_t));
     return;
@@ -112,6 +116,9 @@ const std::vector<uint8_t>& Spectrogram::computeLiveColumn(int paneHeight) {
   const int window = std::min(spectrogramWindowLength(bandwidthHz_, sampleRate_), liveSize_);
   analyser_.configure(liveSize_, window);
   if (rows > 0) analyser_.analyse(liveRing_.data(), zoom_, rows, EmptyRow::RepeatBelow, column_.data());
+  // The window is the oldest part of the ring.
+  const int64_t middle = livePushed_ - static_cast<int64_t>(liveRing_.size()) + window / 2;
+  columnSample_ = middle >= 0 ? middle : -1;
   return column_;
 }
 
@@ -124,7 +131,12 @@ int Spectrogram::drawLiveColumn() {
   if (x > lastX) {
     live_.scrollLeft();
     x = lastX;
+    if (liveColumnSamples_.size() > 1)
+      std::move(liveColumnSamples_.begin() + 1, liveColumnSamples_.end(), liveColumnSamples_.begin());
   }
+  if (static_cast<size_t>(x) < liveColumnSamples_.size()) liveColumnSamples_[static_cast<size_t>(x)] = columnSample_;
+  // The second pixel repeats the column; only the next column's own place counts.
+  if (static_cast<size_t>(x) + 1 < liveColumnSamples_.size()) liveColumnSamples_[static_cast<size_t>(x) + 1] = -1;
   const int rows = static_cast<int>(column_.size());
   live_.paintColumn(x, column_.data(), rows, palette_);
   live_.paintColumn(x + 1, column_.data(), rows, palette_);

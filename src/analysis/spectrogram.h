@@ -25,7 +25,8 @@
 //   per display update: pushLive(newSamples, n);
 //                       computeLiveColumn(paneHeight);       // the oldest W of the ring
 //                       int x = drawLiveColumn();            // 2 px wide at x, x + 1
-//   liveImage() is the picture; liveColumnCount() the live position for the mouse.
+//   liveImage() is the picture; liveColumnCount() the live position for the mouse;
+//   liveColumnSamples() which pushed sample each column of the picture shows.
 //
 // Frequencies: row 0 shows up to topFrequencyHz() = (rate / 2) / zoom, the value of the
 // frequency axis (spectral_axes.h).
@@ -82,6 +83,9 @@ class Spectrogram {
 
   void startLive(int paneWidth, int paneHeight);
   void pushLive(const int16_t* samples, size_t count);
+  // Samples that went by without being pushed (the take was shown as a power spectrum):
+  // they count for the places of later columns.
+  void skipLive(size_t count) { livePushed_ += static_cast<int64_t>(count); }
   const std::vector<int16_t>& liveRing() const { return liveRing_; }
   // Intensities of the live column, top row first (min(height, 2048) values).
   const std::vector<uint8_t>& computeLiveColumn(int paneHeight);
@@ -91,6 +95,11 @@ class Spectrogram {
   // Returns the x of the column's left pixel in the live picture.
   int drawLiveColumn();
   int liveColumnCount() const { return liveColumns_; }
+  // Per pixel column of the live picture: the sample (counted from the first pushed since
+  // startLive) at the middle of the window its spectrum was analysed from; -1 where no
+  // column is drawn or the window lay mostly before the first sample. Scrolls with the
+  // picture, so an overlay of what was pushed lands where those samples were drawn.
+  const std::vector<int64_t>& liveColumnSamples() const { return liveColumnSamples_; }
   const SpectrogramImage& liveImage() const { return live_; }
 
  private:
@@ -107,6 +116,9 @@ class Spectrogram {
   SpectrogramImage recording_;
   SpectrogramImage live_;
   int liveColumns_ = 0;
+  int64_t livePushed_ = 0;
+  int64_t columnSample_ = -1;  // of the last computed column
+  std::vector<int64_t> liveColumnSamples_;
 };
 
 }  // namespace velmora

@@ -64,4 +64,25 @@ void paintFormantOverlay(QPainter& p, const ViewScene& scene) {
     fillDot(p, paneColour(scene, QColor(d.colour.red, d.colour.green, d.colour.blue)), d.left, d.top, d.right, d.bottom);
 }
 
+void paintPausedTake(QPainter& p, const ViewScene& scene) {
+  if (!scene.pausedTake || !scene.pausedTake->columnSamples) return;
+  const PausedTakeOverlay& take = *scene.pausedTake;
+  const ViewGeometry& g = scene.geometry;
+  if (scene.showFormants && take.formants) {
+    const std::vector<FormantDot> dots =
+        formantDotsAtColumns(*take.formants, PaneGeometry{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight},
+                             scene.spectrogramTopHz, take.sampleCount, *take.columnSamples, scene.scheme, take.f0Values);
+    for (const FormantDot& d : dots)
+      fillDot(p, paneColour(scene, QColor(d.colour.red, d.colour.green, d.colour.blue)), d.left, d.top, d.right, d.bottom);
+  }
+  if (!scene.showF0) return;
+  paintF0Scale(p, scene);
+  if (!take.f0Values) return;
+  const F0Curve curve = f0DotsAtColumns(*take.f0Values, true, F0Pane{g.graphLeft, g.spectralTop, g.graphWidth, g.spectralHeight},
+                                        take.sampleCount, *take.columnSamples, F0DisplayRange{scene.f0Min, scene.f0Max},
+                                        scene.scheme);
+  const QColor colour = paneColour(scene, QColor::fromRgb(curve.colourRgb));
+  for (const DotBox& d : curve.dots) fillDot(p, colour, d.left, d.top, d.right, d.bottom);
+}
+
 }  // namespace velmora

@@ -107,6 +107,7 @@ void TakeController::startTake(bool fromBar) {
   setBarsRecording(fromBar);
   paused_ = false;
   liveBytes_ = 0;
+  liveStartSample_ = 0;
   const int rate = recorder_.sampleRateHz();
   display_.beginLiveDisplay(rate);
   applyUpdateRateOfBar(rate);
@@ -142,15 +143,22 @@ void TakeController::stopPlayingBack() {
   player_.waitClosed();
 }
 
-bool TakeController::playBack(PlaybackController& playback) {
-  if (!canPlayBack() || recorder_.format().bitsPerSample != 16) return false;
+std::vector<int16_t> TakeController::samplesSoFar() const {
+  if (recorder_.format().bitsPerSample != 16) return {};
   TempSampleFile file;
-  if (!file.open(TempSampleFile::ReadMode, recorder_.tempFilePath())) return false;
+  if (!file.open(TempSampleFile::ReadMode, recorder_.tempFilePath())) return {};
   const long long bytes = file.size();
-  if (bytes < 2) return false;
+  if (bytes < 2) return {};
   file.rewind();
   std::vector<int16_t> samples(static_cast<size_t>(bytes / 2));
   samples.resize(file.read(samples.data(), samples.size() * 2) / 2);
+  return samples;
+}
+
+bool TakeController::playBack(PlaybackController& playback) {
+  if (!canPlayBack()) return false;
+  std::vector<int16_t> samples = samplesSoFar();
+  if (samples.empty()) return false;
   return playback.playTake(std::move(samples), recorder_.sampleRateHz());
 }
 
@@ -161,11 +169,14 @@ void TakeController::pauseOrResume() {
     documents_.document().clearSelection();
     display_.beginLiveDisplay(recorder_.sampleRateHz());
     live_.start(recorder_.sampleRateHz(), display_.geometry().graphWidth);
+    liveStartSample_ = liveBytes_ / 2;
     recorder_.resume();
     paused_ = false;
   } else {
     recorder_.pause();
     paused_ = true;
+    // What the therapist just heard, analysed while the take waits.
+    display_.takePaused(samplesSoFar(), liveStartSample_);
   }
   host_.setTransportImage(TransportControl::RecordPause, paused_ ? TransportImage::Record : TransportImage::Pause);
   if (stateChanged_) stateChanged_();
@@ -277,6 +288,8 @@ void TakeController::takeBufferReturned(const TakeBuffer& buffer) {
 
 void TakeController::drawLive(const TakeBuffer& buffer) {
   display_.drawLiveBlock(live_, buffer.samples, buffer.sampleCount);
+  // Keeps the spectrogram's columns at their take samples across a Mode switch.
+  if (isPowerSpectrumMode(display_.mode())) display_.results().spectrogram().skipLive(buffer.sampleCount);
   if (display_.showsF0()) {
     if (const std::optional<float> hz = live_.f0Due(inputBufferBytes())) display_.setF0Readout(*hz);
   }

@@ -6,6 +6,8 @@
 // Start: stop any playback, choose the target (the client's next number, or
 // "Other Files/grav.tmp"), set the bars for recording, put the view in its live mode at the
 // recorder's rate, start the recorder.
+// Pause: the take's samples so far (grav.tmp) go to the view, which shows their F0 and
+// formant tracks over the live picture until the take resumes.
 // Stop: the recorder drains and writes the WAV; "Other Files" asks where to keep it (save
 // dialog), a client is asked whether to keep it (Yes/No); a kept take gets its .ddt and is
 // loaded like any recording; otherwise nothing is left on disk.
@@ -14,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "audio/sound_player.h"
 #include "audio/sound_recorder.h"
@@ -84,6 +87,8 @@ class TakeController : public RecorderObserver {
   void drawLive(const TakeBuffer& buffer);
   void applyUpdateRateOfBar(int rateHz);
   void stopPlayingBack();
+  // Everything the take has stored in grav.tmp so far; empty when nothing can be read.
+  std::vector<int16_t> samplesSoFar() const;
 
   DocumentController& documents_;
   ViewDisplay& display_;
@@ -99,6 +104,8 @@ class TakeController : public RecorderObserver {
   bool paused_ = false;
   bool stopping_ = false;
   long long liveBytes_ = 0;
+  // The take's sample that the live picture began with (0, or where it last resumed).
+  long long liveStartSample_ = 0;
   int number_ = -1;
   std::filesystem::path target_;
 };

@@ -10,7 +10,7 @@ namespace velmora {
 
 ViewDisplay::ViewDisplay(const RecordingDocument& document, ViewHost& host, Interaction& ui,
                          const ViewGeometry& geometry)
-    : document_(document), host_(host), overlays_(results_, host, ui) {
+    : document_(document), host_(host), overlays_(results_, host, ui), paused_(host, ui) {
   scene_.geometry = geometry;
 }
 
@@ -31,6 +31,7 @@ ViewScene ViewDisplay::scene() const {
     s.spectrogram = results_.liveSpectrogramImage();
     s.power = results_.power().hasData() ? &results_.power() : nullptr;
     s.liveSignal = liveSignal_.empty() ? nullptr : &liveSignal_;
+    if (mode_ == ModeLiveSpectrogram) s.pausedTake = paused_.overlay();
   }
   s.f0Readout = f0Readout_;
   s.playCursorX = playCursor_ >= 0 ? playCursorX() : columnOf(restCursor_);
@@ -40,6 +41,7 @@ ViewScene ViewDisplay::scene() const {
 
 void ViewDisplay::recordingOpened() {
   overlays_.stop();
+  paused_.end();
   results_.samplesChanged();
   mode_ = modeAfterOpening(mode_);
   applyRate(document_.sampleRate());
@@ -63,6 +65,7 @@ void ViewDisplay::forgetSamples() {
   playCursor_ = -1;
   restCursor_ = -1;
   overlays_.stop();
+  paused_.end();
   results_.samplesChanged();
 }
 
@@ -98,6 +101,8 @@ void ViewDisplay::switchMode(std::optional<DisplayMode> next) {
 }
 
 void ViewDisplay::computeWhatIsShown() {
+  // A box ticked while a take is paused computes that track of the take.
+  paused_.update(scene_.showF0, scene_.showFormants);
   if (!document_.isOpen() || !isFileMode(mode_)) return;
   const SoundBuffer& sound = document_.sound();
   const ViewGeometry& g = scene_.geometry;
@@ -248,6 +253,7 @@ void ViewDisplay::beginLiveDisplay(int rateHz) {
   scene_.recorderRate = rateHz;
   overlays_.stopPower();
   applyRate(rateHz);
+  paused_.end();
   startLivePicture();
   f0Readout_ = 0;
   playCursor_ = -1;
@@ -307,6 +313,15 @@ void ViewDisplay::drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t
 void ViewDisplay::setLiveSignal(std::vector<float> values) {
   liveSignal_ = std::move(values);
   host_.requestLiveRepaint(waveformArea());
+}
+
+void ViewDisplay::takePaused(std::vector<int16_t> samples, int64_t liveStartSample) {
+  std::vector<int64_t> columns = results_.spectrogram().liveColumnSamples();
+  for (int64_t& c : columns)
+    if (c >= 0) c += liveStartSample;
+  paused_.start(std::move(samples), results_.spectrogram().sampleRate(), std::move(columns), scene_.showF0,
+                scene_.showFormants);
+  host_.requestRepaint();
 }
 
 ViewRect ViewDisplay::waveformArea() const {

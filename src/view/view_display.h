@@ -19,6 +19,7 @@
 #include "presentation/live_signal.h"
 #include "view/analysis_results.h"
 #include "view/overlay_analyses.h"
+#include "view/paused_take.h"
 #include "view/view_host.h"
 #include "view/view_scene.h"
 
@@ -43,10 +44,16 @@ class ViewDisplay {
   void samplesEdited();
   void recordingClosed();
   // Waits for the F0 and formant tracks still on their way (printing the view, tests).
-  void finishAnalyses() { overlays_.finish(); }
+  void finishAnalyses() {
+    overlays_.finish();
+    paused_.finish();
+  }
   // Drops the running ones (the view goes).
-  void stopAnalyses() { overlays_.stop(); }
-  bool analysing() const { return overlays_.running(); }
+  void stopAnalyses() {
+    overlays_.stop();
+    paused_.end();
+  }
+  bool analysing() const { return overlays_.running() || paused_.running(); }
 
   // The Mode menu.
   void spectrogramCommand();
@@ -97,6 +104,11 @@ class ViewDisplay {
   // One block into the live engines (spectrogram column or spectrum) and the waveform.
   void drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t count);
   void setLiveSignal(std::vector<float> values);
+  // The take was paused: the tracks of `samples` (all it has recorded) as the boxes ask,
+  // drawn over the live picture, whose first pushed sample is the take's liveStartSample.
+  // Until the take resumes or a recording is shown.
+  void takePaused(std::vector<int16_t> samples, int64_t liveStartSample);
+  const PausedTakeAnalysis& pausedTake() const { return paused_; }
   // The computed F0 contour's value at a sample; 0 when unvoiced or not computed.
   float f0At(int64_t sample) const;
   // The samples a running take has recorded so far, shown as the header's duration with the
@@ -138,6 +150,7 @@ class ViewDisplay {
   int mode_ = ModeEmpty;
   AnalysisResults results_;
   OverlayAnalyses overlays_;  // after results_: its workers hand their tracks to it
+  PausedTakeAnalysis paused_;
   std::vector<float> liveSignal_;
   float f0Readout_ = 0;
   int64_t takeSamples_ = -1;

@@ -54,6 +54,7 @@ void paintSpectralContent(QPainter& p, const ViewScene& scene) {
     if (!scene.comparison) paintF0Scale(p, scene);
     clipped(paintF0Curve);
   }
+  if (scene.pausedTake) paintPausedTake(p, scene);
 }
 
 void paintStaticLayers(QPainter& p, const ViewScene& scene, QSize logicalClient) {

@@ -46,6 +46,8 @@ void paintWaveformPane(QPainter& p, const ViewScene& scene);
 void paintF0Scale(QPainter& p, const ViewScene& scene);
 void paintF0Curve(QPainter& p, const ViewScene& scene);
 void paintFormantOverlay(QPainter& p, const ViewScene& scene);
+// A paused take's F0 and formant dots over the live picture, as the bar's boxes ask.
+void paintPausedTake(QPainter& p, const ViewScene& scene);
 void paintPowerSpectrum(QPainter& p, const ViewScene& scene);
 void paintVolumePanel(QPainter& p, const ViewScene& scene, QSize logicalClient);
 // The marked columns of the waveform pane (inverted) and the value box under the pointer.

@@ -22,6 +22,14 @@ class PowerSpectrum;
 
 inline const QColor kButtonFace(240, 240, 240);
 
+// A paused take's F0 and formant tracks over the live picture (paused_take.h).
+struct PausedTakeOverlay {
+  const std::vector<int64_t>* columnSamples = nullptr;  // per picture column, the take's sample it shows; -1: none
+  int64_t sampleCount = 0;                              // the samples of the take that were analysed
+  const std::vector<float>* f0Values = nullptr;         // null while computing or not wanted
+  const FormantTrack* formants = nullptr;               // likewise
+};
+
 struct ViewScene {
   ViewGeometry geometry;
   int mode = ModeEmpty;
@@ -59,6 +67,8 @@ struct ViewScene {
   // While the whole recording plays in the live display: the F0 and formant overlays end
   // at this column (the play position); -1: no limit.
   int overlayLimitX = -1;
+  // A take is paused: its tracks so far, drawn over the live picture.
+  std::optional<PausedTakeOverlay> pausedTake;
   // The text labels drawn in the label band; null while the band shows none (a take, or the
   // whole recording playing).
   const LabelSet* labels = nullptr;

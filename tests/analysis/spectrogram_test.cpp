@@ -307,5 +307,32 @@ TEST(SpectrogramLive, ColumnsAdvanceTwoPixelsWideThenScroll) {
   EXPECT_EQ(s.liveImage().colourAt(0, 9), s.palette()[kPaletteBackgroundEntry]);
 }
 
+TEST(SpectrogramLive, ColumnsKnowTheSampleAtTheMiddleOfTheirWindowAndScrollWithThePicture) {
+  Spectrogram s;  // 11025 Hz: a ring of 1024, and a 10 Hz band's window limited to it
+  s.startLive(5, 10);
+  const std::vector<int16_t> block = noise(400, 5);
+  std::vector<int64_t> expected;
+  int64_t pushed = 0;
+  for (int i = 0; i < 7; ++i) {
+    s.pushLive(block.data(), block.size());
+    pushed += 400;
+    if (i == 4) {
+      s.skipLive(300);  // shown as a power spectrum meanwhile
+      pushed += 300;
+    }
+    s.computeLiveColumn(10);
+    s.drawLiveColumn();
+    // The first column's window lies mostly before the first sample: it shows none.
+    expected.push_back(pushed - 1024 + 512 >= 0 ? pushed - 1024 + 512 : -1);
+  }
+  // Width 5: columns at x = 0..3, the last four after the picture scrolled; x = 4 repeats.
+  const std::vector<int64_t> shown(expected.end() - 4, expected.end());
+  EXPECT_EQ(std::vector<int64_t>(s.liveColumnSamples().begin(), s.liveColumnSamples().begin() + 4), shown);
+  EXPECT_EQ(s.liveColumnSamples()[4], -1);
+  EXPECT_EQ(expected.front(), -1);
+  s.startLive(5, 10);
+  EXPECT_EQ(s.liveColumnSamples(), std::vector<int64_t>(5, -1));
+}
+
 }  // namespace
 }  // namespace velmora

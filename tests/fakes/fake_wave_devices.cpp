@@ -124,8 +124,10 @@ void FakeWaveIn::fillPartly(uint32_t bytes) {
   WaveHeader* h = queue_.front();
   bytes = std::min(bytes, h->bufferBytes - h->bytesRecorded);
   for (uint32_t i = 0; i + 1 < bytes; i += 2) {
-    std::memcpy(h->data + h->bytesRecorded + i, &next_, 2);
+    const int16_t value = source ? source(captured_) : next_;
+    std::memcpy(h->data + h->bytesRecorded + i, &value, 2);
     next_ = static_cast<int16_t>(next_ + 1);
+    ++captured_;
   }
   h->bytesRecorded += bytes;
 }

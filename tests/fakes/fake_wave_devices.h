@@ -3,6 +3,7 @@
 // completes queued buffers, and notifications wait in an outbox until the event loop runs
 // (deliver(), or an engine's wait). Any call can be made to fail on demand, and every call
 // is logged by name.
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -44,6 +45,9 @@ class FakeWaveIn : public WaveInDevice, public FakeDeviceBase {
  public:
   WaveFormat openedFormat;
   bool started = false;
+  // When set, captured sample n (counted from the first, including dropped ones) is
+  // source(n) instead of the running counter: a voice for the analysis tests.
+  std::function<int16_t(int64_t)> source;
 
   WaveResult open(const WaveFormat& format, WaveInListener* listener) override;
   WaveResult prepare(WaveHeader* header) override;
@@ -66,7 +70,10 @@ class FakeWaveIn : public WaveInDevice, public FakeDeviceBase {
   // The counter value the next captured sample gets.
   int16_t nextSample() const { return next_; }
   // Captured while nothing was queued (dropped): samples skipped by the counter.
-  void captureDropped(int samples) { next_ = static_cast<int16_t>(next_ + samples); }
+  void captureDropped(int samples) {
+    next_ = static_cast<int16_t>(next_ + samples);
+    captured_ += samples;
+  }
   size_t queued() const { return queue_.size(); }
   const std::deque<WaveHeader*>& queue() const { return queue_; }
 
@@ -76,6 +83,7 @@ class FakeWaveIn : public WaveInDevice, public FakeDeviceBase {
   WaveInListener* listener_ = nullptr;
   std::deque<WaveHeader*> queue_;
   int16_t next_ = 0;
+  int64_t captured_ = 0;
 };
 
 class FakeWaveOut : public WaveOutDevice, public FakeDeviceBase {
