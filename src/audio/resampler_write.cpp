@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <new>
-#include <string>
 
 #include "audio/wav_writer.h"
 #include "audio/wave_format.h"
@@ -11,11 +10,7 @@
 namespace velmora {
 
 namespace {
-const char* const kOutputBufferText = "Error Allocating Buffer";
-
-void showText(Interaction& ui, const std::string& text) {
-  ui.showMessage(Message{0, text, {}, MessageIcon::Error});
-}
+void showError(Interaction& ui, int id) { ui.showMessage(Message{id, tr(id), {}, MessageIcon::Error}); }
 }  // namespace
 
 int16_t toPcm16(double value) {
@@ -96,14 +91,14 @@ WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sour
     case ResampleError::None: break;
     case ResampleError::Cancelled: return WriteOutcome::Cancelled;
     case ResampleError::LimitCycles: return WriteOutcome::Failed;  // said on standard error
-    default: showText(ui, resampleErrorText(resampled.error)); return WriteOutcome::Failed;
+    default: showError(ui, resampleErrorMessage(resampled.error)); return WriteOutcome::Failed;
   }
 
   std::vector<int16_t> output;
   try {
     output.resize(resampled.samples.size());
   } catch (const std::bad_alloc&) {
-    showText(ui, kOutputBufferText);
+    showError(ui, msg::ConversionBufferFailed);
     return WriteOutcome::Failed;
   }
   for (size_t i = 0; i < output.size(); ++i) output[i] = toPcm16(resampled.samples[i]);

@@ -3,9 +3,11 @@
 //
 // resampleAndWrite(samples, sourceRate, targetRate, path):
 //   1. the samples as reals (no room: msg::OutOfMemory);
-//   2. resample (resampler.h); its failures are shown with the conversion's own text, except
-//      the limit-cycle case (its line went to standard error) and a cancel (nothing shown);
-//   3. back to 16 bits: clamped to -32767 .. 32767 and truncated toward zero;
+//   2. resample (resampler.h); its failures are shown as the conversion's message
+//      (resampleErrorMessage), except the limit-cycle case (its line went to standard error)
+//      and a cancel (nothing shown);
+//   3. back to 16 bits (no room: msg::ConversionBufferFailed): clamped to -32767 .. 32767 and
+//      truncated toward zero;
 //   4. written atomically as 16-bit mono PCM at the target rate (failure: msg::WavNotWritten).
 // Nothing is written unless every step succeeded.
 #include <cstdint>
