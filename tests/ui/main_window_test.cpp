@@ -246,7 +246,11 @@ TEST_F(MainWindowTest, KoreanSwitchRetranslatesTheOpenFrameAndEnglishBringsItBac
   const QStringList english = titles();
   ASSERT_EQ(english.size(), 7);
   EXPECT_EQ(english.first(), QStringLiteral("&Client"));
+  const QImage englishBar = window->menuBar()->grab().toImage();
   ASSERT_TRUE(window->switchLanguageTo(Korean));
+  // Drawn, not only set: the bar's pixels are another picture (the glyphs themselves are
+  // checked in Fonts.KoreanTextsHaveGlyphsInEveryFontDrawnUnderTheKoreanRules).
+  EXPECT_NE(window->menuBar()->grab().toImage(), englishBar);
   const QStringList korean = titles();
   ASSERT_EQ(korean.size(), english.size());
   EXPECT_EQ(korean.first(), QStringLiteral("환자(&C)"));
@@ -256,6 +260,7 @@ TEST_F(MainWindowTest, KoreanSwitchRetranslatesTheOpenFrameAndEnglishBringsItBac
   EXPECT_EQ(window->view()->powerSpectrumBar()->transport()->playButton()->toolTip(), QStringLiteral("재생"));
   ASSERT_TRUE(window->switchLanguageTo(English));
   EXPECT_EQ(titles(), english);
+  EXPECT_EQ(window->menuBar()->grab().toImage(), englishBar);
   EXPECT_EQ(window->action(cmd::Volume)->text(), QStringLiteral("Volume..."));
   EXPECT_EQ(window->view()->spectrogramBar()->spectrogramBox()->text(), QStringLiteral("Spectrogram"));
   EXPECT_EQ(window->view()->powerSpectrumBar()->transport()->playButton()->toolTip(), QStringLiteral("Play"));
