@@ -491,6 +491,26 @@ Verify if the file is opened!</source>
         <translation>%d Hz   </translation>
     </message>
     <message>
+        <source>Error Allocating Buffer</source>
+        <comment>276</comment>
+        <translation>버퍼 메모리를 할당하는 중 오류가 발생했습니다</translation>
+    </message>
+    <message>
+        <source>No simple factors for ratio</source>
+        <comment>277</comment>
+        <translation>이 샘플링 비율에 맞는 간단한 인수가 없습니다</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult! </source>
+        <comment>278</comment>
+        <translation>필터 설계가 너무 어렵습니다! </translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <comment>279</comment>
+        <translation>보간 데이터를 위한 공간을 할당할 수 없습니다</translation>
+    </message>
+    <message>
         <source>Select the Target Directory:</source>
         <comment>306</comment>
         <translation>대상 폴더를 선택하십시오:</translation>

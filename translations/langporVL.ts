@@ -491,6 +491,26 @@ Verifique se o arquivo está aberto!</translation>
         <translation>%d Hz   </translation>
     </message>
     <message>
+        <source>Error Allocating Buffer</source>
+        <comment>276</comment>
+        <translation>Erro ao alocar memória para o buffer</translation>
+    </message>
+    <message>
+        <source>No simple factors for ratio</source>
+        <comment>277</comment>
+        <translation>Não há fatores simples para esta razão de taxas</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult! </source>
+        <comment>278</comment>
+        <translation>O projeto do filtro é difícil demais! </translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <comment>279</comment>
+        <translation>Não é possível alocar espaço para os dados interpolados</translation>
+    </message>
+    <message>
         <source>Select the Target Directory:</source>
         <comment>306</comment>
         <translation>Selecione a pasta de destino:</translation>

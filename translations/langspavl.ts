@@ -491,6 +491,26 @@ Compruebe si el archivo está abierto.</translation>
         <translation>%d Hz   </translation>
     </message>
     <message>
+        <source>Error Allocating Buffer</source>
+        <comment>276</comment>
+        <translation>Error al reservar memoria para el búfer</translation>
+    </message>
+    <message>
+        <source>No simple factors for ratio</source>
+        <comment>277</comment>
+        <translation>No hay factores simples para esta relación de frecuencias</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult! </source>
+        <comment>278</comment>
+        <translation>¡El diseño del filtro es demasiado difícil! </translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <comment>279</comment>
+        <translation>No se puede reservar espacio para los datos interpolados</translation>
+    </message>
+    <message>
         <source>Select the Target Directory:</source>
         <comment>306</comment>
         <translation>Seleccione la carpeta de destino:</translation>

@@ -197,6 +197,20 @@ void MainWindow::setDocumentTitle(const QString& title) {
   setWindowTitle(title.isEmpty() ? QStringLiteral("Velmora") : title + QStringLiteral(" - Velmora"));
 }
 
+// The title composed again from what is open, in the language now chosen. An empty title
+// (no client, or a take of "Other Files") stays empty.
+void MainWindow::retranslateTitle() {
+  if (clientCode_ == kOtherFilesCode) clientName_ = velmora::tr(str::DefaultClientName);
+  if (documentTitle_.isEmpty()) return;
+  std::string title = clientName_;
+  if (view_->hasSamples()) {
+    const SoundBuffer& b = view_->buffer();
+    title = b.recordingNumber > 0 ? formatv(velmora::tr(str::ClientFileTitle), clientName_, b.recordingNumber)
+                                  : formatv(velmora::tr(str::PathFileTitle), b.path.filename().string());
+  }
+  setDocumentTitle(QString::fromStdString(title));
+}
+
 bool MainWindow::openClient(int code, const std::string& name, int clientType) {
   if (clientType < 0 || clientType > 3) {
     showMessage(ui_, msg::UndefinedType);
@@ -304,6 +318,8 @@ bool MainWindow::switchLanguageTo(int language) {
   view_->spectrogramBar()->retranslate();
   view_->powerSpectrumBar()->retranslate();
   if (view_->comparison() && view_->comparison()->window()) view_->comparison()->window()->retranslate();
+  if (manual_) manual_->retranslate();
+  retranslateTitle();
   updateCommandStates();
   return true;
 }

@@ -20,6 +20,7 @@
 namespace velmora {
 
 class AnalysisView;
+class ManualWindow;
 
 class MainWindow : public QMainWindow, public ClientFrame {
   Q_OBJECT
@@ -76,6 +77,7 @@ class MainWindow : public QMainWindow, public ClientFrame {
   void connectMenu();
   void registerFrameCommands();
   void setDocumentTitle(const QString& title);
+  void retranslateTitle();
   void setRecordingMenusEnabled(bool on);
 
   AppSettings settings_;
@@ -83,7 +85,7 @@ class MainWindow : public QMainWindow, public ClientFrame {
   AnalysisView* view_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QLabel* statusText_ = nullptr;
-  QDialog* manual_ = nullptr;  // made on the first Help > Contents, kept for the run
+  ManualWindow* manual_ = nullptr;  // made on the first Help > Contents, kept for the run
   MainMenu menu_;
   CommandRegistry commands_;
   int clientCode_ = kNoClient;

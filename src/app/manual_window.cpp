@@ -24,7 +24,7 @@ std::optional<fs::path> findManual(const fs::path& workingFolder, const fs::path
 }
 
 ManualWindow::ManualWindow(const fs::path& index, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromStdString(velmora::tr(str::HelpWindowTitle)));
+  retranslate();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   browser_ = new QTextBrowser(this);
@@ -33,5 +33,7 @@ ManualWindow::ManualWindow(const fs::path& index, QWidget* parent) : QDialog(par
   layout->addWidget(browser_);
   resize(900, 700);
 }
+
+void ManualWindow::retranslate() { setWindowTitle(QString::fromStdString(velmora::tr(str::HelpWindowTitle))); }
 
 }  // namespace velmora

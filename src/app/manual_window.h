@@ -19,6 +19,8 @@ class ManualWindow : public QDialog {
  public:
   ManualWindow(const std::filesystem::path& index, QWidget* parent = nullptr);
   QTextBrowser* browser() const { return browser_; }
+  // The title in the language now chosen (the manual itself is one document).
+  void retranslate();
 
  private:
   QTextBrowser* browser_ = nullptr;

@@ -111,6 +111,10 @@ int QtInteraction::chooseOption(const ChoiceRequest& request) {
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
+  // Wide enough for the title in every language: a window manager cuts a title wider than the
+  // window (its icon and buttons take about 140 pixels).
+  dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(),
+                                  dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 140));
   if (dialog.exec() != QDialog::Accepted) return -1;
   return group->checkedId();
 }

@@ -8,6 +8,9 @@
 #include <new>
 #include <utility>
 
+#include "core/message_ids.h"
+#include "core/string_table.h"
+
 namespace velmora {
 
 namespace {
@@ -140,17 +143,24 @@ ResampleResult resample(std::vector<double> input, uint32_t sourceRateHz, uint32
   return result;
 }
 
-std::string resampleErrorText(ResampleError error) {
+int resampleErrorMessage(ResampleError error) {
   switch (error) {
-    case ResampleError::None: return {};
-    case ResampleError::NoSimpleFactors: return "No simple factors for ratio";
-    case ResampleError::FilterTooDifficult: return stageFilterErrorText(StageFilterError::TooDifficult);
-    case ResampleError::LimitCycles: return stageFilterErrorText(StageFilterError::LimitCycles);
-    case ResampleError::OutOfMemory: return "cannot allocate space for interpolated data";
-    case ResampleError::TemporaryFile: return "cannot write the temporary file for the interpolated data";
-    case ResampleError::Cancelled: return {};
+    case ResampleError::NoSimpleFactors: return msg::NoSimpleFactors;
+    case ResampleError::FilterTooDifficult: return msg::FilterTooDifficult;
+    case ResampleError::OutOfMemory: return msg::InterpolationNoMemory;
+    case ResampleError::None:
+    case ResampleError::LimitCycles:
+    case ResampleError::TemporaryFile:  // shown with the output's path by the caller
+    case ResampleError::Cancelled: return 0;
   }
-  return {};
+  return 0;
+}
+
+std::string resampleErrorText(ResampleError error) {
+  if (error == ResampleError::LimitCycles) return stageFilterErrorText(StageFilterError::LimitCycles);
+  if (error == ResampleError::TemporaryFile) return "cannot write the temporary file for the interpolated data";
+  const int id = resampleErrorMessage(error);
+  return id == 0 ? std::string() : StringTable::englishText(id);
 }
 
 }  // namespace velmora

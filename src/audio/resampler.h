@@ -91,8 +91,11 @@ size_t forwardKeptCount(const PlannedStage& planned, size_t n);
 ResampleResult resample(std::vector<double> input, uint32_t sourceRateHz, uint32_t targetRateHz,
                         const ResampleOptions& options = {});
 
-// The conversion's own text for an error ("No simple factors for ratio", ...); empty for
-// None and Cancelled.
+// The message (msg:: id) a window shows for an error; 0 for None, Cancelled and LimitCycles
+// (whose line went to standard error).
+int resampleErrorMessage(ResampleError error);
+// The conversion's own English text for an error ("No simple factors for ratio", ...), for the
+// console; empty for None and Cancelled.
 std::string resampleErrorText(ResampleError error);
 
 }  // namespace velmora

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <new>
-#include <string>
 
 #include "audio/resampler_stream.h"
 #include "audio/wav_writer.h"
@@ -12,11 +11,7 @@
 namespace velmora {
 
 namespace {
-const char* const kOutputBufferText = "Error Allocating Buffer";
-
-void showText(Interaction& ui, const std::string& text) {
-  ui.showMessage(Message{0, text, {}, MessageIcon::Error});
-}
+void showError(Interaction& ui, int id) { ui.showMessage(Message{id, tr(id), {}, MessageIcon::Error}); }
 }  // namespace
 
 int16_t toPcm16(double value) {
@@ -99,7 +94,7 @@ WriteOutcome resampleAndWrite(const std::vector<int16_t>& samples, uint32_t sour
       showMessage(ui, msg::WavNotWritten, targetPath.string());
       return WriteOutcome::Failed;
     default:
-      showText(ui, sink.noRoom ? std::string(kOutputBufferText) : resampleErrorText(resampled.error));
+      showError(ui, sink.noRoom ? msg::ConversionBufferFailed : resampleErrorMessage(resampled.error));
       return WriteOutcome::Failed;
   }
 

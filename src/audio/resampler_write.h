@@ -3,9 +3,10 @@
 //
 // resampleAndWrite(samples, sourceRate, targetRate, path):
 //   1. the samples, a block at a time, through the streamed conversion (resampler_stream.h),
-//      whose temporary files go to the target's folder; its failures are shown with the
-//      conversion's own text, except the limit-cycle case (its line went to standard error),
-//      a cancel (nothing shown) and a failed temporary file (msg::WavNotWritten);
+//      whose temporary files go to the target's folder; its failures are shown as the
+//      conversion.s message (resampleErrorMessage; the output not fitting:
+//      msg::ConversionBufferFailed), except the limit-cycle case (its line went to standard
+//      error), a cancel (nothing shown) and a failed temporary file (msg::WavNotWritten);
 //   2. back to 16 bits as the values come: clamped to -32767 .. 32767, truncated toward zero;
 //   3. written atomically as 16-bit mono PCM at the target rate (failure: msg::WavNotWritten).
 // Nothing is written unless every step succeeded.

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/message_ids.h"
+#include "core/string_table.h"
+
 namespace velmora {
 
 namespace {
@@ -165,7 +168,7 @@ std::complex<double> frequencyResponse(const std::vector<Biquad>& sections, doub
 std::string stageFilterErrorText(StageFilterError error) {
   switch (error) {
     case StageFilterError::None: return {};
-    case StageFilterError::TooDifficult: return "Filter design too difficult! ";
+    case StageFilterError::TooDifficult: return StringTable::englishText(msg::FilterTooDifficult);
     case StageFilterError::LimitCycles: return "Filter will suffer from limit cycles...\n";
   }
   return {};

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/string_ids.h"
 #include "core/string_table.h"
 #include "core/text_format.h"
 
@@ -34,8 +35,9 @@ struct ChoiceRequest {
   std::string prompt;
   std::vector<std::string> options;
   int initial = 0;
-  std::string acceptText = "OK";
-  std::string cancelText = "Cancel";
+  // Fetched when the request is made, so they speak the language chosen then.
+  std::string acceptText = tr(str::OkButton);
+  std::string cancelText = tr(str::CancelButton);
 };
 
 class Interaction {

@@ -72,6 +72,11 @@ inline constexpr int FileImported = 57734;            // "File Imported Successf
 inline constexpr int ImportNot16Bits = 57736;         // "The File to be Imported should be 16 Bits! ..."
 inline constexpr int ImportFailed = 57737;            // "Error Importing File!"
 inline constexpr int OutOfMemory = 57738;             // "Error allocating Memory!"
+// A rate conversion that failed (the import's resampler); the last one also goes to standard error.
+inline constexpr int ConversionBufferFailed = 276;    // "Error Allocating Buffer"
+inline constexpr int NoSimpleFactors = 277;           // "No simple factors for ratio"
+inline constexpr int FilterTooDifficult = 278;        // "Filter design too difficult! "
+inline constexpr int InterpolationNoMemory = 279;     // "cannot allocate space for interpolated data"
 // The save question after a client's take ("Do you Want to save the actual File?"): a small
 // dialog of its own whose text is not in the string table; the id names it to the interaction.
 inline constexpr int AskKeepTake = 173;

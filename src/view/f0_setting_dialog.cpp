@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+
 #include "core/string_ids.h"
 #include "core/string_table.h"
 
@@ -48,6 +50,9 @@ F0SettingDialog::F0SettingDialog(const F0DisplayRange& current, Interaction& ui,
   connect(buttons, &QDialogButtonBox::accepted, this, &F0SettingDialog::tryAccept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
+  // Wide enough for the title in every language (the frame's icon and buttons take the rest):
+  // a window manager cuts a title wider than the window.
+  setMinimumWidth(std::max(minimumSizeHint().width(), fontMetrics().horizontalAdvance(windowTitle()) + 140));
 }
 
 void F0SettingDialog::tryAccept() {

@@ -9,6 +9,8 @@
 #include <numbers>
 
 #include "audio/wav_reader.h"
+#include "core/message_ids.h"
+#include "core/string_table.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
 
@@ -71,6 +73,13 @@ TEST(ResampleAndWrite, FailuresShowTheConversionsTextAndWriteNothing) {
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "No simple factors for ratio");
   EXPECT_FALSE(std::filesystem::exists(dir / "out.wav"));
+  // The box speaks the chosen language: the text comes from the table by its id.
+  StringTable::instance().setTranslations({{msg::NoSimpleFactors, "Sin factores simples para la razón"}});
+  EXPECT_EQ(resampleAndWrite(x, 32000, 11025, dir / "out.wav", ui), WriteOutcome::Failed);
+  StringTable::instance().clearTranslations();
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].id, msg::NoSimpleFactors);
+  EXPECT_EQ(ui.shown[1].text, "Sin factores simples para la razón");
 }
 
 TEST(ResampleAndWrite, CancelAndLimitCyclesShowNothingAndWriteNothing) {

@@ -1,5 +1,6 @@
 // The main frame with its real view, offscreen: the exit question, "Other Files", opening
-// a WAV file by path (stereo question, refused rates), the Mode commands, the language switch.
+// a WAV file by path (stereo question, refused rates), the Mode commands, the language switch
+// (menus, bars, the window title and the help window).
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <cmath>
 
 #include "app/main_window.h"
+#include "app/manual_window.h"
 #include "audio/input_buffer_bytes.h"
 #include "audio/wav_writer.h"
 #include "bars/power_spectrum_bar.h"
@@ -244,7 +246,11 @@ TEST_F(MainWindowTest, KoreanSwitchRetranslatesTheOpenFrameAndEnglishBringsItBac
   const QStringList english = titles();
   ASSERT_EQ(english.size(), 7);
   EXPECT_EQ(english.first(), QStringLiteral("&Client"));
+  const QImage englishBar = window->menuBar()->grab().toImage();
   ASSERT_TRUE(window->switchLanguageTo(Korean));
+  // Drawn, not only set: the bar's pixels are another picture (the glyphs themselves are
+  // checked in Fonts.KoreanTextsHaveGlyphsInEveryFontDrawnUnderTheKoreanRules).
+  EXPECT_NE(window->menuBar()->grab().toImage(), englishBar);
   const QStringList korean = titles();
   ASSERT_EQ(korean.size(), english.size());
   EXPECT_EQ(korean.first(), QStringLiteral("환자(&C)"));
@@ -254,9 +260,39 @@ TEST_F(MainWindowTest, KoreanSwitchRetranslatesTheOpenFrameAndEnglishBringsItBac
   EXPECT_EQ(window->view()->powerSpectrumBar()->transport()->playButton()->toolTip(), QStringLiteral("재생"));
   ASSERT_TRUE(window->switchLanguageTo(English));
   EXPECT_EQ(titles(), english);
+  EXPECT_EQ(window->menuBar()->grab().toImage(), englishBar);
   EXPECT_EQ(window->action(cmd::Volume)->text(), QStringLiteral("Volume..."));
   EXPECT_EQ(window->view()->spectrogramBar()->spectrogramBox()->text(), QStringLiteral("Spectrogram"));
   EXPECT_EQ(window->view()->powerSpectrumBar()->transport()->playButton()->toolTip(), QStringLiteral("Play"));
+}
+
+// The window title and an open help window follow the switch: the title is composed again
+// from what is open ("File" is a word of the language), not kept as it was written.
+TEST_F(MainWindowTest, LanguageSwitchComposesTheTitleAgainAndRetitlesTheHelpWindow) {
+  window->runCommand(cmd::HelpContents);
+  auto* manual = window->findChild<ManualWindow*>();
+  ASSERT_NE(manual, nullptr);
+  EXPECT_EQ(manual->windowTitle(), "Velmora Help");
+  std::filesystem::create_directory(folder / "pac003");
+  ASSERT_TRUE(window->openClient(3, "Rui", 0));
+  const auto path = folder / "pac003" / "wv002.wav";
+  writeWav(path, 11025, 1, std::vector<int16_t>(11025, 5));
+  ASSERT_TRUE(window->view()->openNumberedRecording(path, 2, "Rui"));
+  ASSERT_TRUE(window->switchLanguageTo(Korean));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Rui  파일 - 2 - Velmora"));
+  EXPECT_EQ(manual->windowTitle(), QStringLiteral("Velmora 도움말"));
+  ASSERT_TRUE(window->openOtherFiles());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("기본 - Velmora"));
+  ASSERT_TRUE(window->switchLanguageTo(English));
+  EXPECT_EQ(window->windowTitle(), "default - Velmora");
+  EXPECT_EQ(manual->windowTitle(), "Velmora Help");
+  const auto other = folder / "voice.wav";
+  writeWav(other, 11025, 1, std::vector<int16_t>(11025, 5));
+  ASSERT_TRUE(window->view()->openRecordingByPath(other));
+  ASSERT_TRUE(window->switchLanguageTo(Korean));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("파일 - voice.wav - Velmora"));
+  ASSERT_TRUE(window->switchLanguageTo(English));
+  EXPECT_EQ(window->windowTitle(), "File - voice.wav - Velmora");
 }
 
 TEST_F(MainWindowTest, NumberedRecordingOfAClientShowsItsNumber) {

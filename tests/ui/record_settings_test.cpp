@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/volume_wiring.h"
 #include "core/config_files.h"
+#include "core/language.h"
 #include "core/message_ids.h"
 #include "fakes/fake_volumes.h"
 #include "fakes/scripted_interaction.h"
@@ -60,6 +61,27 @@ TEST(RecordSettings, TheChosenInputIsStoredAskedForOnceAndReopened) {
   EXPECT_EQ(readRecordInputChoice(folder.path()), 0);
   EXPECT_FALSE(window.view()->display().lineInput());
   EXPECT_FALSE(record->isEnabled());
+}
+
+// The choice's own buttons are words of the language chosen, not Qt's nor English ones.
+TEST(RecordSettings, TheChoiceSpeaksTheLanguageChosen) {
+  TempFolder folder;
+  AppSettings settings;
+  settings.programFolder = folder.path();
+  settings.catalogFolder = VELMORA_CATALOG_DIR;
+  ScriptedInteraction ui;
+  MainWindow window(settings, ui);
+  FakeVolumeDevices devices;
+  auto* wiring = new VolumeWiring(window, ui, devices, [] { return false; });
+  wiring->start(0);
+  ASSERT_TRUE(window.switchLanguageTo(Korean));
+  ui.choiceAnswers = {0};
+  window.commands().run(cmd::RecordSettings);
+  ASSERT_EQ(ui.choices.size(), 1u);
+  const ChoiceRequest& choice = ui.choices[0];
+  ASSERT_TRUE(window.switchLanguageTo(English));
+  EXPECT_EQ(choice.acceptText, "확인");
+  EXPECT_EQ(choice.cancelText, "취소");
 }
 
 TEST(RecordSettings, ALineInputTheSystemLacksIsSaidAndTakesKeepTheirInput) {

@@ -1,0 +1,121 @@
+#include "view/header_layout.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "core/language.h"
+#include "core/string_ids.h"
+#include "core/string_table.h"
+#include "core/text_format.h"
+#include "presentation/number_text.h"
+#include "view/view_renderer.h"
+
+namespace velmora {
+
+namespace {
+constexpr int kGap = 8;              // between two texts of the band
+constexpr int kSmallestBandFont = 12;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+double shownSeconds(const ViewScene& scene) {
+  // A take shows the length recorded so far, at the recorder's rate.
+  if (scene.takeSamples >= 0)
+    return scene.recorderRate > 0 ? static_cast<double>(scene.takeSamples) / scene.recorderRate : 0.0;
+  if (!scene.hasSamples() || scene.sampleRate() <= 0) return 0.0;
+  const SoundBuffer& b = *scene.buffer;
+  return static_cast<double>(b.visibleEnd - b.visibleStart) / scene.sampleRate();
+}
+
+HeaderText placed(const QString& text, QPoint at, const QFontMetrics& metrics) {
+  if (text.isEmpty()) return {};
+  return {text, at, QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height()))};
+}
+
+void moveBy(HeaderText& t, int dx) {
+  t.at.rx() += dx;
+  t.bounds.translate(dx, 0);
+}
+
+// The information block's two lines, where the layout puts them, moved left as one when the
+// longer of them would run past the band.
+void placeInfoBlock(HeaderLayout& l, const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  const int shift = scene.comparison ? (g.largeLayout ? 120 : 30) : 0;
+  const int x = g.graphLeft + g.graphWidth - (g.largeLayout ? 190 : 230) - shift;
+  const int lowerY = g.infoTop + (g.largeLayout ? 30 : 18) + (scene.comparison ? g.verticalOffset() : 0);
+  std::string upper = tr(str::FileCaption);
+  std::string lower;
+  int upperX = x;
+  if (scene.hasSamples()) {
+    const SoundBuffer& b = *scene.buffer;
+    if (b.recordingNumber == kModelRecordingNumber) {
+      upper = tr(str::ModelCaption);
+    } else if (b.recordingNumber == kNoRecordingNumber) {
+      upper = b.path.filename().string();
+      upperX -= 20;
+    } else {
+      upper = formatv(tr(str::FileNumberCaption), b.recordingNumber);
+    }
+    lower = formatv(tr(str::FormatCaption), static_cast<int>(b.format.samplesPerSecond),
+                    static_cast<int>(b.format.bitsPerSample)) +
+            tr(b.format.channels >= 2 ? str::HeaderStereo : str::HeaderMono);
+  } else if (scene.mode < ModeSpectrogram) {
+    // Waiting for (or making) a take: the recorder's format.
+    lower = formatv(tr(str::FormatCaption), scene.recorderRate, 16) + tr(str::HeaderMono);
+  }
+  const QFontMetrics metrics(l.infoFont);
+  l.upper = placed(qs(upper), QPoint(upperX, lowerY - 15), metrics);
+  l.lower = placed(qs(lower), QPoint(x, lowerY), metrics);
+  const int right = std::max(l.upper.bounds.right(), l.lower.bounds.right());
+  const int excess = right - (l.band.right() - kGap);
+  if (excess > 0) {
+    moveBy(l.upper, -excess);
+    moveBy(l.lower, -excess);
+  }
+}
+
+int infoLeft(const HeaderLayout& l) {
+  int left = l.band.right();
+  for (const HeaderText* t : {&l.upper, &l.lower})
+    if (!t->text.isEmpty()) left = std::min(left, t->bounds.left());
+  return left;
+}
+}  // namespace
+
+HeaderLayout headerLayout(const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  HeaderLayout l;
+  const int bandHeight = g.largeLayout ? 60 : 35;
+  if (scene.comparison) {
+    const int top = g.infoTop + g.verticalOffset();
+    l.band = QRect(QPoint(g.graphLeft, top), QPoint(g.graphLeft + g.graphWidth - 1, top + bandHeight - 1));
+  } else {
+    l.band = QRect(QPoint(-5, g.infoTop), QPoint(g.screenWidth - 6, g.infoTop + bandHeight - 1));
+  }
+  l.infoFont = viewFont("Verdana", scene.comparison ? 11 : 13, true);
+  placeInfoBlock(l, scene);
+
+  const QString title = scene.comparison
+                            ? QString()
+                            : qs(tr(isPowerSpectrumMode(scene.mode) ? str::PowerSpectrumTitle : str::SpectrogramTitle));
+  const QString time = qs(tr(str::TimeCaption) + durationText(shownSeconds(scene)));
+  const int y = l.band.top() + (g.largeLayout ? 20 : 5);
+  // A printed page puts the panes 40 units from the paper's edge: the title stays on it.
+  const int titleX = scene.printing ? std::max(0, g.graphLeft - 80) : g.graphLeft - 80;
+  const int fixedTimeX = scene.comparison ? g.graphLeft + 10
+                                          : g.graphLeft + g.graphWidth - 520 + (scene.language == Korean ? 20 : 0);
+  const int limit = infoLeft(l) - kGap;
+  for (int size = scene.comparison ? 23 : 25; size >= kSmallestBandFont; --size) {
+    l.bandFont = viewFont("Verdana", size, true);
+    const QFontMetrics metrics(l.bandFont);
+    l.title = placed(title, QPoint(titleX, y), metrics);
+    const int timeWidth = metrics.horizontalAdvance(time);
+    l.time = placed(time, QPoint(std::min(fixedTimeX, limit - timeWidth), y), metrics);
+    const int leftmost = l.title.text.isEmpty() ? l.band.left() + 2 : l.title.bounds.right() + kGap;
+    if (l.time.bounds.left() >= leftmost) break;
+  }
+  return l;
+}
+
+}  // namespace velmora
