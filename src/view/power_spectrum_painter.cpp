@@ -16,7 +16,11 @@ QColor qcolour(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
   if (!scene.power) return;
   const ViewGeometry& g = scene.geometry;
-  const PaneRect pane{g.graphLeft + 1, g.spectralTop, g.graphLeft + g.graphWidth + 1, g.spectralBottom()};
+  // Side by side the panes are scaled down: a pixel's inset keeps the curve off the frame,
+  // whose lines would otherwise be painted over.
+  const int inset = scene.comparison ? 1 : 0;
+  const PaneRect pane{g.graphLeft + 1 + inset, g.spectralTop + inset, g.graphLeft + g.graphWidth + 1 - inset,
+                      g.spectralBottom() - inset};
   const PowerSpectrumDrawing drawing = drawPowerSpectrum(*scene.power, pane);
   p.save();
   p.setClipRect(QRect(pane.left, pane.top, pane.width(), pane.height()));
