@@ -53,14 +53,15 @@ class SpillAppender : public PassOutput {
   size_t next_ = 0;
 };
 
-// A spill read from its start: the next stage's input.
-class SpillForwardReader : public PassInput {
+// A spill handed out a chunk at a time; the subclasses say which chunk comes next.
+class SpillReader : public PassInput {
  public:
-  explicit SpillForwardReader(SampleSpill& spill) : spill_(spill), buffer_(kChunkValues) {}
-
   void read(double* values, size_t count) override {
     while (count > 0) {
-      if (position_ == filled_) refill();
+      if (position_ == filled_) {
+        filled_ = refill();
+        position_ = 0;
+      }
       const size_t n = std::min(count, filled_ - position_);
       std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(position_),
                 buffer_.begin() + static_cast<std::ptrdiff_t>(position_ + n), values);
@@ -70,54 +71,52 @@ class SpillForwardReader : public PassInput {
     }
   }
 
- private:
-  void refill() {
-    filled_ = std::min(kChunkValues, spill_.size() - next_);
-    if (filled_ == 0) throw SpillError("read past the end of the temporary file");
-    spill_.read(next_, buffer_.data(), filled_);
-    next_ += filled_;
-    position_ = 0;
-  }
+ protected:
+  explicit SpillReader(SampleSpill& spill) : spill_(spill), buffer_(kChunkValues) {}
+  // Fills buffer_ with the next chunk and gives its length (never 0: past the end throws).
+  virtual size_t refill() = 0;
 
   SampleSpill& spill_;
   std::vector<double> buffer_;
-  size_t next_ = 0;
+
+ private:
   size_t filled_ = 0;
   size_t position_ = 0;
 };
 
-// A spill read from its end to its start: the backward pass's input.
-class SpillBackwardReader : public PassInput {
+// A spill read from its start: the next stage's input.
+class SpillForwardReader : public SpillReader {
  public:
-  explicit SpillBackwardReader(SampleSpill& spill) : spill_(spill), buffer_(kChunkValues), left_(spill.size()) {}
-
-  void read(double* values, size_t count) override {
-    while (count > 0) {
-      if (position_ == filled_) refill();
-      const size_t n = std::min(count, filled_ - position_);
-      std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(position_),
-                buffer_.begin() + static_cast<std::ptrdiff_t>(position_ + n), values);
-      position_ += n;
-      values += n;
-      count -= n;
-    }
-  }
+  explicit SpillForwardReader(SampleSpill& spill) : SpillReader(spill) {}
 
  private:
-  void refill() {
-    filled_ = std::min(kChunkValues, left_);
-    if (filled_ == 0) throw SpillError("read past the start of the temporary file");
-    left_ -= filled_;
-    spill_.read(left_, buffer_.data(), filled_);
-    std::reverse(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(filled_));
-    position_ = 0;
+  size_t refill() override {
+    const size_t n = std::min(kChunkValues, spill_.size() - next_);
+    if (n == 0) throw SpillError("read past the end of the temporary file");
+    spill_.read(next_, buffer_.data(), n);
+    next_ += n;
+    return n;
   }
 
-  SampleSpill& spill_;
-  std::vector<double> buffer_;
+  size_t next_ = 0;
+};
+
+// A spill read from its end to its start: the backward pass's input.
+class SpillBackwardReader : public SpillReader {
+ public:
+  explicit SpillBackwardReader(SampleSpill& spill) : SpillReader(spill), left_(spill.size()) {}
+
+ private:
+  size_t refill() override {
+    const size_t n = std::min(kChunkValues, left_);
+    if (n == 0) throw SpillError("read past the start of the temporary file");
+    left_ -= n;
+    spill_.read(left_, buffer_.data(), n);
+    std::reverse(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(n));
+    return n;
+  }
+
   size_t left_;
-  size_t filled_ = 0;
-  size_t position_ = 0;
 };
 
 // The backward pass's results come last value first: result j belongs at keptCount - 1 - j.
