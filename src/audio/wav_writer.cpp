@@ -46,10 +46,11 @@ std::string wavFileBytes(const WaveFormat& format, const void* data, size_t byte
   return out;
 }
 
-bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount) {
+bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount,
+                  bool keepTime) {
   // RIFF sizes are 32-bit; refuse what cannot be described rather than write a lying header.
   if (byteCount > 0xFFFFFFFFull - 64) return false;
-  AtomicFileWriter w(path, /*keepTime=*/true);
+  AtomicFileWriter w(path, keepTime);
   if (!w.open()) return false;
   const std::string header = headerBytes(format, byteCount);
   const char pad = 0;

@@ -14,7 +14,10 @@ namespace velmora {
 // The complete file image.
 std::string wavFileBytes(const WaveFormat& format, const void* data, size_t byteCount);
 
-bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount);
+// keepTime: an existing recording's file time is its date, so a save keeps it; a new file
+// written over an unrelated one (the command line's convert) takes the time of writing.
+bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount,
+                  bool keepTime = true);
 
 // As above; on failure shows msg::WavNotWritten with the path.
 bool writeWavFile(const std::filesystem::path& path, const WaveFormat& format, const void* data, size_t byteCount,

@@ -1,7 +1,9 @@
 // velmora-cli convert IN.wav OUT.wav --rate 11025|22050|44100 [--channel left|right|mix]:
 // the import's conversion without a client: a 16-bit WAV file to 16-bit mono at one of the
 // three recording rates. The stages used are listed on standard error.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -13,6 +15,7 @@
 #include "audio/wav_writer.h"
 #include "cli/command_registry.h"
 #include "cli/read_error.h"
+#include "core/atomic_file.h"
 
 namespace velmora::cli {
 namespace {
@@ -72,6 +75,11 @@ int runConvert(const std::vector<std::string>& args) {
     std::cerr << kUsage;
     return 1;
   }
+  // Refused before any work: the result may only replace a regular file.
+  if (!replaceableTarget(parsed->output)) {
+    std::fprintf(stderr, "error: %s is not a regular file; only a file can be replaced\n", parsed->output.c_str());
+    return 4;
+  }
   int status = 0;
   const std::optional<WavHeader> header = readCheckedWavHeader(parsed->input, status);
   if (!header) return status;
@@ -102,8 +110,11 @@ int runConvert(const std::vector<std::string>& args) {
     output = std::move(conversion.samples);
   }
   if (input.failed()) return reportReadError(WavDataTruncated);
-  if (!writeWavFile(parsed->output, WaveFormat::pcm(parsed->rateHz), output.data(), output.size() * sizeof(int16_t))) {
-    std::fprintf(stderr, "error: %s cannot be written\n", parsed->output.c_str());
+  errno = 0;
+  if (!writeWavFile(parsed->output, WaveFormat::pcm(parsed->rateHz), output.data(), output.size() * sizeof(int16_t),
+                    /*keepTime=*/false)) {
+    std::fprintf(stderr, "error: %s cannot be written%s%s\n", parsed->output.c_str(), errno ? ": " : "",
+                 errno ? std::strerror(errno) : "");
     return 4;
   }
   return 0;

@@ -28,14 +28,6 @@ fs::path folderOf(const fs::path& target) {
   return folder.empty() ? fs::path(".") : folder;
 }
 
-// Only a regular file (or nothing) may be replaced: renaming over a symbolic link, a FIFO or
-// a device node would silently put a file where something else stood.
-bool replaceableTarget(const fs::path& target) {
-  struct stat st {};
-  if (::lstat(target.c_str(), &st) != 0) return errno == ENOENT;
-  return S_ISREG(st.st_mode);
-}
-
 // Temporary names are "." + the target's name + ".tmp-" + six characters, so a writer killed
 // between naming its file and renaming it leaves something the next write can recognise and
 // that no file of the user's is likely to be called.
@@ -56,6 +48,14 @@ void removeLeftovers(const fs::path& folder, const std::string& prefix) {
 std::string tempPrefix(const fs::path& target) { return "." + target.filename().string() + ".tmp-"; }
 
 }  // namespace
+
+// Only a regular file (or nothing) may be replaced: renaming over a symbolic link, a FIFO or
+// a device node would silently put a file where something else stood.
+bool replaceableTarget(const std::filesystem::path& target) {
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) != 0) return errno == ENOENT;
+  return S_ISREG(st.st_mode);
+}
 
 bool AtomicFileWriter::open() {
   abandon();

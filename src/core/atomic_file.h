@@ -55,6 +55,9 @@ class AtomicFileWriter {
   bool failed_ = false;
 };
 
+// True when nothing or a regular file stands at target: what a writer may replace.
+bool replaceableTarget(const std::filesystem::path& target);
+
 // Whole-content convenience form.
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view content, bool keepTime = false);
 

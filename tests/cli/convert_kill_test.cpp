@@ -97,15 +97,29 @@ TEST(ConvertKill, OnlyARegularFileIsReplaced) {
   fs::create_symlink(dir / "precious.txt", dir / "link.wav");
   ASSERT_EQ(::mkfifo((dir / "pipe.wav").c_str(), 0600), 0);
   for (const std::string& target : {(dir / "link.wav").string(), (dir / "pipe.wav").string(), std::string("/dev/null")}) {
-    const ProcessResult r = runProcess(VELMORA_CLI_PATH, {"convert", (dir / "in.wav").string(), target, "--rate", "22050"});
-    EXPECT_EQ(r.exitStatus, 4) << target;
-    EXPECT_NE(r.err.find("cannot be written"), std::string::npos) << r.err;
+    // Refused before the input is even read: a missing input is not what is reported.
+    for (const std::string& input : {(dir / "in.wav").string(), (dir / "missing.wav").string()}) {
+      const ProcessResult r = runProcess(VELMORA_CLI_PATH, {"convert", input, target, "--rate", "22050"});
+      EXPECT_EQ(r.exitStatus, 4) << target;
+      EXPECT_NE(r.err.find("is not a regular file"), std::string::npos) << r.err;
+    }
   }
   EXPECT_TRUE(fs::is_symlink(dir / "link.wav"));
   EXPECT_EQ(dir.readBytes("precious.txt"), "keep");
   EXPECT_TRUE(fs::is_fifo(dir / "pipe.wav"));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
   EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"in.wav", "link.wav", "pipe.wav", "precious.txt"}));
+
+  // A regular file is replaced, and the new file is dated when it was written, not when the
+  // file it replaced was.
+  dir.writeBytes("old.wav", "an old file");
+  const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 20);
+  fs::last_write_time(dir / "old.wav", longAgo);
+  const ProcessResult r =
+      runProcess(VELMORA_CLI_PATH, {"convert", (dir / "in.wav").string(), (dir / "old.wav").string(), "--rate", "22050"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_NE(dir.readBytes("old.wav"), "an old file");
+  EXPECT_GT(fs::last_write_time(dir / "old.wav"), fs::file_time_type::clock::now() - std::chrono::hours(1));
 }
 
 }  // namespace
