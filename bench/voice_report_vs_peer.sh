@@ -55,6 +55,16 @@ done <<'GRID'
 44100 100 0.5 2 5 7
 GRID
 
+# One row: jitter, shimmer and HNR of the whole file, ours beside Praat's.
+side_by_side() {
+  ours "$1" > "$work/o.txt"
+  peer "$1" 0 0 > "$work/p.txt"
+  printf "%-24s %7.3f %7.3f  %7.3f %7.3f  %7.2f %7.2f\n" "$2" \
+    "$(value jitter_local "$work/o.txt")" "$(value jitter_local "$work/p.txt")" \
+    "$(value shimmer_local "$work/o.txt")" "$(value shimmer_local "$work/p.txt")" \
+    "$(value hnr "$work/o.txt")" "$(value hnr "$work/p.txt")"
+}
+
 echo
 echo "espeak-ng sustained vowels: velmora / praat"
 printf "%-24s %16s %16s %16s\n" file "jitter local %" "shimmer local %" "HNR dB"
@@ -62,12 +72,7 @@ for voice in en-us en-us+f3; do
   espeak-ng -v "$voice" -s 80 -w "$work/e.wav" "aaaaaaaaaaah"
   for rate in 22050 44100; do
     sox "$work/e.wav" -r "$rate" -c 1 -b 16 "$work/e-$rate.wav"
-    ours "$work/e-$rate.wav" > "$work/o.txt"
-    peer "$work/e-$rate.wav" 0 0 > "$work/p.txt"
-    printf "%-24s %7.3f %7.3f  %7.3f %7.3f  %7.2f %7.2f\n" "$voice $rate" \
-      "$(value jitter_local "$work/o.txt")" "$(value jitter_local "$work/p.txt")" \
-      "$(value shimmer_local "$work/o.txt")" "$(value shimmer_local "$work/p.txt")" \
-      "$(value hnr "$work/o.txt")" "$(value hnr "$work/p.txt")"
+    side_by_side "$work/e-$rate.wav" "$voice $rate"
   done
 done
 
@@ -79,12 +84,7 @@ for voice in en-us en-us+f3; do
   espeak-ng -v "$voice" -w "$work/r.wav" "$sentence"
   for rate in 22050 44100; do
     sox "$work/r.wav" -r "$rate" -c 1 -b 16 "$work/r-$rate.wav"
-    ours "$work/r-$rate.wav" > "$work/o.txt"
-    peer "$work/r-$rate.wav" 0 0 > "$work/p.txt"
-    printf "%-24s %7.3f %7.3f  %7.3f %7.3f  %7.2f %7.2f\n" "$voice $rate" \
-      "$(value jitter_local "$work/o.txt")" "$(value jitter_local "$work/p.txt")" \
-      "$(value shimmer_local "$work/o.txt")" "$(value shimmer_local "$work/p.txt")" \
-      "$(value hnr "$work/o.txt")" "$(value hnr "$work/p.txt")"
+    side_by_side "$work/r-$rate.wav" "$voice $rate"
   done
 done
 
