@@ -6,6 +6,9 @@
 #   VELMORA_BIN=path   the program to measure (default: builds build-bench/ beside the sources)
 #   BENCH_DISPLAY=:N   the X display to start Xvfb on (default :99)
 #   BENCH_SHOT=FILE    a screenshot at the end of the measurement
+#   BENCH_SETTLE=S     seconds of take before the measurement (default 3). The spectrogram
+#                      pane of this window fills after about 17 s and then scrolls, repainting
+#                      the whole pane each refresh: 25 measures that longer take.
 # Prints "cpu_percent MODE VALUE" (percent of one core) and "switches_per_second MODE VALUE"
 # (context switches of all its threads).
 set -euo pipefail
@@ -64,7 +67,7 @@ else
 fi
 sleep 1
 xdotool key alt+a r               # Audio > Record
-sleep 3                           # the take settles
+sleep "${BENCH_SETTLE:-3}"        # the take settles
 
 tick=$(getconf CLK_TCK)
 cpu() { awk '{print $14 + $15}' "/proc/$app/stat"; }
