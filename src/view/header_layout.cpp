@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "core/language.h"
 #include "core/string_ids.h"
@@ -37,23 +39,26 @@ void moveBy(HeaderText& t, int dx) {
   t.bounds.translate(dx, 0);
 }
 
-// The information block's two lines, where the layout puts them, moved left as one when the
-// longer of them would run past the band.
-void placeInfoBlock(HeaderLayout& l, const ViewScene& scene) {
-  const ViewGeometry& g = scene.geometry;
-  const int shift = scene.comparison ? (g.largeLayout ? 120 : 30) : 0;
-  const int x = g.graphLeft + g.graphWidth - (g.largeLayout ? 190 : 230) - shift;
-  const int lowerY = g.infoTop + (g.largeLayout ? 30 : 18) + (scene.comparison ? g.verticalOffset() : 0);
+// The texts the band and the information block show, and where the block starts.
+struct HeaderTexts {
+  QString title;
+  QString time;
+  QString upper;
+  QString lower;
+  bool fileName = false;  // the upper line is a file name, set further left
+};
+
+HeaderTexts headerTexts(const ViewScene& scene) {
+  HeaderTexts t;
   std::string upper = tr(str::FileCaption);
   std::string lower;
-  int upperX = x;
   if (scene.hasSamples()) {
     const SoundBuffer& b = *scene.buffer;
     if (b.recordingNumber == kModelRecordingNumber) {
       upper = tr(str::ModelCaption);
     } else if (b.recordingNumber == kNoRecordingNumber) {
       upper = b.path.filename().string();
-      upperX -= 20;
+      t.fileName = true;
     } else {
       upper = formatv(tr(str::FileNumberCaption), b.recordingNumber);
     }
@@ -64,9 +69,25 @@ void placeInfoBlock(HeaderLayout& l, const ViewScene& scene) {
     // Waiting for (or making) a take: the recorder's format.
     lower = formatv(tr(str::FormatCaption), scene.recorderRate, 16) + tr(str::HeaderMono);
   }
+  t.upper = qs(upper);
+  t.lower = qs(lower);
+  if (!scene.comparison)
+    t.title = qs(tr(isPowerSpectrumMode(scene.mode) ? str::PowerSpectrumTitle : str::SpectrogramTitle));
+  t.time = qs(tr(str::TimeCaption) + durationText(shownSeconds(scene)));
+  return t;
+}
+
+// The information block's two lines, where the layout puts them, moved left as one when the
+// longer of them would run past the band.
+void placeInfoBlock(HeaderLayout& l, const ViewScene& scene, const HeaderTexts& texts) {
+  const ViewGeometry& g = scene.geometry;
+  const int shift = scene.comparison ? (g.largeLayout ? 120 : 30) : 0;
+  const int x = g.graphLeft + g.graphWidth - (g.largeLayout ? 190 : 230) - shift;
+  const int lowerY = g.infoTop + (g.largeLayout ? 30 : 18) + (scene.comparison ? g.verticalOffset() : 0);
+  const int upperX = texts.fileName ? x - 20 : x;
   const QFontMetrics metrics(l.infoFont);
-  l.upper = placed(qs(upper), QPoint(upperX, lowerY - 15), metrics);
-  l.lower = placed(qs(lower), QPoint(x, lowerY), metrics);
+  l.upper = placed(texts.upper, QPoint(upperX, lowerY - 15), metrics);
+  l.lower = placed(texts.lower, QPoint(x, lowerY), metrics);
   const int right = std::max(l.upper.bounds.right(), l.lower.bounds.right());
   const int excess = right - (l.band.right() - kGap);
   if (excess > 0) {
@@ -81,9 +102,8 @@ int infoLeft(const HeaderLayout& l) {
     if (!t->text.isEmpty()) left = std::min(left, t->bounds.left());
   return left;
 }
-}  // namespace
 
-HeaderLayout headerLayout(const ViewScene& scene) {
+HeaderLayout computeLayout(const ViewScene& scene, const HeaderTexts& texts) {
   const ViewGeometry& g = scene.geometry;
   HeaderLayout l;
   const int bandHeight = g.largeLayout ? 60 : 35;
@@ -94,12 +114,8 @@ HeaderLayout headerLayout(const ViewScene& scene) {
     l.band = QRect(QPoint(-5, g.infoTop), QPoint(g.screenWidth - 6, g.infoTop + bandHeight - 1));
   }
   l.infoFont = viewFont("Verdana", scene.comparison ? 11 : 13, true);
-  placeInfoBlock(l, scene);
+  placeInfoBlock(l, scene, texts);
 
-  const QString title = scene.comparison
-                            ? QString()
-                            : qs(tr(isPowerSpectrumMode(scene.mode) ? str::PowerSpectrumTitle : str::SpectrogramTitle));
-  const QString time = qs(tr(str::TimeCaption) + durationText(shownSeconds(scene)));
   const int y = l.band.top() + (g.largeLayout ? 20 : 5);
   // A printed page puts the panes 40 units from the paper's edge: the title stays on it.
   const int titleX = scene.printing ? std::max(0, g.graphLeft - 80) : g.graphLeft - 80;
@@ -109,13 +125,59 @@ HeaderLayout headerLayout(const ViewScene& scene) {
   for (int size = scene.comparison ? 23 : 25; size >= kSmallestBandFont; --size) {
     l.bandFont = viewFont("Verdana", size, true);
     const QFontMetrics metrics(l.bandFont);
-    l.title = placed(title, QPoint(titleX, y), metrics);
-    const int timeWidth = metrics.horizontalAdvance(time);
-    l.time = placed(time, QPoint(std::min(fixedTimeX, limit - timeWidth), y), metrics);
+    l.title = placed(texts.title, QPoint(titleX, y), metrics);
+    const int timeWidth = metrics.horizontalAdvance(texts.time);
+    l.time = placed(texts.time, QPoint(std::min(fixedTimeX, limit - timeWidth), y), metrics);
     const int leftmost = l.title.text.isEmpty() ? l.band.left() + 2 : l.title.bounds.right() + kGap;
     if (l.time.bounds.left() >= leftmost) break;
   }
   return l;
+}
+
+// Everything a layout depends on. Measuring the texts shapes them, which costs more than the
+// rest of a live repaint: a take repaints the duration many times a second while its digits
+// change ten times a second at most, and the other texts not at all.
+struct LayoutKey {
+  HeaderTexts texts;
+  bool comparison = false;
+  bool printing = false;
+  bool korean = false;
+  bool largeLayout = false;
+  int infoTop = 0;
+  int graphLeft = 0;
+  int graphWidth = 0;
+  int screenWidth = 0;
+  int verticalOffset = 0;
+
+  bool operator==(const LayoutKey& o) const {
+    return texts.title == o.texts.title && texts.time == o.texts.time && texts.upper == o.texts.upper &&
+           texts.lower == o.texts.lower && texts.fileName == o.texts.fileName && comparison == o.comparison &&
+           printing == o.printing && korean == o.korean && largeLayout == o.largeLayout && infoTop == o.infoTop &&
+           graphLeft == o.graphLeft && graphWidth == o.graphWidth && screenWidth == o.screenWidth &&
+           verticalOffset == o.verticalOffset;
+  }
+};
+
+struct CachedLayout {
+  LayoutKey key;
+  HeaderLayout layout;
+};
+}  // namespace
+
+HeaderLayout headerLayout(const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  LayoutKey key{headerTexts(scene), scene.comparison, scene.printing, scene.language == Korean,
+                g.largeLayout, g.infoTop, g.graphLeft, g.graphWidth, g.screenWidth, g.verticalOffset()};
+  // A few layouts are kept: the two sides of a comparison, a printed page, the live view.
+  constexpr size_t kKept = 4;
+  thread_local std::array<std::optional<CachedLayout>, kKept> kept;
+  thread_local size_t next = 0;
+  for (const std::optional<CachedLayout>& c : kept)
+    if (c && c->key == key) return c->layout;
+  HeaderLayout layout = computeLayout(scene, key.texts);
+  kept[next] = CachedLayout{std::move(key), layout};
+  next = (next + 1) % kKept;
+  return layout;
 }
 
 }  // namespace velmora
