@@ -8,7 +8,9 @@
 namespace velmora {
 
 namespace {
-constexpr int kPollIntervalMs = 10;
+// One screen refresh: the live display draws no faster, so captured sound is fetched no more
+// often either. Each fetch takes the sound server's lock and wakes its thread.
+constexpr int kPullIntervalMs = 16;
 // The source hands over captured sound in pieces of about this length: short enough that a
 // buffer returns soon after it is full.
 constexpr int kSourceChunkMs = 20;
@@ -24,9 +26,12 @@ QAudioDevice inputDevice(const std::string& id) {
 }  // namespace
 
 QtWaveIn::QtWaveIn(QObject* parent) : QObject(parent), scratch_(kScratchBytes) {
-  poll_.setInterval(kPollIntervalMs);
+  poll_.setInterval(kPullIntervalMs);
   poll_.setTimerType(Qt::PreciseTimer);
   connect(&poll_, &QTimer::timeout, this, &QtWaveIn::pullCaptured);
+  coalesce_.setSingleShot(true);
+  coalesce_.setTimerType(Qt::PreciseTimer);
+  connect(&coalesce_, &QTimer::timeout, this, &QtWaveIn::pullCaptured);
 }
 
 QtWaveIn::~QtWaveIn() {
@@ -100,16 +105,31 @@ WaveResult QtWaveIn::start() {
     io_ = nullptr;
     return fail(WaveResult::HandleBusy, "The sound input could not be started; another program may be using it.");
   }
-  connect(io_, &QIODevice::readyRead, this, &QtWaveIn::pullCaptured);
+  connect(io_, &QIODevice::readyRead, this, &QtWaveIn::capturedReady);
   started_ = true;
+  sinceLastPull_.start();
   poll_.start();
   return WaveResult::Ok;
+}
+
+void QtWaveIn::capturedReady() {
+  // readyRead works: the poll is not needed any more.
+  poll_.stop();
+  if (coalesce_.isActive()) return;
+  const qint64 wait = kPullIntervalMs - sinceLastPull_.elapsed();
+  if (wait <= 0) {
+    pullCaptured();
+  } else {
+    coalesce_.start(static_cast<int>(wait));
+  }
 }
 
 // Moves everything captured so far into the queued buffers; a full one goes back.
 void QtWaveIn::pullCaptured() {
   QtWaveNotices::Hold hold(notices_);
   if (!started_ || !io_) return;
+  coalesce_.stop();
+  sinceLastPull_.restart();
   for (;;) {
     if (queue_.empty()) {
       // Running dry: what is captured now has nowhere to go.
@@ -139,6 +159,7 @@ void QtWaveIn::returnFront() {
 
 void QtWaveIn::stopSource() {
   poll_.stop();
+  coalesce_.stop();
   if (io_) disconnect(io_, nullptr, this, nullptr);
   io_ = nullptr;
   if (source_) source_->stop();

@@ -1,10 +1,13 @@
 #pragma once
 // The wave-input device on Qt Multimedia: an input of the sound server (the one the chooser
-// names at each open, else the default) through a QAudioSource in push mode. Captured bytes are pulled on the UI thread (on readyRead and a
-// 10 ms poll) into the queued buffers front to back; a full buffer is handed back through a
-// queued call, so the recorder sees it from the event loop, in order. Nothing queued: the
-// capture is dropped. See audio/wave_in_device.h for the calling sequence.
+// names at each open, else the default) through a QAudioSource in push mode. Captured bytes are
+// pulled on the UI thread into the queued buffers front to back, at most once per screen
+// refresh: readyRead asks for a pull, which waits for the rest of the refresh since the last
+// one (a poll at the same pace stands in only until the first readyRead). A full buffer is
+// handed back through a queued call, so the recorder sees it from the event loop, in order.
+// Nothing queued: the capture is dropped. See audio/wave_in_device.h for the calling sequence.
 #include <QAudioSource>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <deque>
@@ -40,6 +43,7 @@ class QtWaveIn : public QObject, public WaveInDevice {
   bool waitUntil(const std::function<bool()>& done) override;
 
  private:
+  void capturedReady();
   void pullCaptured();
   void returnFront();
   void stopSource();
@@ -48,7 +52,9 @@ class QtWaveIn : public QObject, public WaveInDevice {
   std::function<std::string()> chooser_;
   std::unique_ptr<QAudioSource> source_;
   QIODevice* io_ = nullptr;
-  QTimer poll_;
+  QTimer poll_;       // until readyRead is heard
+  QTimer coalesce_;   // the pull readyRead asked for, at the end of the refresh
+  QElapsedTimer sinceLastPull_;
   std::deque<WaveHeader*> queue_;
   QtWaveNotices notices_;
   WaveInListener* listener_ = nullptr;
