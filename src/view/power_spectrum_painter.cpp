@@ -3,6 +3,9 @@
 #include <QList>
 #include <QPolygon>
 #include <QRect>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "analysis/power_spectrum_curve.h"
 #include "view/view_renderer.h"
@@ -25,24 +28,30 @@ void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
   p.save();
   p.setClipRect(QRect(pane.left, pane.top, pane.width(), pane.height()));
   if (drawing.clearToWhite) p.fillRect(QRect(pane.left, pane.top, pane.width(), pane.height()), Qt::white);
-  // The solid curve is one span per pixel column: one fill call per run of a colour rather
-  // than one per column (the live spectrum is redrawn every refresh).
-  QList<QRect> run;
-  Rgb runColour{};
-  auto flush = [&]() {
-    if (run.isEmpty()) return;
-    p.setPen(Qt::NoPen);
-    p.setBrush(paneColour(scene, qcolour(runColour)));
-    p.drawRects(run);
-    run.clear();
-  };
+  // The solid curve is one span per pixel column, coloured below the curve and white above
+  // it, together covering the pane. No two spans share a pixel, so the order they are filled
+  // in does not matter: the pane is filled white at once and the coloured spans go over it,
+  // one fill call per colour rather than two per column (the live spectrum is redrawn every
+  // refresh).
+  const QColor white(Qt::white);
+  std::vector<std::pair<QColor, QList<QRect>>> byColour;
   for (const ColumnSpan& span : drawing.spans) {
     if (span.bottom <= span.top) continue;
-    if (!run.isEmpty() && !(span.colour == runColour)) flush();
-    runColour = span.colour;
-    run.append(QRect(span.x, span.top, 1, span.bottom - span.top));
+    const QColor colour = paneColour(scene, qcolour(span.colour));
+    if (colour == white) continue;
+    auto same = std::find_if(byColour.begin(), byColour.end(), [&](const auto& c) { return c.first == colour; });
+    if (same == byColour.end()) same = byColour.insert(byColour.end(), {colour, {}});
+    same->second.append(QRect(span.x, span.top, 1, span.bottom - span.top));
   }
-  flush();
+  p.setPen(Qt::NoPen);
+  if (!drawing.spans.empty()) {
+    p.setBrush(white);
+    p.drawRects(QList<QRect>{QRect(pane.left, pane.top, pane.width(), pane.height())});
+  }
+  for (const auto& [colour, rects] : byColour) {
+    p.setBrush(colour);
+    p.drawRects(rects);
+  }
   p.setBrush(Qt::NoBrush);
   for (const Polyline& line : drawing.lines) {
     if (line.points.size() < 2) continue;
