@@ -158,10 +158,27 @@ struct LayoutKey {
   }
 };
 
+// A kept layout holds no fonts, only their sizes: a font kept in thread storage would outlive
+// the application object, and fonts must not.
 struct CachedLayout {
   LayoutKey key;
-  HeaderLayout layout;
+  QRect band;
+  HeaderText title, time, upper, lower;
+  int bandSize = 0;
+  int infoSize = 0;
 };
+
+HeaderLayout withFonts(const CachedLayout& c) {
+  HeaderLayout l;
+  l.bandFont = viewFont("Verdana", c.bandSize, true);
+  l.infoFont = viewFont("Verdana", c.infoSize, true);
+  l.band = c.band;
+  l.title = c.title;
+  l.time = c.time;
+  l.upper = c.upper;
+  l.lower = c.lower;
+  return l;
+}
 }  // namespace
 
 HeaderLayout headerLayout(const ViewScene& scene) {
@@ -173,9 +190,11 @@ HeaderLayout headerLayout(const ViewScene& scene) {
   thread_local std::array<std::optional<CachedLayout>, kKept> kept;
   thread_local size_t next = 0;
   for (const std::optional<CachedLayout>& c : kept)
-    if (c && c->key == key) return c->layout;
+    if (c && c->key == key) return withFonts(*c);
   HeaderLayout layout = computeLayout(scene, key.texts);
-  kept[next] = CachedLayout{std::move(key), layout};
+  kept[next] = CachedLayout{std::move(key),        layout.band,  layout.title,
+                            layout.time,           layout.upper, layout.lower,
+                            layout.bandFont.pixelSize(), layout.infoFont.pixelSize()};
   next = (next + 1) % kKept;
   return layout;
 }
