@@ -37,7 +37,7 @@ bool runStage(const PlannedStage& planned, std::vector<double>& signal, Progress
   const size_t forwardSteps = n * up + planned.tailSteps;
   const size_t keptCount = forwardKeptCount(planned, n);
 
-  const size_t outputCount = std::min(planned.outputCount, keptCount);
+  const size_t outputCount = stageOutputCount(planned, n);
   std::vector<double> kept(keptCount);
   const BlockFilterPass forward(planned.filter.sections, planned.stage.up, planned.stage.down);
   if (!forward.run(signal.data(), n, kept.data(), keptCount, forwardSteps, progress)) return false;
@@ -75,6 +75,10 @@ ConversionPlan failedPlan(ResampleError error) {
 size_t forwardKeptCount(const PlannedStage& planned, size_t n) {
   const size_t down = static_cast<size_t>(planned.stage.down);
   return (n * static_cast<size_t>(planned.stage.up) + planned.tailSteps + down - 1) / down;
+}
+
+size_t stageOutputCount(const PlannedStage& planned, size_t n) {
+  return std::min(planned.outputCount, forwardKeptCount(planned, n));
 }
 
 ConversionPlan planConversion(size_t inputCount, uint32_t sourceRateHz, uint32_t targetRateHz,

@@ -85,6 +85,8 @@ ConversionPlan planConversion(size_t inputCount, uint32_t sourceRateHz, uint32_t
 
 // The kept length of a stage's forward pass over n values.
 size_t forwardKeptCount(const PlannedStage& planned, size_t n);
+// How many of those the stage gives on (its planned length, or fewer when the input was short).
+size_t stageOutputCount(const PlannedStage& planned, size_t n);
 
 // The whole signal in memory (the streamed form is in resampler_stream.h and gives the same
 // values). The input is taken by value: move it in when it is no longer needed.

@@ -164,10 +164,6 @@ class SpillSink : public ResampledSink {
   SampleSpill& spill_;
 };
 
-size_t stageOutputCount(const PlannedStage& planned, size_t n) {
-  return std::min(planned.outputCount, forwardKeptCount(planned, n));
-}
-
 // One stage as in resample(): forward pass, backward pass, gain.
 bool runStage(const PlannedStage& planned, PassInput& input, size_t n, ResampledSink& target,
               const ResampleOptions& options, ProgressMeter& progress) {

@@ -46,6 +46,8 @@ struct HeaderTexts {
   QString upper;
   QString lower;
   bool fileName = false;  // the upper line is a file name, set further left
+
+  bool operator==(const HeaderTexts&) const = default;
 };
 
 HeaderTexts headerTexts(const ViewScene& scene) {
@@ -149,13 +151,7 @@ struct LayoutKey {
   int screenWidth = 0;
   int verticalOffset = 0;
 
-  bool operator==(const LayoutKey& o) const {
-    return texts.title == o.texts.title && texts.time == o.texts.time && texts.upper == o.texts.upper &&
-           texts.lower == o.texts.lower && texts.fileName == o.texts.fileName && comparison == o.comparison &&
-           printing == o.printing && korean == o.korean && largeLayout == o.largeLayout && infoTop == o.infoTop &&
-           graphLeft == o.graphLeft && graphWidth == o.graphWidth && screenWidth == o.screenWidth &&
-           verticalOffset == o.verticalOffset;
-  }
+  bool operator==(const LayoutKey&) const = default;
 };
 
 // A kept layout holds no fonts, only their sizes: a font kept in thread storage would outlive
