@@ -18,7 +18,10 @@ class RecordingDocument;
 class DocumentObserver {
  public:
   virtual ~DocumentObserver() = default;
-  virtual void documentChanged(const RecordingDocument& document, unsigned changes) = 0;
+  virtual void documentChanged(const RecordingDocument&, unsigned /*changes*/) {}
+  // The samples are about to be replaced, edited in place or freed: whoever still reads
+  // them from another thread lets go first.
+  virtual void samplesWillChange(const RecordingDocument&) {}
 };
 
 }  // namespace velmora

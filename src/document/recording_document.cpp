@@ -5,6 +5,7 @@
 namespace velmora {
 
 void RecordingDocument::open(SoundBuffer&& loaded, int clientCode) {
+  beforeSamplesChange();
   sound_ = std::move(loaded);
   sound_.showAll();
   clientCode_ = clientCode;
@@ -15,6 +16,7 @@ void RecordingDocument::open(SoundBuffer&& loaded, int clientCode) {
 }
 
 void RecordingDocument::close() {
+  beforeSamplesChange();
   sound_.clear();
   sound_.path.clear();
   sound_.recordingNumber = kNoRecordingNumber;
@@ -89,6 +91,7 @@ bool RecordingDocument::showRange(SampleRange range) {
 }
 
 void RecordingDocument::replaceSamples(std::vector<int16_t> samples) {
+  beforeSamplesChange();
   sound_.samples = std::move(samples);
   const int32_t n = sampleCount();
   // An edit never leaves the shown or marked range past the end.
@@ -107,13 +110,18 @@ void RecordingDocument::afterEdit() {
   notify(ChangeSamples | ChangeSelection | ChangeZoom | ChangeModified | ChangeEdit | ChangeLabels);
 }
 
-void RecordingDocument::addObserver(DocumentObserver* observer) {
+void RecordingDocument::addObserver(DocumentObserver* observer) const {
   if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
     observers_.push_back(observer);
 }
 
-void RecordingDocument::removeObserver(DocumentObserver* observer) {
+void RecordingDocument::removeObserver(DocumentObserver* observer) const {
   observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void RecordingDocument::beforeSamplesChange() {
+  const std::vector<DocumentObserver*> observers = observers_;
+  for (DocumentObserver* o : observers) o->samplesWillChange(*this);
 }
 
 void RecordingDocument::notify(unsigned changes) {

@@ -78,14 +78,17 @@ class RecordingDocument {
   // shown, nothing is marked and the document is changed.
   template <class Edit>
   void editSamples(Edit&& edit) {
+    beforeSamplesChange();
     edit(sound_.samples);
     afterEdit();
   }
 
-  void addObserver(DocumentObserver* observer);
-  void removeObserver(DocumentObserver* observer);
+  // Observing does not change the document: a reader of a const document may observe it.
+  void addObserver(DocumentObserver* observer) const;
+  void removeObserver(DocumentObserver* observer) const;
 
  private:
+  void beforeSamplesChange();
   void notify(unsigned changes);
   void afterEdit();
 
@@ -94,7 +97,7 @@ class RecordingDocument {
   SampleRange selection_;
   EditState edit_;
   LabelSet labels_;
-  std::vector<DocumentObserver*> observers_;
+  mutable std::vector<DocumentObserver*> observers_;
 };
 
 }  // namespace velmora

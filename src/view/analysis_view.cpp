@@ -42,6 +42,7 @@ AnalysisView::AnalysisView(const ViewStartSettings& settings, Interaction& ui, Q
   document_.addObserver(this);
   pointer_.setQueries([this] { return isPlaying(); }, [this] { return document_.editState().canPaste(); });
   setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::white);
@@ -255,6 +256,9 @@ void AnalysisView::paintEvent(QPaintEvent* event) {
   // to repaint is drawn now as well (playback moves its cursor with a full repaint).
   staticLayersValid_ = false;
   liveRepaint_->discard();
+  // The view paints every pixel itself, so Qt need not fill the background of every live
+  // repaint first: the background of a full paint.
+  p.fillRect(event->rect(), Qt::white);
   paintInto(p);
 }
 

@@ -15,10 +15,15 @@ OverlayAnalyses::OverlayAnalyses(AnalysisResults& results, ViewHost& host, Inter
     : results_(results), host_(host), ui_(ui), f0_(postThrough(host)), formants_(postThrough(host)), power_(postThrough(host)) {}
 
 OverlayAnalyses::Samples OverlayAnalyses::samplesOf(const SoundBuffer& sound) {
-  // One copy for both tracks: the document's samples may be edited in place or freed while
-  // the workers read.
-  if (!samples_) samples_ = std::make_shared<const std::vector<int16_t>>(sound.samples);
+  // One copy for all tracks, made by the first worker: the document's samples may be edited
+  // in place or freed while the workers read. Copying a long recording here would keep the
+  // window from answering.
+  if (!samples_) samples_ = std::make_shared<SampleSnapshot>(sound.samples);
   return samples_;
+}
+
+void OverlayAnalyses::releaseSamples() {
+  if (samples_ && !samples_->release()) stop();
 }
 
 void OverlayAnalyses::update(const SoundBuffer& sound, bool wantF0, bool wantFormants) {
@@ -30,18 +35,19 @@ void OverlayAnalyses::update(const SoundBuffer& sound, bool wantF0, bool wantFor
   const bool startFormants = wantFormants && sound.isOpen() && !results_.hasFormants() && !formants_.running();
   if (startF0) {
     f0_.start(
-        [samples = samplesOf(sound), rate](const StopFlag& stop) {
+        [snapshot = samplesOf(sound), rate](const StopFlag& stop) {
           F0Track track;
-          track.compute(samples->data(), samples->size(), rate, &stop);
+          if (const auto samples = snapshot->get()) track.compute(samples->data(), samples->size(), rate, &stop);
           return track;
         },
         [this](F0Track track) { f0Arrived(std::move(track)); });
   }
   if (startFormants) {
     formants_.start(
-        [samples = samplesOf(sound), rate, tracker = results_.formantTracker()](const StopFlag& stop) mutable {
+        [snapshot = samplesOf(sound), rate, tracker = results_.formantTracker()](const StopFlag& stop) mutable {
           FormantResult result{std::move(tracker), 0};
-          result.frames = result.track.compute(samples->data(), samples->size(), rate, &stop);
+          if (const auto samples = snapshot->get())
+            result.frames = result.track.compute(samples->data(), samples->size(), rate, &stop);
           return result;
         },
         [this](FormantResult result) { formantsArrived(std::move(result)); });
@@ -58,9 +64,10 @@ void OverlayAnalyses::updatePower(const SoundBuffer& sound) {
     return;
   powerRun_ = PowerResult{engine, sound.visibleStart, sound.visibleEnd};
   power_.start(
-      [samples = samplesOf(sound), run = powerRun_](const StopFlag& stop) mutable {
+      [snapshot = samplesOf(sound), run = powerRun_](const StopFlag& stop) mutable {
         run.engine.resetAverage();
-        run.engine.compute(samples->data() + run.start, run.end - run.start, &stop);
+        if (const auto samples = snapshot->get())
+          run.engine.compute(samples->data() + run.start, run.end - run.start, &stop);
         return run;
       },
       [this](PowerResult result) { powerArrived(std::move(result)); });

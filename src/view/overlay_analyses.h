@@ -7,6 +7,8 @@
 //     running, over one shared copy of the samples (edits never touch it), and stops a
 //     running one no longer wanted. "Calculating F0..." / "Calculating Formants..." stay on
 //     the frame while they run, and the host shows its busy cursor over the panes.
+//   releaseSamples(): the document's samples are about to change: the workers keep the copy
+//     they share, or, when none had copied them yet, stop.
 //   stop(): the samples changed or went; running tracks are dropped and never arrive.
 //   finish(): waits for the running tracks and takes them at once.
 //   updatePower(sound): the power spectrum of the visible range (power-spectrum mode), on a
@@ -24,6 +26,7 @@
 #include "core/interaction.h"
 #include "view/analysis_results.h"
 #include "view/background_task.h"
+#include "view/sample_snapshot.h"
 #include "view/view_host.h"
 
 namespace velmora {
@@ -35,6 +38,7 @@ class OverlayAnalyses {
   void update(const SoundBuffer& sound, bool wantF0, bool wantFormants);
   void updatePower(const SoundBuffer& sound);
   void stopPower();
+  void releaseSamples();
   void stop();
   void finish();
   bool running() const { return f0_.running() || formants_.running() || power_.running(); }
@@ -50,7 +54,7 @@ class OverlayAnalyses {
     PowerSpectrum engine;
     int32_t start = 0, end = 0;
   };
-  using Samples = std::shared_ptr<const std::vector<int16_t>>;
+  using Samples = std::shared_ptr<SampleSnapshot>;
 
   Samples samplesOf(const SoundBuffer& sound);
   void f0Arrived(F0Track track);
@@ -62,7 +66,7 @@ class OverlayAnalyses {
   AnalysisResults& results_;
   ViewHost& host_;
   Interaction& ui_;
-  // The copy the running tracks share; dropped when none runs.
+  // The samples the running tracks share; dropped when none runs.
   Samples samples_;
   BackgroundTask<F0Track> f0_;
   BackgroundTask<FormantResult> formants_;

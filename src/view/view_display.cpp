@@ -12,7 +12,10 @@ ViewDisplay::ViewDisplay(const RecordingDocument& document, ViewHost& host, Inte
                          const ViewGeometry& geometry)
     : document_(document), host_(host), overlays_(results_, host, ui), paused_(host, ui) {
   scene_.geometry = geometry;
+  document_.addObserver(this);
 }
+
+ViewDisplay::~ViewDisplay() { document_.removeObserver(this); }
 
 ViewScene ViewDisplay::scene() const {
   ViewScene s = scene_;

@@ -25,9 +25,12 @@
 
 namespace velmora {
 
-class ViewDisplay {
+class ViewDisplay : private DocumentObserver {
  public:
   ViewDisplay(const RecordingDocument& document, ViewHost& host, Interaction& ui, const ViewGeometry& geometry);
+  ~ViewDisplay() override;
+  ViewDisplay(const ViewDisplay&) = delete;
+  ViewDisplay& operator=(const ViewDisplay&) = delete;
 
   int mode() const { return mode_; }
   const ViewGeometry& geometry() const { return scene_.geometry; }
@@ -131,6 +134,8 @@ class ViewDisplay {
   int64_t restCursor() const { return restCursor_; }
 
  private:
+  // The analysis workers let go of the document's samples before they change.
+  void samplesWillChange(const RecordingDocument&) override { overlays_.releaseSamples(); }
   // The Mode commands' common step: nothing when `next` is empty.
   void switchMode(std::optional<DisplayMode> next);
   void applyRate(int rateHz);

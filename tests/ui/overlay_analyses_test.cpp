@@ -6,6 +6,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "analysis/f0_track.h"
 #include "analysis/formant_track.h"
@@ -13,7 +14,9 @@
 #include "audio/wav_writer.h"
 #include "fakes/scripted_interaction.h"
 #include "fakes/temp_folder.h"
+#include "presentation/command_ids.h"
 #include "view/analysis_view.h"
+#include "view/sample_snapshot.h"
 
 namespace velmora {
 namespace {
@@ -135,6 +138,48 @@ TEST_F(OverlayAnalysesTest, ARecordingClosedWhileItsTracksRunNeverGetsThemNorDoe
   ASSERT_NE(view.scene().formants, nullptr);
   expectSameFormants(*view.scene().formants, formants);
   EXPECT_EQ(ui.shown.size(), 0u);
+}
+
+TEST_F(OverlayAnalysesTest, AnEditRightAfterOpeningGivesTheTracksOfTheEditedSamples) {
+  // The workers copy the samples themselves: the cut comes while they may still be copying
+  // (or have not begun), and must neither tear their copy nor leave the old tracks.
+  const std::vector<int16_t> samples = vowel(22050, 30, 120);
+  ASSERT_TRUE(view.openRecordingByPath(write("long.wav", samples, 22050)));
+  ASSERT_TRUE(view.display().analysing());
+  constexpr int32_t kCut = 22050 * 8;
+  view.document().select(0, kCut);
+  view.editCommand(cmd::Cut);
+  ASSERT_EQ(view.document().sampleCount(), static_cast<int32_t>(samples.size()) - kCut);
+  ASSERT_TRUE(waitForAnalyses());
+  QTest::qWait(50);
+  const std::vector<int16_t> rest(samples.begin() + kCut, samples.end());
+  F0Track f0;
+  f0.compute(rest.data(), rest.size(), 22050);
+  ASSERT_NE(view.scene().f0Values, nullptr);
+  EXPECT_EQ(*view.scene().f0Values, f0.values());
+  FormantTrack formants;
+  formants.compute(rest.data(), rest.size(), 22050);
+  ASSERT_NE(view.scene().formants, nullptr);
+  expectSameFormants(*view.scene().formants, formants);
+}
+
+TEST(SampleSnapshot, AWorkerGetsTheSamplesAsTheyWereOrNothingNeverAHalfChangedCopy) {
+  for (int round = 0; round < 1000; ++round) {
+    std::vector<int16_t> source(100000, 7);
+    SampleSnapshot snapshot(source);
+    std::shared_ptr<const std::vector<int16_t>> seen;
+    std::thread worker([&] { seen = snapshot.get(); });
+    const bool copied = snapshot.release();
+    // The edit, then the samples freed, once the snapshot let go.
+    std::fill(source.begin(), source.end(), int16_t{-1});
+    std::vector<int16_t>().swap(source);
+    worker.join();
+    ASSERT_EQ(seen != nullptr, copied) << "round " << round;
+    if (!seen) continue;
+    ASSERT_EQ(seen->size(), 100000u);
+    ASSERT_TRUE(std::all_of(seen->begin(), seen->end(), [](int16_t v) { return v == 7; })) << "round " << round;
+    EXPECT_EQ(snapshot.get(), seen);  // the same copy for every worker
+  }
 }
 
 TEST_F(OverlayAnalysesTest, ThePowerSpectrumArrivesLaterAndIsThatOfTheRecordingShown) {
