@@ -1,13 +1,12 @@
 // What a take or playback draws over the panes: the live F0 readout near the right end of
 // the waveform pane, and the playback cursor.
-#include "presentation/number_text.h"
 #include "view/view_renderer.h"
 
 namespace velmora {
 
 void paintAudioOverlay(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
-  if (scene.f0Readout > 0 && scene.mode != ModeEmpty && !isPowerSpectrumMode(scene.mode)) {
+  if (scene.f0Readout && scene.mode != ModeEmpty && !isPowerSpectrumMode(scene.mode)) {
     // "F" with a subscript 0, then the value.
     const int x = g.graphLeft + g.graphWidth - 150;
     const int y = g.waveTop + 4;
@@ -16,11 +15,11 @@ void paintAudioOverlay(QPainter& p, const ViewScene& scene) {
     static const QFont small = viewFont("Arial", 10, true);
     p.setPen(Qt::black);
     p.setFont(large);
-    drawTextAt(p, x, y, QStringLiteral("F"));
+    p.drawStaticText(QPointF(x, y), scene.f0Readout->f);
     p.setFont(small);
-    drawTextAt(p, x + 9, y + 7, QStringLiteral("0"));
+    p.drawStaticText(QPointF(x + 9, y + 7), scene.f0Readout->zero);
     p.setFont(large);
-    drawTextAt(p, x + 16, y, QString::fromStdString(viewNumber(": %.2f", static_cast<double>(scene.f0Readout))));
+    p.drawStaticText(QPointF(x + 16, y), scene.f0Readout->value);
   }
   const int x = scene.playCursorX;
   if (x < 0) return;

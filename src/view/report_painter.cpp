@@ -119,7 +119,7 @@ ViewScene printScene(const ViewScene& screen, bool grayScale) {
   s.printing = true;
   s.grayScale = grayScale;
   s.liveSignal = nullptr;
-  s.f0Readout = 0;
+  s.f0Readout = nullptr;
   s.playCursorX = -1;
   s.selectionX0 = s.selectionX1 = -1;
   s.readout.reset();

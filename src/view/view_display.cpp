@@ -4,6 +4,7 @@
 
 #include "analysis/f0_track.h"
 #include "core/string_table.h"
+#include "presentation/number_text.h"
 #include "view/view_renderer.h"
 
 namespace velmora {
@@ -36,7 +37,7 @@ ViewScene ViewDisplay::scene() const {
     s.liveSignal = liveSignal_.empty() ? nullptr : &liveSignal_;
     if (mode_ == ModeLiveSpectrogram) s.pausedTake = paused_.overlay();
   }
-  s.f0Readout = f0Readout_;
+  s.f0Readout = f0Readout_ > 0 ? &f0Text_ : nullptr;
   s.playCursorX = playCursor_ >= 0 ? playCursorX() : columnOf(restCursor_);
   if (playbackDisplay_) s.overlayLimitX = std::max(s.playCursorX, s.geometry.graphLeft);
   return s;
@@ -363,6 +364,10 @@ void ViewDisplay::showTakeSamples() {
 
 void ViewDisplay::setF0Readout(float hz) {
   f0Readout_ = hz > 0 ? hz : 0;
+  if (f0Readout_ > 0) {
+    const QString text = QString::fromStdString(viewNumber(": %.2f", static_cast<double>(f0Readout_)));
+    if (f0Text_.value.text() != text) f0Text_.value.setText(text);
+  }
   if (isFileMode(mode_) || mode_ == ModeEmpty)
     host_.requestRepaint();
   else

@@ -158,6 +158,7 @@ class ViewDisplay : private DocumentObserver {
   PausedTakeAnalysis paused_;
   std::vector<float> liveSignal_;
   float f0Readout_ = 0;
+  F0ReadoutText f0Text_;  // the readout laid out for f0Readout_
   int64_t takeSamples_ = -1;
   int64_t playCursor_ = -1;
   int64_t restCursor_ = -1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "audio/sound_buffer.h"
+#include "view/f0_readout_text.h"
 #include "presentation/label_layout.h"
 #include "presentation/pointer_readout.h"
 #include "presentation/display_mode.h"
@@ -58,7 +59,7 @@ struct ViewScene {
   // A comparison is open: this pane set is one of two drawn side by side.
   bool comparison = false;
   bool grayScale = false;  // the panes' colours drawn as grays (a gray-scale print)
-  float f0Readout = 0;   // live F0 in Hz while a take or playback runs; 0: none
+  const F0ReadoutText* f0Readout = nullptr;  // the live F0 while a take or playback runs; none: null
   int playCursorX = -1;  // pixel column of the playback cursor; -1: none
   // The marked columns of the waveform pane, shown inverted; -1: none.
   int selectionX0 = -1;

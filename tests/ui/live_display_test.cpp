@@ -137,6 +137,31 @@ TEST_F(LiveDisplayTest, ManyBlocksBetweenTwoRefreshesMakeOneRepaint) {
   stopWithAnswer(false);
 }
 
+TEST_F(LiveDisplayTest, TheF0ReadoutFollowsItsValueAndGoesWithIt) {
+  // The readout's text is laid out once per value: a new value must show at once, an old one
+  // again as it was, and none must leave nothing behind.
+  view()->resize(1024, 700);
+  recordBuffers(1);
+  const ViewGeometry& g = view()->geometry();
+  const double stretch = g.verticalStretch();
+  const QRect readout(g.graphLeft + g.graphWidth - 150, static_cast<int>(g.waveTop * stretch), 150,
+                      static_cast<int>(30 * stretch));
+  const auto shown = [&] { return view()->renderImage().copy(readout); };
+  view()->display().setF0Readout(0);
+  const QImage none = shown();
+  view()->display().setF0Readout(212.34f);
+  const QImage first = shown();
+  view()->display().setF0Readout(98.7f);
+  const QImage second = shown();
+  view()->display().setF0Readout(212.34f);
+  EXPECT_FALSE(first == none);
+  EXPECT_FALSE(second == first);
+  EXPECT_TRUE(shown() == first);
+  view()->display().setF0Readout(0);
+  EXPECT_TRUE(shown() == none);
+  stopWithAnswer(false);
+}
+
 // The header's "Time:" text as the view shows it now.
 QImage headerDuration(AnalysisView& view) {
   const ViewScene scene = view.scene();
