@@ -76,6 +76,17 @@ class OverlayAnalysesTest : public ::testing::Test {
   bool waitForAnalyses() {
     return QTest::qWaitFor([this] { return !view.display().analysing(); }, 20000);
   }
+  // The overlays shown are the engines' own tracks of these 22050 Hz samples.
+  void expectTracksOf(const std::vector<int16_t>& samples) {
+    F0Track f0;
+    f0.compute(samples.data(), samples.size(), 22050);
+    ASSERT_NE(view.scene().f0Values, nullptr);
+    EXPECT_EQ(*view.scene().f0Values, f0.values());
+    FormantTrack formants;
+    formants.compute(samples.data(), samples.size(), 22050);
+    ASSERT_NE(view.scene().formants, nullptr);
+    expectSameFormants(*view.scene().formants, formants);
+  }
 
   TempFolder folder;
   ScriptedInteraction ui;
@@ -129,14 +140,7 @@ TEST_F(OverlayAnalysesTest, ARecordingClosedWhileItsTracksRunNeverGetsThemNorDoe
   ASSERT_TRUE(view.openRecordingByPath(second));
   ASSERT_TRUE(waitForAnalyses());
   QTest::qWait(50);  // anything the dropped workers posted has been handled
-  F0Track f0;
-  f0.compute(next.data(), next.size(), 22050);
-  ASSERT_NE(view.scene().f0Values, nullptr);
-  EXPECT_EQ(*view.scene().f0Values, f0.values());
-  FormantTrack formants;
-  formants.compute(next.data(), next.size(), 22050);
-  ASSERT_NE(view.scene().formants, nullptr);
-  expectSameFormants(*view.scene().formants, formants);
+  expectTracksOf(next);
   EXPECT_EQ(ui.shown.size(), 0u);
 }
 
@@ -152,15 +156,7 @@ TEST_F(OverlayAnalysesTest, AnEditRightAfterOpeningGivesTheTracksOfTheEditedSamp
   ASSERT_EQ(view.document().sampleCount(), static_cast<int32_t>(samples.size()) - kCut);
   ASSERT_TRUE(waitForAnalyses());
   QTest::qWait(50);
-  const std::vector<int16_t> rest(samples.begin() + kCut, samples.end());
-  F0Track f0;
-  f0.compute(rest.data(), rest.size(), 22050);
-  ASSERT_NE(view.scene().f0Values, nullptr);
-  EXPECT_EQ(*view.scene().f0Values, f0.values());
-  FormantTrack formants;
-  formants.compute(rest.data(), rest.size(), 22050);
-  ASSERT_NE(view.scene().formants, nullptr);
-  expectSameFormants(*view.scene().formants, formants);
+  expectTracksOf(std::vector<int16_t>(samples.begin() + kCut, samples.end()));
 }
 
 TEST(SampleSnapshot, AWorkerGetsTheSamplesAsTheyWereOrNothingNeverAHalfChangedCopy) {
