@@ -8,9 +8,9 @@
 namespace velmora {
 
 namespace {
-// One screen refresh: the live display draws no faster, so captured sound is fetched no more
-// often either. Each fetch takes the sound server's lock and wakes its thread.
-constexpr int kPullIntervalMs = 16;
+// The live display's pace (30 repaints a second at most): it draws no faster, so captured sound
+// is fetched no more often either. Each fetch takes the sound server's lock and wakes its thread.
+constexpr int kPullIntervalMs = 33;
 // The source hands over captured sound in pieces of about this length: short enough that a
 // buffer returns soon after it is full.
 constexpr int kSourceChunkMs = 20;

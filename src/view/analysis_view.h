@@ -108,7 +108,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   QSize logicalClientSize() const;
   // Paints the whole view into an image of the widget's size (what the screen shows).
   QImage renderImage() const;
-  // The take's and playback's repaints of parts of the panes, gathered per screen refresh.
+  // The take's and playback's repaints of parts of the panes, gathered to 30 a second at most.
   LiveRepaint& liveRepaint() const { return *liveRepaint_; }
 
   // Recording and playback through the frame's one recorder and player (they outlive the

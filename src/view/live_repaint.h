@@ -1,6 +1,6 @@
 #pragma once
 // Gathers the parts of a widget that a take or playback changed and repaints them together,
-// at most once per screen refresh, however small the capture buffers are.
+// at most 30 times a second, however small the capture buffers are.
 #include <QObject>
 #include <QRegion>
 #include <QTimer>

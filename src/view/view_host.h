@@ -32,7 +32,7 @@ class ViewHost {
 
   virtual void requestRepaint() = 0;
   // During a take or playback only this part of the panes changed: the host repaints just
-  // that, gathering requests to at most one repaint per screen refresh.
+  // that, gathering requests to at most 30 repaints a second.
   virtual void requestLiveRepaint(const ViewRect& area) = 0;
   virtual void beginBusy() = 0;
   virtual void endBusy() = 0;

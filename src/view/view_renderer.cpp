@@ -39,7 +39,11 @@ void paintSpectralContent(QPainter& p, const ViewScene& scene) {
     QRect part(origin, scene.spectrogram.size());
     // A live repaint copies only the new columns, not the whole picture.
     if (!scene.liveDirty.isNull()) part &= scene.liveDirty;
-    if (!part.isEmpty()) p.drawImage(part.topLeft(), scene.spectrogram, part.translated(-origin));
+    // Stretched, a picture of three bytes a pixel goes through Qt's generic path, which splits
+    // every fill taller than 64 rows across the thread pool (a wake of two threads and a wait
+    // on them each frame); a copy of the part in the screen's format takes the plain blit.
+    if (!part.isEmpty())
+      p.drawImage(part.topLeft(), scene.spectrogram.copy(part.translated(-origin)).convertToFormat(QImage::Format_RGB32));
   }
   // While the whole recording plays, the overlays reach only as far as the play position.
   const QRect played(g.graphLeft, g.spectralTop, scene.overlayLimitX - g.graphLeft + 1, g.spectralHeight + 1);
