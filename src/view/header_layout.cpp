@@ -177,17 +177,35 @@ HeaderLayout withFonts(const CachedLayout& c) {
 }
 }  // namespace
 
+// The duration with every digit as 0. A font's digits share one width, so durations that differ
+// only in their digits take the same place, and a take, whose duration changes ten times a
+// second, lays its header out once rather than each time.
+QString digitsAsZero(QString text) {
+  for (QChar& c : text)
+    if (c.isDigit()) c = u'0';
+  return text;
+}
+
+HeaderLayout withTime(HeaderLayout layout, const QString& time) {
+  layout.time.text = time;
+  return layout;
+}
+
 HeaderLayout headerLayout(const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
-  LayoutKey key{headerTexts(scene), scene.comparison, scene.printing, scene.language == Korean,
+  HeaderTexts texts = headerTexts(scene);
+  const QString time = texts.time;
+  texts.time = digitsAsZero(time);
+  LayoutKey key{std::move(texts), scene.comparison, scene.printing, scene.language == Korean,
                 g.largeLayout, g.infoTop, g.graphLeft, g.graphWidth, g.screenWidth, g.verticalOffset()};
   // A few layouts are kept: the two sides of a comparison, a printed page, the live view.
   constexpr size_t kKept = 4;
   thread_local std::array<std::optional<CachedLayout>, kKept> kept;
   thread_local size_t next = 0;
   for (const std::optional<CachedLayout>& c : kept)
-    if (c && c->key == key) return withFonts(*c);
+    if (c && c->key == key) return withTime(withFonts(*c), time);
   HeaderLayout layout = computeLayout(scene, key.texts);
+  layout.time.text = time;
   kept[next] = CachedLayout{std::move(key),        layout.band,  layout.title,
                             layout.time,           layout.upper, layout.lower,
                             layout.bandFont.pixelSize(), layout.infoFont.pixelSize()};
