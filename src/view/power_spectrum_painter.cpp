@@ -1,10 +1,8 @@
 // The power-spectrum curve in the spectral pane, painted from the engine's primitives:
 // white pane, solid spans, then the curve and the long-term average as polylines.
-#include <QList>
+#include <QImage>
 #include <QPolygon>
 #include <QRect>
-#include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "analysis/power_spectrum_curve.h"
@@ -14,6 +12,45 @@ namespace velmora {
 
 namespace {
 QColor qcolour(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
+
+// On screen the live spectrum is redrawn at every repaint. Filled one by one, spans one pixel
+// wide write one pixel per row each, across the whole pane; a picture of the pane written row
+// by row and drawn at once costs a fraction of that. Each column holds at most one coloured span
+// (white above the curve): anything else, or a printed page, is left to the shapes.
+bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<ColumnSpan>& spans,
+                         const PaneRect& pane) {
+  if (scene.printing || pane.width() <= 0 || pane.height() <= 0) return false;
+  const QRgb white = qRgb(255, 255, 255);
+  const auto width = static_cast<size_t>(pane.width());
+  std::vector<int> top(width, 0), bottom(width, 0);
+  std::vector<QRgb> colour(width, white);
+  Rgb last{255, 255, 255};
+  QRgb lastColour = paneColour(scene, qcolour(last)).rgb();
+  for (const ColumnSpan& span : spans) {
+    if (span.colour != last) {
+      last = span.colour;
+      lastColour = paneColour(scene, qcolour(last)).rgb();
+    }
+    const QRgb c = lastColour;
+    if (span.bottom <= span.top || c == white) continue;
+    if (span.x < pane.left || span.x >= pane.right) continue;
+    const auto x = static_cast<size_t>(span.x - pane.left);
+    if (bottom[x] > top[x]) return false;
+    top[x] = span.top - pane.top;
+    bottom[x] = span.bottom - pane.top;
+    colour[x] = c;
+  }
+  // Kept from one repaint to the next: a fresh picture this size is new memory every time.
+  thread_local QImage picture;
+  if (picture.width() != pane.width() || picture.height() != pane.height())
+    picture = QImage(pane.width(), pane.height(), QImage::Format_RGB32);
+  for (int y = 0; y < pane.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (size_t x = 0; x < width; ++x) line[x] = y >= top[x] && y < bottom[x] ? colour[x] : white;
+  }
+  p.drawImage(QPoint(pane.left, pane.top), picture);
+  return true;
+}
 }  // namespace
 
 void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
@@ -29,30 +66,15 @@ void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
   p.setClipRect(QRect(pane.left, pane.top, pane.width(), pane.height()));
   if (drawing.clearToWhite) p.fillRect(QRect(pane.left, pane.top, pane.width(), pane.height()), Qt::white);
   // The solid curve is one span per pixel column, coloured below the curve and white above
-  // it, together covering the pane. No two spans share a pixel, so the order they are filled
-  // in does not matter: the pane is filled white at once and the coloured spans go over it,
-  // one fill call per colour rather than two per column (the live spectrum is redrawn every
-  // refresh).
-  const QColor white(Qt::white);
-  std::vector<std::pair<QColor, QList<QRect>>> byColour;
-  for (const ColumnSpan& span : drawing.spans) {
-    if (span.bottom <= span.top) continue;
-    const QColor colour = paneColour(scene, qcolour(span.colour));
-    if (colour == white) continue;
-    auto same = std::find_if(byColour.begin(), byColour.end(), [&](const auto& c) { return c.first == colour; });
-    if (same == byColour.end()) same = byColour.insert(byColour.end(), {colour, {}});
-    same->second.append(QRect(span.x, span.top, 1, span.bottom - span.top));
+  // it, together covering the pane (no two spans share a pixel).
+  if (!drawing.spans.empty() && !paintSpansAsPicture(p, scene, drawing.spans, pane)) {
+    // Printed, the spans stay shapes: the pane white at once and one fill per coloured span.
+    p.fillRect(QRect(pane.left, pane.top, pane.width(), pane.height()), Qt::white);
+    for (const ColumnSpan& span : drawing.spans) {
+      const QColor colour = paneColour(scene, qcolour(span.colour));
+      if (span.bottom > span.top && colour != Qt::white) p.fillRect(QRect(span.x, span.top, 1, span.bottom - span.top), colour);
+    }
   }
-  p.setPen(Qt::NoPen);
-  if (!drawing.spans.empty()) {
-    p.setBrush(white);
-    p.drawRects(QList<QRect>{QRect(pane.left, pane.top, pane.width(), pane.height())});
-  }
-  for (const auto& [colour, rects] : byColour) {
-    p.setBrush(colour);
-    p.drawRects(rects);
-  }
-  p.setBrush(Qt::NoBrush);
   for (const Polyline& line : drawing.lines) {
     if (line.points.size() < 2) continue;
     QPolygon polygon(static_cast<int>(line.points.size()));
