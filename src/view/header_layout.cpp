@@ -175,7 +175,6 @@ HeaderLayout withFonts(const CachedLayout& c) {
   l.lower = c.lower;
   return l;
 }
-}  // namespace
 
 // The duration with every digit as 0. A font's digits share one width, so durations that differ
 // only in their digits take the same place, and a take, whose duration changes ten times a
@@ -190,6 +189,7 @@ HeaderLayout withTime(HeaderLayout layout, const QString& time) {
   layout.time.text = time;
   return layout;
 }
+}  // namespace
 
 HeaderLayout headerLayout(const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;

@@ -1,5 +1,6 @@
 // The solid power spectrum as painted: the same pixels as its spans filled one by one, in the
-// order the curve lists them, on both layouts (the large one stretches the panes vertically).
+// order the curve lists them, on both layouts (the large one stretches the panes vertically),
+// on screen (drawn as one picture) and printed (drawn as shapes).
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -34,8 +35,14 @@ PowerSpectrum computedSpectrum() {
 
 TEST(PowerSpectrumPaint, SolidCurveMatchesItsSpansFilledOneByOne) {
   const PowerSpectrum power = computedSpectrum();
-  for (const QSize screen : {QSize(1280, 1024), QSize(800, 600)}) {
+  struct Case {
+    QSize screen;
+    bool printing;
+  };
+  for (const auto& [screen, printing] : {Case{QSize(1280, 1024), false}, Case{QSize(800, 600), false},
+                                         Case{QSize(1280, 1024), true}, Case{QSize(800, 600), true}}) {
     ViewScene scene;
+    scene.printing = printing;
     scene.geometry = ViewGeometry::forScreen(screen.width(), screen.height());
     scene.mode = ModePowerSpectrum;
     scene.power = &power;
@@ -67,7 +74,7 @@ TEST(PowerSpectrumPaint, SolidCurveMatchesItsSpansFilledOneByOne) {
     int differing = 0;
     for (int y = 0; y < screen.height(); ++y)
       for (int x = 0; x < screen.width(); ++x) differing += painted.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
-    EXPECT_EQ(differing, 0) << screen.width();
+    EXPECT_EQ(differing, 0) << screen.width() << (printing ? " printed" : " on screen");
     // Both colours are there: the comparison is not between two empty panes.
     const QRgb curve = qRgb(power.colour().red, power.colour().green, power.colour().blue);
     int coloured = 0, white = 0;
