@@ -3,8 +3,9 @@
 // names at each open, else the default) through a QAudioSource in push mode. Captured bytes are
 // pulled on the UI thread into the queued buffers front to back, at the live display's pace (30
 // times a second at most): readyRead asks for a pull, which waits for the rest of the interval
-// since the last one (a poll at the same pace stands in only until the first readyRead). A full buffer is
-// handed back through a queued call, so the recorder sees it from the event loop, in order.
+// since the last one (a poll at the same pace stands in only until the first readyRead). A full
+// buffer is handed back through a queued call, so the recorder sees it from the event loop, in
+// order.
 // Nothing queued: the capture is dropped. See audio/wave_in_device.h for the calling sequence.
 #include <QAudioSource>
 #include <QElapsedTimer>

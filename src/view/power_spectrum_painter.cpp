@@ -24,14 +24,14 @@ bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<
   const auto width = static_cast<size_t>(pane.width());
   std::vector<int> top(width, 0), bottom(width, 0);
   std::vector<QRgb> colour(width, white);
+  // The curve has one colour: it is converted for the pane once, not once per span.
   Rgb last{255, 255, 255};
-  QRgb lastColour = paneColour(scene, qcolour(last)).rgb();
+  QRgb c = white;
   for (const ColumnSpan& span : spans) {
     if (span.colour != last) {
       last = span.colour;
-      lastColour = paneColour(scene, qcolour(last)).rgb();
+      c = paneColour(scene, qcolour(last)).rgb();
     }
-    const QRgb c = lastColour;
     if (span.bottom <= span.top || c == white) continue;
     if (span.x < pane.left || span.x >= pane.right) continue;
     const auto x = static_cast<size_t>(span.x - pane.left);
