@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/intensity_of_power.h"
+
 namespace velmora {
 
 int spectrogramWindowLength(double bandwidthHz, int rateHz) {
@@ -94,7 +96,7 @@ int SpectrogramColumn::analyse(const int16_t* frame, double zoom, int rows, Empt
     }
     int value;
     if (taken > 0)
-      value = intensityOfLevel(10.0f * std::log10(power / static_cast<float>(taken)));
+      value = intensityOfMeanPower(power / static_cast<float>(taken));
     else
       value = emptyRow == EmptyRow::RepeatBelow ? previousIntensity : 0;
     intensities[rows - done] = static_cast<uint8_t>(value);

@@ -2,11 +2,14 @@
 // placement at the ends of the range, and the live column.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <random>
 #include <vector>
 
+#include "analysis/intensity_of_power.h"
 #include "analysis/spectrogram.h"
 
 namespace velmora {
@@ -94,6 +97,29 @@ TEST(SpectrogramSizes, LimitAboveNyquistNeverReadsPastTheSpectrum) {
   // zoom 0.5 is the engine's starting value before the bar applies a limit.
   EXPECT_EQ(column.analyse(frame.data(), 0.5, 300, EmptyRow::Silent, rows.data()), 511);
   for (int r = 0; r < 140; ++r) EXPECT_EQ(rows[r], 0) << r;  // above Nyquist: nothing to show
+}
+
+TEST(SpectrogramSizes, IntensityWithoutALogarithmMatchesTheLogarithmEverywhere) {
+  // Spread over all floats (powers, zero, denormals, infinity, NaN and negatives), and on
+  // both sides of every step, since an off-by-one step shows as a band in the picture.
+  const auto direct = [](float p) { return intensityOfLevel(10.0f * std::log10(p)); };
+  for (uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 65521) {
+    const float p = std::bit_cast<float>(static_cast<uint32_t>(bits));
+    ASSERT_EQ(intensityOfMeanPower(p), direct(p)) << std::hex << bits;
+  }
+  int steps = 0;
+  for (float p = 1.0f; p < 1e30f;) {
+    const float next = std::nextafter(p, std::numeric_limits<float>::infinity());
+    if (direct(next) != direct(p)) {
+      ++steps;
+      ASSERT_EQ(intensityOfMeanPower(p), direct(p)) << p;
+      ASSERT_EQ(intensityOfMeanPower(next), direct(next)) << next;
+    }
+    // A hundredth of a dB ahead while that crosses no step; up to a step one float at a time.
+    const float jump = p * 1.0023f;
+    p = direct(jump) == direct(next) ? jump : next;
+  }
+  EXPECT_EQ(steps, 255);
 }
 
 TEST(SpectrogramSettings, LimitListsByRate) {
