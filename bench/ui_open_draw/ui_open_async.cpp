@@ -71,7 +71,15 @@ Run openOnce(QApplication& app, AnalysisView& view, const std::filesystem::path&
     lastTickCpu = cpuMs(CLOCK_THREAD_CPUTIME_ID);
   });
   ticks.start();
-  bool drawn = false;
+  bool opened = false, drawn = false;
+  // A long file is read in the background: the spectrogram counts as drawn at the first paint
+  // that has it, whether that is in the open's own event or later.
+  const auto drawIfReady = [&] {
+    if (drawn || !opened || view.scene().spectrogram.isNull()) return;
+    view.repaint();
+    run.spectrogramMs = (clock.nsecsElapsed() - openedNs) / 1e6;
+    drawn = true;
+  };
   QTimer::singleShot(20, &view, [&] {
     openedNs = clock.nsecsElapsed();
     lastTickNs = openedNs;
@@ -81,14 +89,14 @@ Run openOnce(QApplication& app, AnalysisView& view, const std::filesystem::path&
       std::fprintf(stderr, "cannot open %s\n", file.c_str());
       std::exit(1);
     }
-    view.repaint();
-    run.spectrogramMs = (clock.nsecsElapsed() - openedNs) / 1e6;
-    drawn = true;
+    opened = true;
+    drawIfReady();
   });
   QElapsedTimer limit;
   limit.start();
   while (!(drawn && overlaysShown(view))) {
     app.processEvents(QEventLoop::WaitForMoreEvents);
+    drawIfReady();
     if (limit.elapsed() > 60000) {
       std::fprintf(stderr, "the overlays never came\n");
       std::exit(1);

@@ -21,13 +21,17 @@ ChoiceRequest stereoChoiceRequest() {
 }
 
 bool openNumberedRecording(SoundBuffer& buffer, const std::filesystem::path& path, int number, Interaction& ui) {
-  SoundBuffer loaded;
-  if (loadWave(loaded, path) != 0 || loaded.samples.empty()) {
+  return acceptNumberedRecording(buffer, readWav(path), path, number, ui);
+}
+
+bool acceptNumberedRecording(SoundBuffer& buffer, WavData&& read, const std::filesystem::path& path, int number,
+                             Interaction& ui) {
+  if (read.code != WavOk || read.samples.empty()) {
     showMessage(ui, msg::ErrorReadingFile);
     return false;
   }
-  buffer.samples = std::move(loaded.samples);
-  buffer.format = std::move(loaded.format);
+  buffer.samples = std::move(read.samples);
+  buffer.format = std::move(read.format);
   buffer.path = path;
   buffer.recordingNumber = number;
   buffer.wasStereo = false;
@@ -37,11 +41,17 @@ bool openNumberedRecording(SoundBuffer& buffer, const std::filesystem::path& pat
 }
 
 bool openRecordingByPath(SoundBuffer& buffer, const std::filesystem::path& path, Interaction& ui) {
+  return acceptRecordingByPath(buffer, readWav(path), path, ui);
+}
+
+bool acceptRecordingByPath(SoundBuffer& buffer, WavData&& read, const std::filesystem::path& path, Interaction& ui) {
   buffer.clear();
   buffer.recordingNumber = kNoRecordingNumber;
   buffer.path = path;
+  if (read.code != WavOk || read.samples.empty()) return false;
   SoundBuffer loaded;
-  if (loadWave(loaded, path) != 0 || loaded.samples.empty()) return false;
+  loaded.samples = std::move(read.samples);
+  loaded.format = std::move(read.format);
 
   if (!isSupportedRate(loaded.format.samplesPerSecond)) {
     showMessage(ui, msg::RateNotSupported);

@@ -125,7 +125,9 @@ void ClientCommands::recordingsList() {
       if (findFileIgnoringCase(wav.parent_path(), wav.filename().string()))
         gone = deleteRecordingFiles(ui_, wav, NotesFailure::Reported) && gone;
     }
-    if (frame_.view()->buffer().recordingNumber == number) frame_.view()->closeRecording();
+    // A recording still being read goes too, or it would appear after its files are gone.
+    AnalysisView& view = *frame_.view();
+    if (view.buffer().recordingNumber == number || view.documents().readingNumber() == number) view.closeRecording();
     return gone;
   });
   if (dialog.exec() != QDialog::Accepted) return;

@@ -61,6 +61,7 @@ AnalysisView::~AnalysisView() {
   // hears nothing of it.
   {
     const QSignalBlocker quiet(this);
+    documents_.stopReading();
     display_.stopAnalyses();
   }
   comparison_.reset();
