@@ -140,7 +140,7 @@ WavHeader parseHeader(ByteSource& src) {
   return out;
 }
 
-WavData parse(ByteSource& src) {
+WavData parse(ByteSource& src, const std::atomic<bool>* stop = nullptr) {
   WavHeader header = parseHeader(src);
   WavData out;
   out.code = header.code;
@@ -160,6 +160,11 @@ WavData parse(ByteSource& src) {
   constexpr size_t kBlock = kInPlace ? size_t{1} << 21 : size_t{1} << 16;
   std::unique_ptr<uint8_t[]> block(kInPlace ? nullptr : new uint8_t[kBlock * 2]);
   for (size_t done = 0; done < count;) {
+    if (stop && stop->load(std::memory_order_relaxed)) {
+      out.samples = {};
+      out.code = WavCannotOpen;
+      return out;
+    }
     size_t n = std::min(kBlock, count - done);
     void* into = kInPlace ? static_cast<void*>(out.samples.data() + done) : block.get();
     if (!src.readAt(header.dataOffset + done * 2, into, n * 2)) {
@@ -195,7 +200,13 @@ Result parseFile(const std::filesystem::path& path, Parse parseSource) {
 
 }  // namespace
 
-WavData readWav(const std::filesystem::path& path) { return parseFile<WavData>(path, parse); }
+WavData readWav(const std::filesystem::path& path) {
+  return parseFile<WavData>(path, [](ByteSource& src) { return parse(src); });
+}
+
+WavData readWav(const std::filesystem::path& path, const std::atomic<bool>& stop) {
+  return parseFile<WavData>(path, [&stop](ByteSource& src) { return parse(src, &stop); });
+}
 
 WavHeader readWavHeader(const std::filesystem::path& path) { return parseFile<WavHeader>(path, parseHeader); }
 

@@ -2,6 +2,7 @@
 // Reading a RIFF WAVE file: the "fmt " record and the "data" chunk as 16-bit values.
 // Sizes in the file are never trusted: a chunk that claims more than the file holds is
 // answered with its code before anything of that size is allocated.
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -34,6 +35,9 @@ struct WavHeader {
 };
 
 WavData readWav(const std::filesystem::path& path);
+// The same, giving up between blocks of samples once `stop` is set (the code is then
+// WavCannotOpen and there are no samples): a read on a worker thread that nobody awaits.
+WavData readWav(const std::filesystem::path& path, const std::atomic<bool>& stop);
 WavHeader readWavHeader(const std::filesystem::path& path);
 WavData parseWav(const uint8_t* bytes, size_t size);
 

@@ -30,7 +30,7 @@ bool DocumentController::readThen(const std::filesystem::path& path, int number,
   }
   readingNumber_ = number;
   host_.showAnalysing(true);
-  reading_.start([path](const StopFlag&) { return readWav(path); },
+  reading_.start([path](const StopFlag& stop) { return readWav(path, stop); },
                  [this, accept = std::move(accept)](WavData read) {
                    host_.showAnalysing(false);
                    accept(std::move(read));

@@ -126,5 +126,18 @@ TEST(WavReader, FilesThatCannotBeOpened) {
   EXPECT_EQ(d.samples, (std::vector<int16_t>{3, 4}));
 }
 
+TEST(WavReader, AReadAskedToStopGivesNothingAndOneLeftAloneGivesAll) {
+  TempFolder dir;
+  dir.writeBytes("ok.wav", pcmWav({3, 4, 5}, 22050));
+  std::atomic<bool> stop{false};
+  const WavData whole = readWav(dir / "ok.wav", stop);
+  EXPECT_EQ(whole.code, WavOk);
+  EXPECT_EQ(whole.samples, (std::vector<int16_t>{3, 4, 5}));
+  stop = true;
+  const WavData stopped = readWav(dir / "ok.wav", stop);
+  EXPECT_EQ(stopped.code, WavCannotOpen);
+  EXPECT_TRUE(stopped.samples.empty());
+}
+
 }  // namespace
 }  // namespace velmora
