@@ -50,13 +50,20 @@ void solidSpans(const std::vector<CurvePoint>& points, const PaneRect& pane, Rgb
   }
 }
 
+double binsShownOf(const PowerSpectrum& spectrum) {
+  return (spectrum.fftSize() / 2) / static_cast<double>(spectrum.zoom());
+}
+
 }  // namespace
+
+bool powerSpectrumFillsPane(const PowerSpectrum& spectrum, const PaneRect& pane) {
+  return pane.width() > 0 && pane.height() > 0 && !spectrum.current().empty() && binsShownOf(spectrum) > 0.0;
+}
 
 PowerSpectrumDrawing drawPowerSpectrum(const PowerSpectrum& spectrum, const PaneRect& pane) {
   PowerSpectrumDrawing drawing;
-  if (pane.width() <= 0 || pane.height() <= 0 || spectrum.current().empty()) return drawing;
-  const double binsShown = (spectrum.fftSize() / 2) / static_cast<double>(spectrum.zoom());
-  if (!(binsShown > 0.0)) return drawing;
+  if (!powerSpectrumFillsPane(spectrum, pane)) return drawing;
+  const double binsShown = binsShownOf(spectrum);
 
   const std::vector<CurvePoint> points = curvePoints(spectrum.current(), binsShown, pane);
   if (spectrum.style() == PowerSpectrumStyle::Line) {

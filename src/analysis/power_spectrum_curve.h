@@ -54,6 +54,10 @@ struct PowerSpectrumDrawing {
 
 inline constexpr int kCurveTopMargin = 18;
 
+// Whether drawPowerSpectrum gives anything: when it does, its white and spans cover the
+// whole pane, so nothing under the pane shows through.
+bool powerSpectrumFillsPane(const PowerSpectrum& spectrum, const PaneRect& pane);
+
 int powerSpectrumLevelY(double levelDb, const PaneRect& pane);
 // The level a pane row stands for: the inverse of powerSpectrumLevelY, unclamped.
 double powerSpectrumLevelAt(int y, const PaneRect& pane);

@@ -273,11 +273,21 @@ void AnalysisView::paintLiveRegion(QPainter& p, const ViewScene& scene, const QR
     staticLayersValid_ = true;
   }
   const double stretch = geometry().verticalStretch();
+  // Where the live layers paint every pixel anyway (the power spectrum's pane), copying the
+  // kept picture first was a fifth of a repaint's time. Device rows are taken only where the
+  // stretch puts them wholly inside.
+  const QRect opaque = liveOpaqueArea(scene);
+  QRegion uncovered = region;
+  if (!opaque.isEmpty()) {
+    const int top = static_cast<int>(std::ceil(opaque.top() * stretch));
+    const int bottom = static_cast<int>(std::floor((opaque.bottom() + 1) * stretch));
+    uncovered -= QRect(opaque.left(), top, opaque.width(), bottom - top);
+  }
   ViewScene part = scene;
   for (const QRect& r : region) {
     p.save();
     p.setClipRect(r);
-    p.drawImage(r, staticLayers_, r);
+    for (const QRect& u : uncovered & r) p.drawImage(u, staticLayers_, u);
     p.scale(1.0, stretch);
     const int top = static_cast<int>(std::floor(r.top() / stretch)) - 1;
     const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) / stretch)) + 1;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPolygon>
 #include <QRect>
+#include <algorithm>
 #include <vector>
 
 #include "analysis/power_spectrum_curve.h"
@@ -13,10 +14,46 @@ namespace velmora {
 namespace {
 QColor qcolour(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
+// The picture of the pane kept from one repaint to the next, with the coloured rows of each
+// column as it holds them now. A fresh picture each time was new memory every time, and
+// writing all of it, row by row, was most of a live repaint's own work.
+struct PanePicture {
+  QImage image;
+  std::vector<int> top, bottom;  // the coloured rows [top, bottom) of each column
+  std::vector<QRgb> colour;
+};
+
+// Brings column x to the rows [top, bottom) in `colour`, writing only the rows that change.
+void updateColumn(PanePicture& kept, size_t x, int top, int bottom, QRgb colour) {
+  const QRgb white = qRgb(255, 255, 255);
+  int& oldTop = kept.top[x];
+  int& oldBottom = kept.bottom[x];
+  QRgb& oldColour = kept.colour[x];
+  if (top == oldTop && bottom == oldBottom && (colour == oldColour || top == bottom)) return;
+  auto* bits = reinterpret_cast<QRgb*>(kept.image.bits()) + x;
+  const auto stride = static_cast<size_t>(kept.image.bytesPerLine()) / sizeof(QRgb);
+  const auto rewrite = [&](int from, int to) {
+    for (int y = from; y < to; ++y) bits[static_cast<size_t>(y) * stride] = y >= top && y < bottom ? colour : white;
+  };
+  if (oldTop == oldBottom || top == bottom || colour != oldColour) {
+    // Either run is empty or the colour changed: every row of both runs.
+    rewrite(oldTop, oldBottom);
+    rewrite(top, bottom);
+  } else {
+    // Same colour: only the rows between the old and new ends differ.
+    rewrite(std::min(top, oldTop), std::max(top, oldTop));
+    rewrite(std::min(bottom, oldBottom), std::max(bottom, oldBottom));
+  }
+  oldTop = top;
+  oldBottom = bottom;
+  oldColour = colour;
+}
+
 // On screen the live spectrum is redrawn at every repaint. Filled one by one, spans one pixel
-// wide write one pixel per row each, across the whole pane; a picture of the pane written row
-// by row and drawn at once costs a fraction of that. Each column holds at most one coloured span
-// (white above the curve): anything else, or a printed page, is left to the shapes.
+// wide write one pixel per row each, across the whole pane; a picture of the pane, changed
+// where the curve moved and drawn at once, costs a fraction of that. Each column holds at most
+// one coloured span (white above the curve): anything else, or a printed page, is left to the
+// shapes.
 bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<ColumnSpan>& spans,
                          const PaneRect& pane) {
   if (scene.printing || pane.width() <= 0 || pane.height() <= 0) return false;
@@ -36,31 +73,45 @@ bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<
     if (span.x < pane.left || span.x >= pane.right) continue;
     const auto x = static_cast<size_t>(span.x - pane.left);
     if (bottom[x] > top[x]) return false;
-    top[x] = span.top - pane.top;
-    bottom[x] = span.bottom - pane.top;
+    top[x] = std::clamp(span.top - pane.top, 0, pane.height());
+    bottom[x] = std::clamp(span.bottom - pane.top, 0, pane.height());
+    if (top[x] == bottom[x]) top[x] = bottom[x] = 0;
     colour[x] = c;
   }
-  // Kept from one repaint to the next: a fresh picture this size is new memory every time.
-  thread_local QImage picture;
-  if (picture.width() != pane.width() || picture.height() != pane.height())
-    picture = QImage(pane.width(), pane.height(), QImage::Format_RGB32);
-  for (int y = 0; y < pane.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (size_t x = 0; x < width; ++x) line[x] = y >= top[x] && y < bottom[x] ? colour[x] : white;
+  thread_local PanePicture kept;
+  if (kept.image.width() != pane.width() || kept.image.height() != pane.height()) {
+    kept.image = QImage(pane.width(), pane.height(), QImage::Format_RGB32);
+    kept.image.fill(white);
+    kept.top.assign(width, 0);
+    kept.bottom.assign(width, 0);
+    kept.colour.assign(width, white);
   }
-  p.drawImage(QPoint(pane.left, pane.top), picture);
+  for (size_t x = 0; x < width; ++x) updateColumn(kept, x, top[x], bottom[x], colour[x]);
+  p.drawImage(QPoint(pane.left, pane.top), kept.image);
   return true;
 }
-}  // namespace
 
-void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
-  if (!scene.power) return;
+PaneRect powerSpectrumPane(const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
   // Side by side the panes are scaled down: a pixel's inset keeps the curve off the frame,
   // whose lines would otherwise be painted over.
   const int inset = scene.comparison ? 1 : 0;
-  const PaneRect pane{g.graphLeft + 1 + inset, g.spectralTop + inset, g.graphLeft + g.graphWidth + 1 - inset,
-                      g.spectralBottom() - inset};
+  return PaneRect{g.graphLeft + 1 + inset, g.spectralTop + inset, g.graphLeft + g.graphWidth + 1 - inset,
+                  g.spectralBottom() - inset};
+}
+
+}  // namespace
+
+QRect liveOpaqueArea(const ViewScene& scene) {
+  if (isSpectrogramMode(scene.mode) || !scene.power || scene.printing) return {};
+  const PaneRect pane = powerSpectrumPane(scene);
+  if (!powerSpectrumFillsPane(*scene.power, pane)) return {};
+  return QRect(pane.left, pane.top, pane.width(), pane.height());
+}
+
+void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
+  if (!scene.power) return;
+  const PaneRect pane = powerSpectrumPane(scene);
   const PowerSpectrumDrawing drawing = drawPowerSpectrum(*scene.power, pane);
   p.save();
   p.setClipRect(QRect(pane.left, pane.top, pane.width(), pane.height()));

@@ -23,6 +23,9 @@ void paintStaticLayers(QPainter& p, const ViewScene& scene, QSize logicalClient)
 void paintLiveLayers(QPainter& p, const ViewScene& scene);
 // The spectrogram picture with its formant and F0 overlays, or the power-spectrum curve.
 void paintSpectralContent(QPainter& p, const ViewScene& scene);
+// The part of the panes (logical) that the live layers cover entirely, so the kept picture
+// need not be copied beneath it; empty when there is none.
+QRect liveOpaqueArea(const ViewScene& scene);
 
 // Pieces, each drawing one part of the view.
 void paintStartPicture(QPainter& p, const ViewScene& scene, QSize logicalClient);

@@ -121,6 +121,39 @@ TEST_F(LiveDisplayTest, ABlockRepaintsOnlyItsNewColumnAndTheWaveformStrip) {
   stopWithAnswer(false);
 }
 
+TEST_F(LiveDisplayTest, APowerSpectrumRepaintPaintsEveryPixelOfItsRegion) {
+  // The kept picture is not copied under the spectrum's pane: the spectrum must cover it.
+  // Drawn over a picture of nothing but magenta, the region must still come out exactly as
+  // a full paint of the view, for both curve styles and a stretched layout.
+  view()->resize(1024, 900);
+  recordBuffers(1);
+  window->runCommand(cmd::PowerSpectrum);
+  in.deliver();
+  LiveRepaint& repaint = view()->liveRepaint();
+  for (PowerSpectrumStyle style : {PowerSpectrumStyle::Solid, PowerSpectrumStyle::Line}) {
+    SCOPED_TRACE(static_cast<int>(style));
+    view()->display().results().power().setStyle(style);
+    repaint.flush();
+    in.captureDropped(12000);
+    ASSERT_EQ(in.fill(1), 1);
+    in.deliver();
+    ASSERT_TRUE(view()->display().results().power().hasData());
+    const QRegion region = repaint.pending();
+    ASSERT_FALSE(region.isEmpty());
+    const QImage next = view()->renderImage();
+    QImage drawn(next.size(), next.format());
+    drawn.fill(Qt::magenta);
+    view()->render(&drawn, region.boundingRect().topLeft(), region, QWidget::DrawWindowBackground);
+    int inside = 0;
+    for (const QRect& r : region)
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x, ++inside)
+          ASSERT_EQ(drawn.pixel(x, y), next.pixel(x, y)) << x << "," << y;
+    EXPECT_GT(inside, 100000);
+  }
+  stopWithAnswer(false);
+}
+
 TEST_F(LiveDisplayTest, ManyBlocksBetweenTwoRefreshesMakeOneRepaint) {
   recordBuffers(1);
   LiveRepaint& repaint = view()->liveRepaint();

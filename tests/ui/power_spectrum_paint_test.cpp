@@ -1,6 +1,8 @@
 // The solid power spectrum as painted: the same pixels as its spans filled one by one, in the
 // order the curve lists them, on both layouts (the large one stretches the panes vertically),
-// on screen (drawn as one picture) and printed (drawn as shapes).
+// on screen (drawn as one picture) and printed (drawn as shapes), for a run of different
+// spectra one after another, as a take repaints them (the screen's picture is kept between
+// repaints and changed only where the curve moved).
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -14,33 +16,40 @@
 namespace velmora {
 namespace {
 
-// A voice-like spectrum: harmonics of 180 Hz over a little noise, so the curve climbs and
-// falls steeply between neighbouring columns.
-PowerSpectrum computedSpectrum() {
+// A voice-like spectrum: harmonics of f0 over a little noise, so the curve climbs and falls
+// steeply between neighbouring columns; gain 0 is silence (the curve along its floor).
+PowerSpectrum computedSpectrum(double f0Hz, double gain, Rgb colour) {
   PowerSpectrum power;
   power.setSampleRate(44100);
   power.setFftSize(512);
+  power.setColour(colour);
   std::vector<int16_t> samples(512);
   uint32_t seed = 12345;
   for (size_t i = 0; i < samples.size(); ++i) {
     double v = 0;
-    for (int h = 1; h <= 12; ++h) v += std::sin(2 * M_PI * 180.0 * h * static_cast<double>(i) / 44100) * 4000.0 / h;
+    for (int h = 1; h <= 12; ++h) v += std::sin(2 * M_PI * f0Hz * h * static_cast<double>(i) / 44100) * 4000.0 / h;
     seed = seed * 1664525u + 1013904223u;
     v += static_cast<double>(seed >> 20) - 2048.0;
-    samples[i] = static_cast<int16_t>(v);
+    samples[i] = static_cast<int16_t>(v * gain);
   }
   EXPECT_EQ(power.compute(samples.data(), static_cast<int64_t>(samples.size())), 256);
   return power;
 }
 
 TEST(PowerSpectrumPaint, SolidCurveMatchesItsSpansFilledOneByOne) {
-  const PowerSpectrum power = computedSpectrum();
+  const Rgb blue{0, 0, 255}, green{0, 160, 0};
+  const std::vector<PowerSpectrum> frames = {computedSpectrum(180, 1, blue), computedSpectrum(300, 0.5, blue),
+                                             computedSpectrum(300, 0, blue), computedSpectrum(120, 1, green),
+                                             computedSpectrum(180, 1, blue)};
   struct Case {
     QSize screen;
     bool printing;
   };
   for (const auto& [screen, printing] : {Case{QSize(1280, 1024), false}, Case{QSize(800, 600), false},
-                                         Case{QSize(1280, 1024), true}, Case{QSize(800, 600), true}}) {
+                                         Case{QSize(1280, 1024), true}, Case{QSize(800, 600), true}})
+  for (size_t frame = 0; frame < frames.size(); ++frame) {
+    SCOPED_TRACE(frame);
+    const PowerSpectrum& power = frames[frame];
     ViewScene scene;
     scene.printing = printing;
     scene.geometry = ViewGeometry::forScreen(screen.width(), screen.height());
