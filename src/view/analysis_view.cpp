@@ -273,12 +273,11 @@ void AnalysisView::paintLiveRegion(QPainter& p, const ViewScene& scene, const QR
     staticLayersValid_ = true;
   }
   const double stretch = geometry().verticalStretch();
-  // Where the live layers paint every pixel anyway (the power spectrum's pane), copying the
-  // kept picture first was a fifth of a repaint's time. Device rows are taken only where the
-  // stretch puts them wholly inside.
-  const QRect opaque = liveOpaqueArea(scene);
+  // Where the live layers paint every pixel anyway (the waveform pane, the power spectrum's
+  // pane), copying the kept picture first was a fifth of a repaint's time. Device rows are
+  // taken only where the stretch puts them wholly inside.
   QRegion uncovered = region;
-  if (!opaque.isEmpty()) {
+  for (const QRect& opaque : liveOpaqueArea(scene)) {
     const int top = static_cast<int>(std::ceil(opaque.top() * stretch));
     const int bottom = static_cast<int>(std::floor((opaque.bottom() + 1) * stretch));
     uncovered -= QRect(opaque.left(), top, opaque.width(), bottom - top);

@@ -102,7 +102,7 @@ PaneRect powerSpectrumPane(const ViewScene& scene) {
 
 }  // namespace
 
-QRect liveOpaqueArea(const ViewScene& scene) {
+QRect powerSpectrumOpaqueArea(const ViewScene& scene) {
   if (isSpectrogramMode(scene.mode) || !scene.power || scene.printing) return {};
   const PaneRect pane = powerSpectrumPane(scene);
   if (!powerSpectrumFillsPane(*scene.power, pane)) return {};

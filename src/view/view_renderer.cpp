@@ -99,6 +99,14 @@ void paintLiveLayers(QPainter& p, const ViewScene& scene) {
   if (touches(wave) || scene.playCursorX >= 0) paintAudioOverlay(p, scene);
 }
 
+QRegion liveOpaqueArea(const ViewScene& scene) {
+  const ViewGeometry& g = scene.geometry;
+  // Inside the frame that paintWaveformPane fills white before the signal.
+  QRegion area(QRect(g.graphLeft + 1, g.waveTop + 1, g.graphWidth, g.waveHeight - 2));
+  area += powerSpectrumOpaqueArea(scene);
+  return area;
+}
+
 void paintView(QPainter& p, const ViewScene& scene, QSize logicalClient) {
   p.save();
   p.setPen(Qt::black);

@@ -6,6 +6,7 @@
 // label band, information block, waveform pane, then the spectrogram image with its
 // formant and F0 overlays, or the power-spectrum curve; finally the volume panel.
 #include <QPainter>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 
@@ -23,9 +24,11 @@ void paintStaticLayers(QPainter& p, const ViewScene& scene, QSize logicalClient)
 void paintLiveLayers(QPainter& p, const ViewScene& scene);
 // The spectrogram picture with its formant and F0 overlays, or the power-spectrum curve.
 void paintSpectralContent(QPainter& p, const ViewScene& scene);
-// The part of the panes (logical) that the live layers cover entirely, so the kept picture
-// need not be copied beneath it; empty when there is none.
-QRect liveOpaqueArea(const ViewScene& scene);
+// The parts of the panes (logical) that the live layers cover entirely, so the kept picture
+// need not be copied beneath them: the waveform pane's inside, and the power spectrum's pane
+// when it has a spectrum to draw.
+QRegion liveOpaqueArea(const ViewScene& scene);
+QRect powerSpectrumOpaqueArea(const ViewScene& scene);
 
 // Pieces, each drawing one part of the view.
 void paintStartPicture(QPainter& p, const ViewScene& scene, QSize logicalClient);
