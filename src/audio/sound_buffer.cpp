@@ -1,7 +1,5 @@
 #include "audio/sound_buffer.h"
 
-#include "audio/wav_reader.h"
-
 namespace velmora {
 
 void SoundBuffer::clear() {
@@ -9,14 +7,6 @@ void SoundBuffer::clear() {
   visibleStart = visibleEnd = 0;
   wasStereo = false;
   modified = false;
-}
-
-int loadWave(SoundBuffer& buffer, const std::filesystem::path& path) {
-  WavData data = readWav(path);
-  if (data.code != WavOk) return data.code;
-  buffer.samples = std::move(data.samples);
-  buffer.format = std::move(data.format);
-  return WavOk;
 }
 
 }  // namespace velmora

@@ -33,8 +33,4 @@ struct SoundBuffer {
   void clear();
 };
 
-// Reads a WAV file into the buffer (samples as stored, format as read). On failure the
-// buffer is left exactly as it was and the reader's code is returned.
-int loadWave(SoundBuffer& buffer, const std::filesystem::path& path);
-
 }  // namespace velmora

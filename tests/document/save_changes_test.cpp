@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "audio/wav_reader.h"
 #include "audio/wav_writer.h"
 #include "clients/recording_names.h"
 #include "core/message_ids.h"
@@ -34,8 +35,11 @@ class SaveChangesTest : public ::testing::Test {
     const fs::path path = recordingPath(folder.path(), kClient, number, prefixForRate(rate));
     const std::vector<int16_t> v = {1, 2, 3, 4, 5, 6};
     ASSERT_TRUE(writeWavFile(path, WaveFormat::pcm(rate), v.data(), v.size() * 2));
+    WavData read = readWav(path);
+    ASSERT_EQ(read.code, WavOk);
     SoundBuffer b;
-    ASSERT_EQ(loadWave(b, path), 0);
+    b.samples = std::move(read.samples);
+    b.format = read.format;
     b.recordingNumber = number;
     doc.open(std::move(b), kClient);
     doc.editSamples([](std::vector<int16_t>& s) {
@@ -44,9 +48,9 @@ class SaveChangesTest : public ::testing::Test {
   }
   SaveClient client() const { return {kClient, folder.path()}; }
   std::vector<int16_t> samplesIn(const fs::path& path) const {
-    SoundBuffer b;
-    EXPECT_EQ(loadWave(b, path), 0) << path;
-    return b.samples;
+    WavData read = readWav(path);
+    EXPECT_EQ(read.code, WavOk) << path;
+    return read.samples;
   }
 
   TempFolder folder;
