@@ -13,25 +13,38 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
+namespace {
+// Where the duration may reach: the information block's left edge when the block lies to its
+// right, which the layout keeps the duration from running into, or else the band's end.
+int durationRight(const HeaderLayout& l) {
+  int right = l.band.right();
+  for (const HeaderText* t : {&l.upper, &l.lower})
+    if (!t->text.isEmpty() && t->bounds.left() > l.time.bounds.right()) right = std::min(right, t->bounds.left());
+  return right;
+}
+}  // namespace
+
 QRect takeDurationArea(const ViewScene& scene) {
-  // Inside the band's outline, from the duration's left edge to the band's right end.
+  // Inside the band's outline, from the duration's left edge up to the information block: the
+  // block stays as it is while a take runs.
   const HeaderLayout l = headerLayout(scene);
   const int x = l.time.bounds.left();
-  return QRect(x, l.band.top() + 1, l.band.right() - x, l.band.height() - 2);
+  return QRect(x, l.band.top() + 1, durationRight(l) - x, l.band.height() - 2);
 }
 
 void paintTakeDuration(QPainter& p, const ViewScene& scene) {
   if (scene.takeSamples < 0 || scene.comparison || scene.printing) return;
   const HeaderLayout l = headerLayout(scene);
   const QRect area = takeDurationArea(scene);
-  // What a full paint puts there: the band's face, the duration, the information block.
+  // What a full paint puts there: the band's face, the duration, and the information block
+  // where the area reaches it.
   p.save();
   p.setClipRect(area, Qt::IntersectClip);
   p.fillRect(area, kButtonFace);
   p.setPen(Qt::black);
   p.setFont(l.bandFont);
   drawTextAt(p, l.time.at.x(), l.time.at.y(), l.time.text);
-  paintInfoBlock(p, scene);
+  if (area.intersects(l.upper.bounds) || area.intersects(l.lower.bounds)) paintInfoBlock(p, scene);
   p.restore();
 }
 
