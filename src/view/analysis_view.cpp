@@ -257,6 +257,7 @@ void AnalysisView::paintEvent(QPaintEvent* event) {
   // to repaint is drawn now as well (playback moves its cursor with a full repaint).
   staticLayersValid_ = false;
   liveRepaint_->discard();
+  display_.viewRepainted();
   // The view paints every pixel itself, so Qt need not fill the background of every live
   // repaint first: the background of a full paint.
   p.fillRect(event->rect(), Qt::white);

@@ -1,9 +1,12 @@
 // The power-spectrum curve in the spectral pane, painted from the engine's primitives:
 // white pane, solid spans, then the curve and the long-term average as polylines.
 #include <QImage>
+#include <QPainter>
 #include <QPolygon>
 #include <QRect>
+#include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "analysis/power_spectrum_curve.h"
@@ -49,14 +52,40 @@ void updateColumn(PanePicture& kept, size_t x, int top, int bottom, QRgb colour)
   oldColour = colour;
 }
 
+// The painter's rows for the view's rows where it only stretches them (the large layout):
+// device row y shows view row r when its centre, y + 0.5, falls in [r, r + 1) stretched.
+struct DeviceRows {
+  double scale = 1.0;
+  double offset = 0.0;
+  int operator()(int row) const { return static_cast<int>(std::ceil(row * scale + offset - 0.5)); }
+};
+
+// Only a vertical stretch and whole-pixel moves are painted at device resolution; anything
+// else (side by side, the panes are scaled both ways) keeps the view's rows and a scaled draw.
+DeviceRows deviceRowsOf(const QPainter& p, QPoint& shift) {
+  const QTransform t = p.worldTransform();
+  const bool plain = !p.viewTransformEnabled() && t.type() <= QTransform::TxScale && t.m11() == 1.0 && t.m22() > 0.0 && t.dx() == std::round(t.dx());
+  if (!plain) return DeviceRows{};
+  shift = QPoint(static_cast<int>(t.dx()), 0);
+  return DeviceRows{t.m22(), t.dy()};
+}
+
 // On screen the live spectrum is redrawn at every repaint. Filled one by one, spans one pixel
 // wide write one pixel per row each, across the whole pane; a picture of the pane, changed
-// where the curve moved and drawn at once, costs a fraction of that. Each column holds at most
-// one coloured span (white above the curve): anything else, or a printed page, is left to the
-// shapes.
+// where the curve moved and drawn at once, costs a fraction of that. The picture has the
+// painter's own rows: drawn through the large layout's stretch it was resampled at every
+// repaint, which cost more than everything else in it. Each column holds at most one coloured
+// span (white above the curve): anything else, or a printed page, is left to the shapes.
 bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<ColumnSpan>& spans,
                          const PaneRect& pane) {
   if (scene.printing || pane.width() <= 0 || pane.height() <= 0) return false;
+  QPoint shift;
+  const DeviceRows rows = deviceRowsOf(p, shift);
+  const bool device = rows.scale != 1.0 || rows.offset != 0.0 || shift != QPoint();
+  const int deviceTop = device ? rows(pane.top) : pane.top;
+  const int height = (device ? rows(pane.bottom) : pane.bottom) - deviceTop;
+  if (height <= 0) return false;
+  const auto toPicture = [&](int row) { return (device ? rows(row) : row) - deviceTop; };
   const QRgb white = qRgb(255, 255, 255);
   const auto width = static_cast<size_t>(pane.width());
   std::vector<int> top(width, 0), bottom(width, 0);
@@ -73,23 +102,68 @@ bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<
     if (span.x < pane.left || span.x >= pane.right) continue;
     const auto x = static_cast<size_t>(span.x - pane.left);
     if (bottom[x] > top[x]) return false;
-    top[x] = std::clamp(span.top - pane.top, 0, pane.height());
-    bottom[x] = std::clamp(span.bottom - pane.top, 0, pane.height());
+    top[x] = toPicture(std::clamp(span.top, pane.top, pane.bottom));
+    bottom[x] = toPicture(std::clamp(span.bottom, pane.top, pane.bottom));
     if (top[x] == bottom[x]) top[x] = bottom[x] = 0;
     colour[x] = c;
   }
   thread_local PanePicture kept;
-  if (kept.image.width() != pane.width() || kept.image.height() != pane.height()) {
-    kept.image = QImage(pane.width(), pane.height(), QImage::Format_RGB32);
+  if (kept.image.width() != pane.width() || kept.image.height() != height) {
+    kept.image = QImage(pane.width(), height, QImage::Format_RGB32);
     kept.image.fill(white);
     kept.top.assign(width, 0);
     kept.bottom.assign(width, 0);
     kept.colour.assign(width, white);
   }
   for (size_t x = 0; x < width; ++x) updateColumn(kept, x, top[x], bottom[x], colour[x]);
-  p.drawImage(QPoint(pane.left, pane.top), kept.image);
+  if (!device) {
+    p.drawImage(QPoint(pane.left, pane.top), kept.image);
+    return true;
+  }
+  // The clip set in the view's rows stays where it was on the device.
+  p.save();
+  p.setWorldTransform(QTransform());
+  p.drawImage(QPoint(pane.left + shift.x(), deviceTop), kept.image);
+  p.restore();
   return true;
 }
+
+// A live repaint paints the pane a few parts at a time, each asking for the same spectrum's
+// drawing: it is made once.
+const PowerSpectrumDrawing& drawingOf(const PowerSpectrum& power, const PaneRect& pane) {
+  struct Kept {
+    std::vector<float> current, average;
+    PowerSpectrumStyle style = PowerSpectrumStyle::Solid;
+    Rgb colour;
+    bool showAverage = false;
+    float zoom = 0;
+    int fftSize = 0;
+    PaneRect pane;
+    PowerSpectrumDrawing drawing;
+    bool valid = false;
+  };
+  thread_local Kept kept;
+  const bool same = kept.valid && kept.current == power.current() && kept.style == power.style() &&
+                    kept.colour == power.colour() && kept.showAverage == power.showAverage() &&
+                    (!power.showAverage() || kept.average == power.average()) && kept.zoom == power.zoom() &&
+                    kept.fftSize == power.fftSize() && kept.pane.left == pane.left && kept.pane.top == pane.top &&
+                    kept.pane.right == pane.right && kept.pane.bottom == pane.bottom;
+  if (!same) {
+    kept.current = power.current();
+    kept.average = power.showAverage() ? power.average() : std::vector<float>();
+    kept.style = power.style();
+    kept.colour = power.colour();
+    kept.showAverage = power.showAverage();
+    kept.zoom = power.zoom();
+    kept.fftSize = power.fftSize();
+    kept.pane = pane;
+    kept.drawing = drawPowerSpectrum(power, pane);
+    kept.valid = true;
+  }
+  return kept.drawing;
+}
+
+}  // namespace
 
 PaneRect powerSpectrumPane(const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
@@ -99,8 +173,6 @@ PaneRect powerSpectrumPane(const ViewScene& scene) {
   return PaneRect{g.graphLeft + 1 + inset, g.spectralTop + inset, g.graphLeft + g.graphWidth + 1 - inset,
                   g.spectralBottom() - inset};
 }
-
-}  // namespace
 
 QRect powerSpectrumOpaqueArea(const ViewScene& scene) {
   if (isSpectrogramMode(scene.mode) || !scene.power || scene.printing) return {};
@@ -112,7 +184,7 @@ QRect powerSpectrumOpaqueArea(const ViewScene& scene) {
 void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
   if (!scene.power) return;
   const PaneRect pane = powerSpectrumPane(scene);
-  const PowerSpectrumDrawing drawing = drawPowerSpectrum(*scene.power, pane);
+  const PowerSpectrumDrawing& drawing = drawingOf(*scene.power, pane);
   p.save();
   p.setClipRect(QRect(pane.left, pane.top, pane.width(), pane.height()));
   if (drawing.clearToWhite) p.fillRect(QRect(pane.left, pane.top, pane.width(), pane.height()), Qt::white);

@@ -295,7 +295,10 @@ void ViewDisplay::drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t
     // A buffer shorter than one FFT frame measures nothing: the shown spectrum stays.
     if (results_.power().compute(samples, static_cast<int64_t>(count)) > 0) {
       results_.power().setHasData(true);
-      host_.requestLiveRepaint(ViewRect{g.graphLeft + 1, g.spectralTop, g.graphWidth, g.spectralHeight});
+      // Only where the curve moved: most of the pane stays as it was from one block to the next.
+      const PaneRect pane = powerSpectrumPane(scene_);
+      for (const PaneRect& r : liveSpectrum_.next(drawPowerSpectrum(results_.power(), pane), pane))
+        host_.requestLiveRepaint(ViewRect{r.left, r.top, r.width(), r.height()});
     }
   } else {
     Spectrogram& spectrogram = results_.spectrogram();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "analysis/hls_colour.h"
+#include "analysis/power_spectrum_changes.h"
 #include "core/interaction.h"
 #include "document/recording_document.h"
 #include "presentation/live_signal.h"
@@ -129,6 +130,8 @@ class ViewDisplay : private DocumentObserver {
   int64_t playCursor() const { return playCursor_; }
   // The pixel column of the playback cursor, or -1.
   int playCursorX() const;
+  // The whole view was painted afresh: a live block repaints the whole spectrum next.
+  void viewRepainted() { liveSpectrum_.forget(); }
   // Where the cursor stays when playback has ended (the end of what was played); -1: none.
   void setRestCursor(int64_t sample);
   int64_t restCursor() const { return restCursor_; }
@@ -157,6 +160,7 @@ class ViewDisplay : private DocumentObserver {
   OverlayAnalyses overlays_;  // after results_: its workers hand their tracks to it
   PausedTakeAnalysis paused_;
   std::vector<float> liveSignal_;
+  PowerSpectrumChanges liveSpectrum_;  // what each live spectrum changes on screen
   float f0Readout_ = 0;
   F0ReadoutText f0Text_;  // the readout laid out for f0Readout_
   int64_t takeSamples_ = -1;

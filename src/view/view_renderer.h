@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 
+#include "analysis/power_spectrum_curve.h"
 #include "view/view_scene.h"
 
 namespace velmora {
@@ -29,6 +30,8 @@ void paintSpectralContent(QPainter& p, const ViewScene& scene);
 // when it has a spectrum to draw.
 QRegion liveOpaqueArea(const ViewScene& scene);
 QRect powerSpectrumOpaqueArea(const ViewScene& scene);
+// The power spectrum's pane, inside its frame.
+PaneRect powerSpectrumPane(const ViewScene& scene);
 
 // Pieces, each drawing one part of the view.
 void paintStartPicture(QPainter& p, const ViewScene& scene, QSize logicalClient);

@@ -163,6 +163,49 @@ TEST_F(LiveDisplayTest, ALiveRepaintPaintsEveryPixelOfItsRegion) {
   stopWithAnswer(false);
 }
 
+TEST_F(LiveDisplayTest, TheLiveSpectrumRepaintsWhereItsCurveMovedAndTheScreenKeepsUp) {
+  // A block repaints the parts of the spectrum's pane where the curve moved, not the whole
+  // pane. Repainting only what the blocks ask for over what was shown must still give, block
+  // after block, exactly the pane a full paint gives; the counter's ramp moves only the
+  // lowest bins from one block to the next unless it wraps.
+  view()->resize(1024, 900);
+  recordBuffers(1);
+  window->runCommand(cmd::PowerSpectrum);
+  in.deliver();
+  LiveRepaint& repaint = view()->liveRepaint();
+  QImage screen(view()->size(), QImage::Format_RGB32);
+  view()->render(&screen);
+  repaint.flush();
+  const ViewGeometry& g = view()->geometry();
+  const QRect pane(g.graphLeft + 1, static_cast<int>(g.spectralTop * g.verticalStretch()), g.graphWidth,
+                   static_cast<int>(g.spectralHeight * g.verticalStretch()));
+  long smallest = long(pane.width()) * pane.height();
+  for (int jump : {0, 0, 3000, 0, 40000, 0, 0, 100}) {
+    SCOPED_TRACE(jump);
+    if (jump == 40000) {
+      // A new FFT size redraws the whole view: the next block cannot follow on from the last
+      // spectrum drawn before it.
+      view()->display().setFftSize(256);
+      view()->render(&screen);
+    }
+    in.captureDropped(jump);
+    ASSERT_EQ(in.fill(1), 1);
+    in.deliver();
+    const QRegion region = repaint.pending();
+    long inPane = 0;
+    for (const QRect& r : region & pane) inPane += long(r.width()) * r.height();
+    smallest = std::min(smallest, inPane);
+    view()->render(&screen, region.boundingRect().topLeft(), region, QWidget::DrawWindowBackground);
+    repaint.flush();
+    // The pane as the screen now shows it: the rest of the window holds child widgets that
+    // the view's own picture leaves out.
+    ASSERT_TRUE(screen.copy(pane) == view()->renderImage().copy(pane));
+  }
+  ASSERT_TRUE(view()->display().results().power().hasData());
+  EXPECT_LT(smallest, long(pane.width()) * pane.height() / 4);
+  stopWithAnswer(false);
+}
+
 TEST_F(LiveDisplayTest, ManyBlocksBetweenTwoRefreshesMakeOneRepaint) {
   recordBuffers(1);
   LiveRepaint& repaint = view()->liveRepaint();
