@@ -6,6 +6,9 @@
 #   VELMORA_BIN=path   the program to measure (default: builds build-bench/ beside the sources)
 #   BENCH_DISPLAY=:N   the X display to start Xvfb on (default :99)
 #   BENCH_SHOT=FILE    a screenshot at the end of the measurement
+#   BENCH_SIGNAL=glide a voice-like signal instead of the steady 300 Hz tone: a sawtooth gliding
+#                      from 110 to 260 Hz every 2 s, whose harmonics move in every block, so the
+#                      spectrum changes all the time.
 #   BENCH_SETTLE=S     seconds of take before the measurement (default 3). The spectrogram
 #                      pane of this window fills after about 17 s and then scrolls, repainting
 #                      the whole pane each refresh: 25 measures that longer take.
@@ -44,7 +47,12 @@ sleep 1
 DISPLAY="$display" openbox >/dev/null 2>&1 &
 pids+=($!)
 start_sound_server
-sox -n -t raw -r 44100 -c 1 -b 16 -e signed - synth 600 sine 300 |
+if [ "${BENCH_SIGNAL:-tone}" = glide ]; then
+  signal=(synth 2 sawtooth 110:260 vol 0.5 repeat 299)
+else
+  signal=(synth 600 sine 300)
+fi
+sox -n -t raw -r 44100 -c 1 -b 16 -e signed - "${signal[@]}" |
   pacat --device=velnull --rate=44100 --channels=1 --format=s16le &
 pids+=($!)
 # A short 44.1 kHz file opens "Other Files", where a take needs no client.
