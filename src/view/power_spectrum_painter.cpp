@@ -128,9 +128,11 @@ bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<
   return true;
 }
 
-// A live repaint paints the pane a few parts at a time, each asking for the same spectrum's
-// drawing: it is made once.
-const PowerSpectrumDrawing& drawingOf(const PowerSpectrum& power, const PaneRect& pane) {
+}  // namespace
+
+// A live block and the repaint it asks for, a few parts of the pane at a time, each want the
+// same spectrum's drawing: it is made once.
+const PowerSpectrumDrawing& powerSpectrumDrawing(const PowerSpectrum& power, const PaneRect& pane) {
   struct Kept {
     std::vector<float> current, average;
     PowerSpectrumStyle style = PowerSpectrumStyle::Solid;
@@ -163,8 +165,6 @@ const PowerSpectrumDrawing& drawingOf(const PowerSpectrum& power, const PaneRect
   return kept.drawing;
 }
 
-}  // namespace
-
 PaneRect powerSpectrumPane(const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
   // Side by side the panes are scaled down: a pixel's inset keeps the curve off the frame,
@@ -184,7 +184,7 @@ QRect powerSpectrumOpaqueArea(const ViewScene& scene) {
 void paintPowerSpectrum(QPainter& p, const ViewScene& scene) {
   if (!scene.power) return;
   const PaneRect pane = powerSpectrumPane(scene);
-  const PowerSpectrumDrawing& drawing = drawingOf(*scene.power, pane);
+  const PowerSpectrumDrawing& drawing = powerSpectrumDrawing(*scene.power, pane);
   p.save();
   p.setClipRect(QRect(pane.left, pane.top, pane.width(), pane.height()));
   if (drawing.clearToWhite) p.fillRect(QRect(pane.left, pane.top, pane.width(), pane.height()), Qt::white);

@@ -297,7 +297,7 @@ void ViewDisplay::drawLiveBlock(LiveSignal& live, const int16_t* samples, size_t
       results_.power().setHasData(true);
       // Only where the curve moved: most of the pane stays as it was from one block to the next.
       const PaneRect pane = powerSpectrumPane(scene_);
-      for (const PaneRect& r : liveSpectrum_.next(drawPowerSpectrum(results_.power(), pane), pane))
+      for (const PaneRect& r : liveSpectrum_.next(powerSpectrumDrawing(results_.power(), pane), pane))
         host_.requestLiveRepaint(ViewRect{r.left, r.top, r.width(), r.height()});
     }
   } else {

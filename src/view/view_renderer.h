@@ -32,6 +32,8 @@ QRegion liveOpaqueArea(const ViewScene& scene);
 QRect powerSpectrumOpaqueArea(const ViewScene& scene);
 // The power spectrum's pane, inside its frame.
 PaneRect powerSpectrumPane(const ViewScene& scene);
+// drawPowerSpectrum's drawing, kept until a spectrum, its settings or the pane change.
+const PowerSpectrumDrawing& powerSpectrumDrawing(const PowerSpectrum& power, const PaneRect& pane);
 
 // Pieces, each drawing one part of the view.
 void paintStartPicture(QPainter& p, const ViewScene& scene, QSize logicalClient);
