@@ -11,10 +11,6 @@ constexpr int kBandColumns = 16;
 // pixels more in a merged rect are cheaper than another rect.
 constexpr long kRectCost = 2500;
 
-bool sameRect(const PaneRect& a, const PaneRect& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 long area(const PaneRect& r) { return static_cast<long>(r.width()) * r.height(); }
 
 PaneRect merged(const PaneRect& a, const PaneRect& b) {
@@ -48,7 +44,7 @@ std::vector<int> solidTops(const PowerSpectrumDrawing& drawing, const PaneRect& 
 std::vector<PaneRect> PowerSpectrumChanges::next(const PowerSpectrumDrawing& drawing, const PaneRect& pane) {
   Rgb colour;
   std::vector<int> tops = solidTops(drawing, pane, colour);
-  const bool comparable = known_ && !tops.empty() && sameRect(pane, pane_) && colour == colour_;
+  const bool comparable = known_ && !tops.empty() && pane == pane_ && colour == colour_;
   const bool followable = !tops.empty();
   std::vector<PaneRect> changes;
   if (!comparable) {

@@ -25,6 +25,7 @@ struct PaneRect {
   int bottom = 0;
   int width() const { return right - left; }
   int height() const { return bottom - top; }
+  bool operator==(const PaneRect&) const = default;
 };
 
 struct CurvePoint {

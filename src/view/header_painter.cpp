@@ -11,9 +11,7 @@ namespace velmora {
 
 namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
 
-namespace {
 // Where the duration may reach: the information block's left edge when the block lies to its
 // right, which the layout keeps the duration from running into, or else the band's end.
 int durationRight(const HeaderLayout& l) {

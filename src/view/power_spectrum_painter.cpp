@@ -64,7 +64,8 @@ struct DeviceRows {
 // else (side by side, the panes are scaled both ways) keeps the view's rows and a scaled draw.
 DeviceRows deviceRowsOf(const QPainter& p, QPoint& shift) {
   const QTransform t = p.worldTransform();
-  const bool plain = !p.viewTransformEnabled() && t.type() <= QTransform::TxScale && t.m11() == 1.0 && t.m22() > 0.0 && t.dx() == std::round(t.dx());
+  const bool plain = !p.viewTransformEnabled() && t.type() <= QTransform::TxScale && t.m11() == 1.0 &&
+                     t.m22() > 0.0 && t.dx() == std::round(t.dx());
   if (!plain) return DeviceRows{};
   shift = QPoint(static_cast<int>(t.dx()), 0);
   return DeviceRows{t.m22(), t.dy()};
@@ -148,8 +149,7 @@ const PowerSpectrumDrawing& powerSpectrumDrawing(const PowerSpectrum& power, con
   const bool same = kept.valid && kept.current == power.current() && kept.style == power.style() &&
                     kept.colour == power.colour() && kept.showAverage == power.showAverage() &&
                     (!power.showAverage() || kept.average == power.average()) && kept.zoom == power.zoom() &&
-                    kept.fftSize == power.fftSize() && kept.pane.left == pane.left && kept.pane.top == pane.top &&
-                    kept.pane.right == pane.right && kept.pane.bottom == pane.bottom;
+                    kept.fftSize == power.fftSize() && kept.pane == pane;
   if (!same) {
     kept.current = power.current();
     kept.average = power.showAverage() ? power.average() : std::vector<float>();

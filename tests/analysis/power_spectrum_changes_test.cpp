@@ -67,7 +67,8 @@ TEST(PowerSpectrumChanges, AScreenRepaintingOnlyTheChangesAlwaysShowsTheNewSpect
       colour = colour == kBlue ? kRed : kBlue;
     } else if (kind == 8 && block % 3 == 0) {
       // A line drawn over the curve (the long-term average) cannot be followed.
-      drawing.lines.push_back({{{kPane.left, kPane.top + block % kPane.height()}, {kPane.left + 5, kPane.top}}, kRed, 2});
+      const CurvePoint from{kPane.left, kPane.top + block % kPane.height()};
+      drawing.lines.push_back({{from, {kPane.left + 5, kPane.top}}, kRed, 2});
     } else if (kind == 9 && block % 4 == 0) {
       changes.forget();
       screen = paint(PowerSpectrumDrawing{});  // something else was drawn
