@@ -275,14 +275,11 @@ void AnalysisView::paintLiveRegion(QPainter& p, const ViewScene& scene, const QR
   }
   const double stretch = geometry().verticalStretch();
   // Where the live layers paint every pixel anyway (the waveform pane, the power spectrum's
-  // pane), copying the kept picture first was a fifth of a repaint's time. Device rows are
-  // taken only where the stretch puts them wholly inside.
+  // pane, the take's duration), copying the kept picture first was a fifth of a repaint's
+  // time.
   QRegion uncovered = region;
-  for (const QRect& opaque : liveOpaqueArea(scene)) {
-    const int top = static_cast<int>(std::ceil(opaque.top() * stretch));
-    const int bottom = static_cast<int>(std::floor((opaque.bottom() + 1) * stretch));
-    uncovered -= QRect(opaque.left(), top, opaque.width(), bottom - top);
-  }
+  for (const QRect& opaque : liveOpaqueArea(scene))
+    uncovered -= wholeDeviceRows(ViewRect{opaque.left(), opaque.top(), opaque.width(), opaque.height()});
   ViewScene part = scene;
   for (const QRect& r : region) {
     p.save();
@@ -295,6 +292,14 @@ void AnalysisView::paintLiveRegion(QPainter& p, const ViewScene& scene, const QR
     paintLiveLayers(p, part);
     p.restore();
   }
+}
+
+QRect AnalysisView::wholeDeviceRows(const ViewRect& area) const {
+  // Only the device rows the stretch puts wholly inside.
+  const double stretch = geometry().verticalStretch();
+  const int top = static_cast<int>(std::ceil(area.top * stretch));
+  const int bottom = static_cast<int>(std::floor((area.top + area.height) * stretch));
+  return QRect(area.left, top, area.width, std::max(bottom - top, 0));
 }
 
 QRect AnalysisView::deviceRect(const ViewRect& area) const {
@@ -315,7 +320,9 @@ QRegion AnalysisView::liveArea(const ViewScene& scene) const {
   return area;
 }
 
-void AnalysisView::requestLiveRepaint(const ViewRect& area) { liveRepaint_->add(deviceRect(area)); }
+void AnalysisView::requestLiveRepaint(const ViewRect& area) {
+  liveRepaint_->add(area.filled ? wholeDeviceRows(area) : deviceRect(area));
+}
 
 QImage AnalysisView::renderImage() const {
   QImage image(size(), QImage::Format_RGB32);

@@ -161,6 +161,7 @@ class AnalysisView : public QWidget, private ViewHost, private DocumentObserver 
   // playback repaints by itself.
   QRegion liveArea(const ViewScene& scene) const;
   QRect deviceRect(const ViewRect& area) const;
+  QRect wholeDeviceRows(const ViewRect& area) const;
   QPoint logicalPoint(const QPointF& devicePoint) const;
   // With a comparison: the mouse belongs to it (right of the split, or its drag goes on).
   bool comparisonTakes(const QPointF& devicePoint) const;

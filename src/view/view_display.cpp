@@ -334,7 +334,7 @@ void ViewDisplay::takePaused(std::vector<int16_t> samples, int64_t liveStartSamp
 ViewRect ViewDisplay::waveformArea() const {
   // The pane's box with its outline, which also holds the F0 readout.
   const ViewGeometry& g = scene_.geometry;
-  return ViewRect{g.graphLeft, g.waveTop, g.graphWidth + 2, g.waveHeight};
+  return ViewRect{g.graphLeft, g.waveTop, g.graphWidth + 2, g.waveHeight, true};
 }
 
 float ViewDisplay::f0At(int64_t sample) const {
@@ -362,7 +362,7 @@ void ViewDisplay::showTakeSamples() {
     return;
   }
   const QRect area = takeDurationArea(scene_);
-  host_.requestLiveRepaint(ViewRect{area.left(), area.top(), area.width(), area.height()});
+  host_.requestLiveRepaint(ViewRect{area.left(), area.top(), area.width(), area.height(), true});
 }
 
 void ViewDisplay::setF0Readout(float hz) {

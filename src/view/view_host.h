@@ -24,6 +24,9 @@ struct ViewRect {
   int top = 0;
   int width = 0;
   int height = 0;
+  // The live layers paint every pixel of it and its edges never change during a take, so
+  // the rows the stretch puts across its edges need no repaint.
+  bool filled = false;
 };
 
 class ViewHost {

@@ -101,9 +101,10 @@ void paintLiveLayers(QPainter& p, const ViewScene& scene) {
 
 QRegion liveOpaqueArea(const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
-  // Inside the frame that paintWaveformPane fills white before the signal.
-  QRegion area(QRect(g.graphLeft + 1, g.waveTop + 1, g.graphWidth, g.waveHeight - 2));
+  // The box paintWaveformPane draws, outline and white inside, before the signal.
+  QRegion area(QRect(g.graphLeft, g.waveTop, g.graphWidth + 2, g.waveHeight));
   area += powerSpectrumOpaqueArea(scene);
+  if (scene.takeSamples >= 0 && !scene.comparison && !scene.printing) area += takeDurationArea(scene);
   return area;
 }
 

@@ -9,10 +9,12 @@ namespace velmora {
 void paintWaveformPane(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
   const int h = g.waveHeight;
+  // The whole box white, then its outline: under the large layout's stretch the outline
+  // misses a corner pixel, and a live repaint has nothing beneath to show there.
+  p.fillRect(QRect(g.graphLeft, g.waveTop, g.graphWidth + 2, h), Qt::white);
   p.setPen(QPen(Qt::black, 1));
-  p.setBrush(Qt::white);
-  drawBox(p, g.graphLeft, g.waveTop, g.graphLeft + g.graphWidth + 2, g.waveBottom());
   p.setBrush(Qt::NoBrush);
+  drawBox(p, g.graphLeft, g.waveTop, g.graphLeft + g.graphWidth + 2, g.waveBottom());
   p.setPen(QPen(QColor(128, 128, 128), 1));
   const int right = g.graphLeft + g.graphWidth + 1;
   for (int y : {g.waveTop + h / 4, g.waveTop + h / 2, g.waveTop + h / 2 + h / 4}) p.drawLine(g.graphLeft, y, right, y);

@@ -123,12 +123,13 @@ TEST_F(LiveDisplayTest, ABlockRepaintsOnlyItsNewColumnAndTheWaveformStrip) {
 
 TEST_F(LiveDisplayTest, ALiveRepaintPaintsEveryPixelOfItsRegion) {
   // The kept picture is not copied where the live layers paint everything (the waveform pane,
-  // the power spectrum's pane): they must cover it. Drawn over a picture of nothing but
+  // the power spectrum's pane, the take's duration): they must cover it. Drawn over a picture of nothing but
   // magenta, the region must still come out exactly as a full paint of the view, in the
   // spectrogram and in both power-spectrum styles, on a stretched layout.
   view()->resize(1024, 900);
   recordBuffers(1);
   LiveRepaint& repaint = view()->liveRepaint();
+  int durationRepaints = 0;
   const auto nextBlockDrawsItsRegion = [&] {
     // The window's full paint after a change of mode or style, which the kept picture is
     // taken from.
@@ -150,6 +151,11 @@ TEST_F(LiveDisplayTest, ALiveRepaintPaintsEveryPixelOfItsRegion) {
         for (int x = r.left(); x <= r.right(); ++x, ++inside)
           ASSERT_EQ(drawn.pixel(x, y), next.pixel(x, y)) << x << "," << y;
     EXPECT_GT(inside, 50000);  // the waveform strip at least
+    // The take's duration, whose area the kept picture is not copied under either.
+    const QRect duration = takeDurationArea(view()->scene());
+    const double stretch = view()->geometry().verticalStretch();
+    if (region.contains(QPoint(duration.center().x(), static_cast<int>(duration.center().y() * stretch))))
+      ++durationRepaints;
   };
   nextBlockDrawsItsRegion();
   window->runCommand(cmd::PowerSpectrum);
@@ -160,6 +166,7 @@ TEST_F(LiveDisplayTest, ALiveRepaintPaintsEveryPixelOfItsRegion) {
     nextBlockDrawsItsRegion();
     ASSERT_TRUE(view()->display().results().power().hasData());
   }
+  EXPECT_GT(durationRepaints, 0);
   stopWithAnswer(false);
 }
 
