@@ -1,5 +1,7 @@
 #include "view/view_renderer.h"
 
+#include <QFontMetricsF>
+
 namespace velmora {
 
 QFont viewFont(const char* family, int pixelHeight, bool bold) {
@@ -21,7 +23,9 @@ void drawBox(QPainter& p, int left, int top, int right, int bottom) {
 }
 
 void drawTextAt(QPainter& p, int x, int y, const QString& text) {
-  p.drawText(QRect(x, y, 4000, 400), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+  // On the baseline rather than in a box: the box lays the text out as a paragraph first,
+  // which cost more than the drawing of a live take's duration itself.
+  p.drawText(QPointF(x, y + QFontMetricsF(p.font()).ascent()), text);
 }
 
 void drawTextRight(QPainter& p, int x, int y, int width, const QString& text) {

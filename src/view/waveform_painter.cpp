@@ -9,15 +9,16 @@ namespace velmora {
 void paintWaveformPane(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
   const int h = g.waveHeight;
-  // The whole box white, then its outline: under the large layout's stretch the outline
-  // misses a corner pixel, and a live repaint has nothing beneath to show there.
-  p.fillRect(QRect(g.graphLeft, g.waveTop, g.graphWidth + 2, h), Qt::white);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(Qt::NoBrush);
-  drawBox(p, g.graphLeft, g.waveTop, g.graphLeft + g.graphWidth + 2, g.waveBottom());
-  p.setPen(QPen(QColor(128, 128, 128), 1));
-  const int right = g.graphLeft + g.graphWidth + 1;
-  for (int y : {g.waveTop + h / 4, g.waveTop + h / 2, g.waveTop + h / 2 + h / 4}) p.drawLine(g.graphLeft, y, right, y);
+  // The box white, its outline and the gray grid as rows and columns one unit wide. Stroked
+  // with a pen under the large layout's stretch they went through Qt's path stroker at every
+  // live repaint, and the outline left a corner pixel to whatever lay beneath.
+  const int width = g.graphWidth + 2;
+  p.fillRect(QRect(g.graphLeft, g.waveTop, width, h), Qt::white);
+  for (const QRect& side : {QRect(g.graphLeft, g.waveTop, width, 1), QRect(g.graphLeft, g.waveBottom() - 1, width, 1),
+                            QRect(g.graphLeft, g.waveTop, 1, h), QRect(g.graphLeft + width - 1, g.waveTop, 1, h)})
+    p.fillRect(side, Qt::black);
+  for (int y : {g.waveTop + h / 4, g.waveTop + h / 2, g.waveTop + h / 2 + h / 4})
+    p.fillRect(QRect(g.graphLeft, y, width, 1), QColor(128, 128, 128));
   const WavePane pane{g.graphLeft, g.graphWidth, g.waveTop, h};
   std::vector<WavePoint> points;
   if (scene.mode < ModeSpectrogram) {
