@@ -23,6 +23,7 @@ int durationRight(const HeaderLayout& l) {
 }  // namespace
 
 QRect takeDurationArea(const ViewScene& scene) {
+  if (!scene.takeDurationArea.isNull()) return scene.takeDurationArea;
   // Inside the band's outline, from the duration's left edge up to the information block: the
   // block stays as it is while a take runs.
   const HeaderLayout l = headerLayout(scene);

@@ -20,6 +20,7 @@ ViewDisplay::~ViewDisplay() { document_.removeObserver(this); }
 
 ViewScene ViewDisplay::scene() const {
   ViewScene s = scene_;
+  s.takeDurationArea = takeDurationArea_;
   s.mode = mode_;
   s.buffer = &document_.sound();
   s.scheme = results_.spectrogram().scheme();
@@ -329,6 +330,14 @@ void ViewDisplay::takePaused(std::vector<int16_t> samples, int64_t liveStartSamp
   paused_.start(std::move(samples), results_.spectrogram().sampleRate(), std::move(columns), scene_.showF0,
                 scene_.showFormants);
   host_.requestRepaint();
+}
+
+void ViewDisplay::viewRepainted() {
+  liveSpectrum_.forget();
+  // A change of the header's texts, the layout or the mode paints the whole view: the
+  // duration's place is laid out again then.
+  takeDurationArea_ = QRect();
+  takeDurationArea_ = takeDurationArea(scene());
 }
 
 ViewRect ViewDisplay::waveformArea() const {

@@ -131,7 +131,7 @@ class ViewDisplay : private DocumentObserver {
   // The pixel column of the playback cursor, or -1.
   int playCursorX() const;
   // The whole view was painted afresh: a live block repaints the whole spectrum next.
-  void viewRepainted() { liveSpectrum_.forget(); }
+  void viewRepainted();
   // Where the cursor stays when playback has ended (the end of what was played); -1: none.
   void setRestCursor(int64_t sample);
   int64_t restCursor() const { return restCursor_; }
@@ -161,6 +161,7 @@ class ViewDisplay : private DocumentObserver {
   PausedTakeAnalysis paused_;
   std::vector<float> liveSignal_;
   PowerSpectrumChanges liveSpectrum_;  // what each live spectrum changes on screen
+  QRect takeDurationArea_;             // as the last full paint laid the header out
   float f0Readout_ = 0;
   F0ReadoutText f0Text_;  // the readout laid out for f0Readout_
   int64_t takeSamples_ = -1;

@@ -54,6 +54,10 @@ struct ViewScene {
   // While a take runs (its record button shows Stop): the samples recorded so far, whose
   // length the header shows instead of the visible range's; -1: no take.
   int64_t takeSamples = -1;
+  // Where the take's duration goes, as laid out at the view's last full paint: every live
+  // repaint asks for it, and laying the header out each time cost more than painting the
+  // duration. Null: laid out afresh.
+  QRect takeDurationArea;
   bool lineInput = false;    // the record line is "Line" instead of "Mic"
   bool printing = false;
   // A comparison is open: this pane set is one of two drawn side by side.
