@@ -9,6 +9,12 @@
 #   BENCH_SIGNAL=glide a voice-like signal instead of the steady 300 Hz tone: a sawtooth gliding
 #                      from 110 to 260 Hz every 2 s, whose harmonics move in every block, so the
 #                      spectrum changes all the time.
+#   BENCH_CLOCK_MS=N   the latency of the stream that clocks the private server's null sink
+#                      (default 10, as for the tests). The program asks for sound in pieces of
+#                      20 ms, but the remapped microphone follows the sink's clock: at 10 ms it
+#                      hands sound over about 400 times a second, and the sound client
+#                      library's thread in our process wakes for each piece and its release.
+#                      40 shows what the process costs with fewer, larger pieces.
 #   BENCH_SETTLE=S     seconds of take before the measurement (default 3). The spectrogram
 #                      pane of this window fills after about 17 s and then scrolls, repainting
 #                      the whole pane each refresh: 25 measures that longer take.
@@ -46,7 +52,7 @@ pids+=($!)
 sleep 1
 DISPLAY="$display" openbox >/dev/null 2>&1 &
 pids+=($!)
-start_sound_server
+start_sound_server "${BENCH_CLOCK_MS:-10}"
 if [ "${BENCH_SIGNAL:-tone}" = glide ]; then
   signal=(synth 2 sawtooth 110:260 vol 0.5 repeat 299)
 else

@@ -1,6 +1,6 @@
 # Private PulseAudio server for the tests: a null sink and a microphone remapped from its
 # monitor, so playback and recording run end to end without a sound card.
-# Sourced by test.sh; defines start_sound_server and stop_sound_server.
+# Sourced by test.sh; defines start_sound_server [CLOCK_MS] and stop_sound_server.
 #
 # stop_sound_server may run at any point (it is the EXIT trap, set before the start): it
 # stops only what start_sound_server got to start, and is safe to call twice.
@@ -9,7 +9,7 @@
 unset VELMORA_PULSE_DIR VELMORA_CLOCK_PID
 
 start_sound_server() {
-  local dir
+  local clock_ms="${1:-10}" dir
   dir="$(mktemp -d /tmp/velmora-pulse.XXXXXX)" || return 1
   export VELMORA_PULSE_DIR="$dir"
   export XDG_RUNTIME_DIR="$VELMORA_PULSE_DIR"
@@ -33,8 +33,9 @@ start_sound_server() {
     return 1
   fi
   # A quiet low-latency stream keeps the null sink's clock running, so the remapped
-  # microphone delivers sound at once instead of seconds late.
-  pacat --playback --latency-msec=10 --device=velnull /dev/zero >/dev/null 2>&1 &
+  # microphone delivers sound at once instead of seconds late. Its latency sets how finely
+  # the microphone hands sound over: at 10 ms, in pieces of a few milliseconds.
+  pacat --playback --latency-msec="$clock_ms" --device=velnull /dev/zero >/dev/null 2>&1 &
   VELMORA_CLOCK_PID=$!
 }
 

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <random>
 
+#include "core/language.h"
+#include "platform/translation_catalog.h"
 #include "presentation/waveform_reduction.h"
 #include "view/live_repaint.h"
 #include "view/view_renderer.h"
@@ -118,6 +120,44 @@ TEST_F(LiveDisplayTest, ABlockRepaintsOnlyItsNewColumnAndTheWaveformStrip) {
   // Repainting only the region over the last picture gives the full new picture.
   view()->render(&shown, region.boundingRect().topLeft(), region, QWidget::DrawWindowBackground);
   EXPECT_TRUE(shown == next);
+  stopWithAnswer(false);
+}
+
+TEST_F(LiveDisplayTest, AfterALanguageChangeTheDurationRepaintsWhereTheNewLayoutPutsIt) {
+  // The duration's place is kept from one full paint to the next. Korean sets the duration
+  // further right, and its caption has another width.
+  view()->resize(1024, 700);
+  recordBuffers(1);
+  QImage shown(view()->size(), QImage::Format_RGB32);
+  view()->render(&shown);
+  const QRect english = takeDurationArea(view()->scene());
+  ASSERT_TRUE(applyLanguageCatalog(Korean, QStringLiteral(VELMORA_CATALOG_DIR)));
+  view()->display().setLanguage(Korean, 0);
+  view()->render(&shown);
+  EXPECT_NE(takeDurationArea(view()->scene()), english);
+  LiveRepaint& repaint = view()->liveRepaint();
+  repaint.flush();
+  const int64_t before = view()->display().shownTakeSamples();
+  for (int i = 0; i < 20 && view()->display().shownTakeSamples() == before; ++i) {
+    ASSERT_EQ(in.fill(1), 1);
+    in.deliver();
+  }
+  ASSERT_NE(view()->display().shownTakeSamples(), before);
+  const QRegion region = repaint.pending();
+  QImage next(view()->size(), QImage::Format_RGB32);
+  view()->render(&next);
+  const ViewGeometry& g = view()->geometry();
+  const int spectralTop = static_cast<int>(g.spectralTop * g.verticalStretch());
+  int headerChanged = 0;
+  for (int y = 0; y < spectralTop; ++y)
+    for (int x = 0; x < next.width(); ++x)
+      if (next.pixel(x, y) != shown.pixel(x, y)) {
+        ++headerChanged;
+        ASSERT_TRUE(region.contains(QPoint(x, y))) << x << "," << y;
+      }
+  EXPECT_GT(headerChanged, 0);
+  applyLanguageCatalog(English, QStringLiteral(VELMORA_CATALOG_DIR));
+  view()->display().setLanguage(English, 0);
   stopWithAnswer(false);
 }
 
