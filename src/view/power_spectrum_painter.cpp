@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "analysis/power_spectrum_curve.h"
+#include "view/column_run.h"
+#include "view/device_rows.h"
 #include "view/view_renderer.h"
 
 namespace velmora {
@@ -33,42 +35,11 @@ void updateColumn(PanePicture& kept, size_t x, int top, int bottom, QRgb colour)
   int& oldBottom = kept.bottom[x];
   QRgb& oldColour = kept.colour[x];
   if (top == oldTop && bottom == oldBottom && (colour == oldColour || top == bottom)) return;
-  auto* bits = reinterpret_cast<QRgb*>(kept.image.bits()) + x;
-  const auto stride = static_cast<size_t>(kept.image.bytesPerLine()) / sizeof(QRgb);
-  const auto rewrite = [&](int from, int to) {
-    for (int y = from; y < to; ++y) bits[static_cast<size_t>(y) * stride] = y >= top && y < bottom ? colour : white;
-  };
-  if (oldTop == oldBottom || top == bottom || colour != oldColour) {
-    // Either run is empty or the colour changed: every row of both runs.
-    rewrite(oldTop, oldBottom);
-    rewrite(top, bottom);
-  } else {
-    // Same colour: only the rows between the old and new ends differ.
-    rewrite(std::min(top, oldTop), std::max(top, oldTop));
-    rewrite(std::min(bottom, oldBottom), std::max(bottom, oldBottom));
-  }
+  moveColumnRun(kept.image, x, oldTop, oldBottom, top, bottom, colour != oldColour,
+                [&](int y) { return y >= top && y < bottom ? colour : white; });
   oldTop = top;
   oldBottom = bottom;
   oldColour = colour;
-}
-
-// The painter's rows for the view's rows where it only stretches them (the large layout):
-// device row y shows view row r when its centre, y + 0.5, falls in [r, r + 1) stretched.
-struct DeviceRows {
-  double scale = 1.0;
-  double offset = 0.0;
-  int operator()(int row) const { return static_cast<int>(std::ceil(row * scale + offset - 0.5)); }
-};
-
-// Only a vertical stretch and whole-pixel moves are painted at device resolution; anything
-// else (side by side, the panes are scaled both ways) keeps the view's rows and a scaled draw.
-DeviceRows deviceRowsOf(const QPainter& p, QPoint& shift) {
-  const QTransform t = p.worldTransform();
-  const bool plain = !p.viewTransformEnabled() && t.type() <= QTransform::TxScale && t.m11() == 1.0 &&
-                     t.m22() > 0.0 && t.dx() == std::round(t.dx());
-  if (!plain) return DeviceRows{};
-  shift = QPoint(static_cast<int>(t.dx()), 0);
-  return DeviceRows{t.m22(), t.dy()};
 }
 
 // On screen the live spectrum is redrawn at every repaint. Filled one by one, spans one pixel
@@ -80,9 +51,9 @@ DeviceRows deviceRowsOf(const QPainter& p, QPoint& shift) {
 bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<ColumnSpan>& spans,
                          const PaneRect& pane) {
   if (scene.printing || pane.width() <= 0 || pane.height() <= 0) return false;
-  QPoint shift;
-  const DeviceRows rows = deviceRowsOf(p, shift);
-  const bool device = rows.scale != 1.0 || rows.offset != 0.0 || shift != QPoint();
+  const DevicePlacement placement = devicePlacementOf(p);
+  const DeviceRows& rows = placement.rows;
+  const bool device = placement.device;
   const int deviceTop = device ? rows(pane.top) : pane.top;
   const int height = (device ? rows(pane.bottom) : pane.bottom) - deviceTop;
   if (height <= 0) return false;
@@ -117,15 +88,7 @@ bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<
     kept.colour.assign(width, white);
   }
   for (size_t x = 0; x < width; ++x) updateColumn(kept, x, top[x], bottom[x], colour[x]);
-  if (!device) {
-    p.drawImage(QPoint(pane.left, pane.top), kept.image);
-    return true;
-  }
-  // The clip set in the view's rows stays where it was on the device.
-  p.save();
-  p.setWorldTransform(QTransform());
-  p.drawImage(QPoint(pane.left + shift.x(), deviceTop), kept.image);
-  p.restore();
+  drawAtDeviceRows(p, placement, pane.left, deviceTop, kept.image);
   return true;
 }
 

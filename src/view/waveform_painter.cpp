@@ -1,17 +1,27 @@
 // The waveform pane: white box, grey grid lines and the reduced signal.
 #include <QPolygon>
 
-#include "view/view_renderer.h"
 #include "presentation/waveform_reduction.h"
+#include "view/live_wave_picture.h"
+#include "view/view_renderer.h"
 
 namespace velmora {
 
 void paintWaveformPane(QPainter& p, const ViewScene& scene) {
   const ViewGeometry& g = scene.geometry;
   const int h = g.waveHeight;
+  const WavePane pane{g.graphLeft, g.graphWidth, g.waveTop, h};
+  std::vector<WavePoint> points;
+  if (scene.mode < ModeSpectrogram) {
+    if (scene.liveSignal) points = reduceLiveSignal(*scene.liveSignal, pane);
+    if (paintLiveWaveAsPicture(p, scene, points)) return;
+  } else if (scene.hasSamples()) {
+    const SoundBuffer& b = *scene.buffer;
+    points = reduceWaveform(b.samples, b.visibleStart, b.visibleEnd, pane);
+  }
   // The box white, its outline and the gray grid as rows and columns one unit wide. Stroked
-  // with a pen under the large layout's stretch they went through Qt's path stroker at every
-  // live repaint, and the outline left a corner pixel to whatever lay beneath.
+  // with a pen under the large layout's stretch they went through Qt's path stroker, and the
+  // outline left a corner pixel to whatever lay beneath.
   const int width = g.graphWidth + 2;
   p.fillRect(QRect(g.graphLeft, g.waveTop, width, h), Qt::white);
   for (const QRect& side : {QRect(g.graphLeft, g.waveTop, width, 1), QRect(g.graphLeft, g.waveBottom() - 1, width, 1),
@@ -19,15 +29,7 @@ void paintWaveformPane(QPainter& p, const ViewScene& scene) {
     p.fillRect(side, Qt::black);
   for (int y : {g.waveTop + h / 4, g.waveTop + h / 2, g.waveTop + h / 2 + h / 4})
     p.fillRect(QRect(g.graphLeft, y, width, 1), QColor(128, 128, 128));
-  const WavePane pane{g.graphLeft, g.graphWidth, g.waveTop, h};
-  std::vector<WavePoint> points;
-  if (scene.mode < ModeSpectrogram) {
-    if (scene.liveSignal) points = reduceLiveSignal(*scene.liveSignal, pane);
-  } else if (scene.hasSamples()) {
-    const SoundBuffer& b = *scene.buffer;
-    points = reduceWaveform(b.samples, b.visibleStart, b.visibleEnd, pane);
-  }
-  // Fewer segments for the same pixels: the live strip is redrawn at every refresh.
+  // Fewer segments for the same pixels.
   points = mergeColumnRuns(points);
   if (points.size() < 2) return;
   QPolygon line(static_cast<int>(points.size()));
