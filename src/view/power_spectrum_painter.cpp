@@ -4,9 +4,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
-#include <QTransform>
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "analysis/power_spectrum_curve.h"
@@ -52,12 +50,11 @@ bool paintSpansAsPicture(QPainter& p, const ViewScene& scene, const std::vector<
                          const PaneRect& pane) {
   if (scene.printing || pane.width() <= 0 || pane.height() <= 0) return false;
   const DevicePlacement placement = devicePlacementOf(p);
-  const DeviceRows& rows = placement.rows;
-  const bool device = placement.device;
-  const int deviceTop = device ? rows(pane.top) : pane.top;
-  const int height = (device ? rows(pane.bottom) : pane.bottom) - deviceTop;
+  const DeviceRows& rows = placement.rows;  // the view's own rows where the painter is not plain
+  const int deviceTop = rows(pane.top);
+  const int height = rows(pane.bottom) - deviceTop;
   if (height <= 0) return false;
-  const auto toPicture = [&](int row) { return (device ? rows(row) : row) - deviceTop; };
+  const auto toPicture = [&](int row) { return rows(row) - deviceTop; };
   const QRgb white = qRgb(255, 255, 255);
   const auto width = static_cast<size_t>(pane.width());
   std::vector<int> top(width, 0), bottom(width, 0);
